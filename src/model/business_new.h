@@ -1,0 +1,55 @@
+#pragma once
+// One business or private-practice activity with its income and either the
+// confirmed expenses by item or, without documents, the expense total of the norm.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "storage/money.h"
+
+namespace kvz {
+
+class mTDocumentStorage;
+
+// Indexes into mTBusinessNew::ExpenseItems. The screen edits the first six; the
+// components of the other expenses (6 … 18) are kept and saved as they are.
+enum BusinessExpenseItem : int {
+    kExpenseTotal = 0,
+    kExpenseMaterial = 1,
+    kExpenseDepreciation = 2,
+    kExpenseLabour = 3,
+    kExpenseLabourContracts = 4,
+    kExpenseOther = 5,
+    kExpenseOtherFirstComponent = 6,
+    kExpenseItemCount = 19,
+};
+
+class mTBusinessNew {
+public:
+    static constexpr const char* kStream = "@BusinessIncome";
+    static constexpr const char* kExpenseStream = "@BusinessExpense";
+    static constexpr uint16_t kPlaceSave = 379;
+    static constexpr uint16_t kPlaceLoad = 380;
+    static constexpr const char* kEmptyActivityCode = "..";
+
+    mTBusinessNew() { Clear(); }
+
+    // Only the expenses of the chosen kind are saved: the 19 items when confirmed,
+    // UnconfirmedExpenses otherwise. The other kind loads with its defaults.
+    void Save(mTDocumentStorage& s, uint16_t index) const;
+    void Load(mTDocumentStorage& s, uint16_t index);
+    uint32_t StoredSize(uint16_t index) const;
+
+    void Clear();
+
+    bool operator==(const mTBusinessNew&) const = default;
+
+    std::string ActivityKind;  // "1" … "6"
+    std::string ActivityCode;  // the empty form of its mask is ".."
+    bool ExpensesConfirmed = true;
+    Money Income;
+    std::array<Money, kExpenseItemCount> ExpenseItems{};
+    Money UnconfirmedExpenses;
+};
+
+}  // namespace kvz

@@ -1,0 +1,62 @@
+#pragma once
+// One income received abroad in a foreign currency, with the exchange rates on the
+// income date and on the tax payment date and the rouble equivalents derived from them.
+#include <cstdint>
+#include <string>
+
+#include "storage/dates.h"
+#include "storage/money.h"
+
+namespace kvz {
+
+class mTDocumentStorage;
+
+class mTCurrencyIncome {
+public:
+    static constexpr const char* kStream = "@CurrencyIncome";
+    static constexpr uint16_t kPlaceSave = 377;
+    static constexpr uint16_t kPlaceLoad = 378;
+
+    mTCurrencyIncome();
+
+    void Save(mTDocumentStorage& s, uint16_t index) const;
+    // The stored rouble values are taken as they are, not recomputed.
+    void Load(mTDocumentStorage& s, uint16_t index);
+    uint32_t StoredSize(uint16_t index) const;
+
+    // Set the currency amount and recompute its rouble value from the rate of its date.
+    void SetIncomeInCurrency(Money amount);
+    void SetTaxInCurrency(Money amount);
+
+    bool operator==(const mTCurrencyIncome&) const = default;
+
+    int32_t IncomeRate = 0;  // tax rate in percent of the income code ("Stav")
+    int32_t IncomeCode = 0;
+    std::string IncomeName;
+    std::string SourceName;
+    std::string CountryCode;
+    DateTime IncomeDate;
+    DateTime TaxPaymentDate;
+    std::string CurrencyCode;
+    Money RateOnIncomeDate;  // roubles per UnitsOnIncomeDate units of the currency
+    int32_t UnitsOnIncomeDate = 0;
+    Money RateOnTaxDate;
+    int32_t UnitsOnTaxDate = 0;
+    std::string CurrencyName;
+    Money IncomeInCurrency;
+    Money IncomeInRoubles;
+    Money TaxInCurrency;  // tax paid abroad
+    Money TaxInRoubles;
+    bool AutoRate = false;
+    int32_t DeductionCode = 0;
+    Money DeductionAmount;
+    int32_t DeductionRate = 0;
+};
+
+// amount ÷ units × rate in roubles, rounded to whole kopecks with halves rounded up
+// (a negative value is cut toward zero); 0 when units is 0. Exact: no binary fraction
+// can turn a half kopeck into a little less. Throws std::overflow_error when the result
+// is beyond any amount the program can hold.
+Money CurrencyToRoubles(Money amount, Money rate, int32_t units);
+
+}  // namespace kvz

@@ -1,0 +1,66 @@
+#pragma once
+// Participation in an investment partnership: the partnership is the payment source
+// and its income lines are the operations by kind.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/income_lines.h"
+#include "model/sourse_income_info.h"
+#include "storage/money.h"
+
+namespace kvz {
+
+// One operation of a partnership. For kind 6 (exit or allotment of a share) the
+// expense share holds the contributions made and the last two amounts are 0.
+struct mTInvestTovIncome {
+    int32_t OperationKind = 0;  // 1 … 6; 0 = not chosen
+    Money IncomeAmount;
+    Money ExpenseShare;
+    Money ManagerExpenses;
+    Money PriorLosses;
+
+    bool operator==(const mTInvestTovIncome&) const = default;
+};
+
+inline constexpr int kInvestOperationKinds = 6;
+// Text of the operation kind (1 … 6) as the kind list shows it; empty for another value.
+const char* InvestOperationKindText(int32_t kind);
+
+class mTInvestTov : public mTSourseIncomeInfo {
+public:
+    static constexpr const char* kStream = "@InvestTov";
+    static constexpr const char* kLineStream = "@InvestTovIncome";
+    static constexpr uint16_t kPlaceSave = 399;
+    static constexpr uint16_t kPlaceLoad = 400;
+
+    mTInvestTov() = default;
+
+    // One list only: variant is ignored.
+    void Save(mTDocumentStorage& s, uint16_t index, bool variant) override;
+    void Load(mTDocumentStorage& s, uint16_t index, bool variant) override;
+    uint32_t StoredSize(uint16_t index) const;
+
+    // IncomeTotal follows the lines: only these operations change them.
+    int LineCount() const { return Lines_.Count(); }
+    const mTInvestTovIncome& Line(int i) const { return Lines_.At(i); }
+    const std::vector<mTInvestTovIncome>& Lines() const { return Lines_.All(); }
+    int AddLine(const mTInvestTovIncome& line) { return Lines_.Add(line, IncomeTotal); }
+    // With a line: overwrites line i. With nothing: removes it, later lines move up.
+    void ReplaceLine(int i, const std::optional<mTInvestTovIncome>& line) { Lines_.Replace(i, line, IncomeTotal); }
+
+    bool operator==(const mTInvestTov&) const = default;
+
+    Money TaxComputed;
+    Money TaxableAmount;
+
+private:
+    void SaveBody(mTDocumentStorage& s, uint16_t index) const;
+    void LoadBody(mTDocumentStorage& s, uint16_t index);
+    static uint32_t LineSize(const mTInvestTovIncome& line);
+
+    mTIncomeLines<mTInvestTovIncome> Lines_;
+};
+
+}  // namespace kvz

@@ -1,0 +1,29 @@
+#pragma once
+// One tax payment made on a tax notice. No screen edits it; it is kept as loaded.
+#include <cstdint>
+#include <string>
+
+#include "storage/money.h"
+
+namespace kvz {
+
+class mTDocumentStorage;
+
+class mTNalog {
+public:
+    static constexpr const char* kStream = "@NalogSub";
+    static constexpr uint16_t kPlaceSave = 375;
+    static constexpr uint16_t kPlaceLoad = 376;
+
+    void Save(mTDocumentStorage& s, uint16_t index) const;
+    void Load(mTDocumentStorage& s, uint16_t index);
+    uint32_t StoredSize(uint16_t index) const;
+
+    bool operator==(const mTNalog&) const = default;
+
+    std::string PaymentText1;  // the payment's budget classification code
+    std::string PaymentText2;  // a note
+    Money PaymentAmount;
+};
+
+}  // namespace kvz

@@ -1,0 +1,135 @@
+#include "model/thirteen_percent.h"
+
+#include <stdexcept>
+
+#include "model/section_streams.h"
+#include "storage/document_storage.h"
+
+namespace kvz {
+
+namespace {
+
+// The text that stands for a month without an amount.
+constexpr const char* kAbsentMonthText = "a";
+// Documents from version 1.1 on carry StandardDeductionsHere.
+constexpr int32_t kVersionWithDeductionFlag = 0x10001;
+
+int32_t DocumentVersion(const mTDocumentStorage& s) {
+    return static_cast<int32_t>(s.VersionMajor()) * 65536 + s.VersionMinor();
+}
+
+}  // namespace
+
+void mTThirteenPercent::Save(mTDocumentStorage& s, uint16_t index, bool variant) {
+    WithErrorPlace(kPlace, [&] { SaveBody(s, index, variant); });
+}
+
+void mTThirteenPercent::Load(mTDocumentStorage& s, uint16_t index, bool variant) {
+    WithErrorPlace(kPlace, [&] { LoadBody(s, index, variant); });
+}
+
+void mTThirteenPercent::SaveBody(mTDocumentStorage& s, uint16_t index, bool variant) const {
+    s.CreateStream(SectionStreamName(variant ? kStreamNonResident : kStreamResident, index));
+    s.WriteByte(StandardDeductionsHere ? 1 : 0);
+    WriteNames(s);
+    s.WriteCurrency(TaxWithheld);
+    s.WriteCurrency(TaxableAmount);
+    s.WriteCurrency(TaxComputed);
+    s.WriteCurrency(SpareAmount);
+    for (int m = 0; m < kMonths; ++m) {
+        if (MonthPresent(m))
+            s.WriteCurrency(MonthAmounts[m]);
+        else
+            s.WriteString(kAbsentMonthText);
+    }
+    s.WriteInteger(LineCount());
+    const char* linePrefix = variant ? kLineStreamNonResident : kLineStreamResident;
+    for (int j = 0; j < LineCount(); ++j) {
+        s.CreateStream(SectionLineStreamName(linePrefix, index, j));
+        SaveLine(s, Line(j));
+    }
+}
+
+void mTThirteenPercent::LoadBody(mTDocumentStorage& s, uint16_t index, bool variant) {
+    // A source is always read into a fresh object: nothing of an earlier state survives.
+    *this = mTThirteenPercent();
+    s.OpenStream(SectionStreamName(variant ? kStreamNonResident : kStreamResident, index));
+    if (DocumentVersion(s) >= kVersionWithDeductionFlag) StandardDeductionsHere = s.ReadBoolean();
+    ReadNames(s);
+    TaxWithheld = s.ReadCurrency();
+    TaxableAmount = s.ReadCurrency();
+    TaxComputed = s.ReadCurrency();
+    SpareAmount = s.ReadCurrency();
+    for (int m = 0; m < kMonths; ++m) SetMonthAmount(m, s.ReadCurrency());
+    const int32_t count = s.ReadInteger();
+    const char* linePrefix = variant ? kLineStreamNonResident : kLineStreamResident;
+    // Each line needs a stream of its own, so a count larger than the document
+    // fails at the first missing stream instead of running on.
+    for (int32_t j = 0; j < count; ++j) {
+        s.OpenStream(SectionLineStreamName(linePrefix, index, j));
+        AddLine(LoadLine(s));
+    }
+}
+
+void mTThirteenPercent::SaveLine(mTDocumentStorage& s, const mTSourseIncome& line) {
+    s.WriteInteger(line.IncomeCode);
+    s.WriteString(line.IncomeName);
+    s.WriteCurrency(line.IncomeAmount);
+    s.WriteInteger(line.DeductionCode);
+    s.WriteCurrency(line.DeductionAmount);
+    s.WriteInteger(line.DeductionRate);
+    s.WriteWord(line.Month);
+}
+
+mTSourseIncome mTThirteenPercent::LoadLine(mTDocumentStorage& s) {
+    mTSourseIncome line;
+    line.IncomeCode = s.ReadInteger();
+    line.IncomeName = s.ReadString();
+    line.IncomeAmount = s.ReadCurrency();
+    line.DeductionCode = s.ReadInteger();
+    line.DeductionAmount = s.ReadCurrency();
+    line.DeductionRate = s.ReadInteger();
+    line.Month = s.ReadWord();
+    return line;
+}
+
+uint32_t mTThirteenPercent::StoredSize(uint16_t index) const {
+    using S = mTDocumentStorage;
+    uint32_t size = S::ItemSize(SectionStreamName(kStreamResident, index));
+    size += S::ByteItemSize(StandardDeductionsHere ? 1 : 0);
+    size += NamesSize();
+    size += S::CurrencyItemSize(TaxWithheld) + S::CurrencyItemSize(TaxableAmount) +
+            S::CurrencyItemSize(TaxComputed) + S::CurrencyItemSize(SpareAmount);
+    for (int m = 0; m < kMonths; ++m)
+        size += MonthPresent(m) ? S::CurrencyItemSize(MonthAmounts[m]) : S::ItemSize(kAbsentMonthText);
+    size += S::IntegerItemSize(LineCount());
+    for (int j = 0; j < LineCount(); ++j)
+        size += S::ItemSize(SectionLineStreamName(kLineStreamResident, index, j)) + LineSize(Line(j));
+    return size;
+}
+
+uint32_t mTThirteenPercent::LineSize(const mTSourseIncome& line) {
+    using S = mTDocumentStorage;
+    return S::IntegerItemSize(line.IncomeCode) + S::StringItemSize(line.IncomeName) +
+           S::CurrencyItemSize(line.IncomeAmount) + S::IntegerItemSize(line.DeductionCode) +
+           S::CurrencyItemSize(line.DeductionAmount) + S::IntegerItemSize(line.DeductionRate) +
+           S::WordItemSize(line.Month);
+}
+
+void mTThirteenPercent::SetMonthAmount(int m, Money amount) {
+    if (m < 0 || m >= kMonths) throw std::out_of_range("номер месяца вне 0 … 11");
+    const uint16_t bit = static_cast<uint16_t>(1u << m);
+    if (amount != kAbsentAmount) {
+        MonthsPresent |= bit;
+        MonthAmounts[m] = amount;
+    } else {
+        MonthsPresent &= static_cast<uint16_t>(~bit);
+        MonthAmounts[m] = Money();
+    }
+}
+
+bool mTThirteenPercent::MonthPresent(int m) const {
+    return m >= 0 && m < kMonths && (MonthsPresent & (1u << m)) != 0;
+}
+
+}  // namespace kvz

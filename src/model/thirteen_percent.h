@@ -1,0 +1,78 @@
+#pragma once
+// A payment source of income taxed at 13 % (resident list) or of a non-resident
+// (second list), with its income lines and the monthly amounts read by the check of
+// standard deductions.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/income_lines.h"
+#include "model/sourse_income_info.h"
+#include "storage/money.h"
+
+namespace kvz {
+
+// One income line of a 13 % source.
+struct mTSourseIncome {
+    int32_t IncomeCode = 0;  // 0 = none
+    std::string IncomeName;
+    Money IncomeAmount;
+    int32_t DeductionCode = 0;  // 0 = none
+    Money DeductionAmount;
+    int32_t DeductionRate = 0;  // percent of the income the deduction code allows
+    uint16_t Month = 0;         // 1 … 12; 0 = no month
+
+    bool operator==(const mTSourseIncome&) const = default;
+};
+
+class mTThirteenPercent : public mTSourseIncomeInfo {
+public:
+    static constexpr const char* kStreamResident = "@ThirteenPercent";
+    static constexpr const char* kStreamNonResident = "@ThirteenPerceNR";
+    static constexpr const char* kLineStreamResident = "@SourseIncome";
+    static constexpr const char* kLineStreamNonResident = "@SourseIncoNR";
+    static constexpr uint16_t kPlace = 372;  // save and load alike
+    static constexpr int kMonths = 12;
+
+    mTThirteenPercent() = default;
+
+    // Variant true: the non-resident list.
+    void Save(mTDocumentStorage& s, uint16_t index, bool variant) override;
+    void Load(mTDocumentStorage& s, uint16_t index, bool variant) override;
+    // Both variants write names of the same length, so the index alone decides.
+    uint32_t StoredSize(uint16_t index) const;
+
+    // IncomeTotal follows the lines: only these operations change them.
+    int LineCount() const { return Lines_.Count(); }
+    const mTSourseIncome& Line(int i) const { return Lines_.At(i); }
+    const std::vector<mTSourseIncome>& Lines() const { return Lines_.All(); }
+    int AddLine(const mTSourseIncome& line) { return Lines_.Add(line, IncomeTotal); }
+    // With a line: overwrites line i. With nothing: removes it, later lines move up.
+    void ReplaceLine(int i, const std::optional<mTSourseIncome>& line) { Lines_.Replace(i, line, IncomeTotal); }
+
+    // m is 0 … 11. The absent amount (-1) clears the month and stores 0.
+    void SetMonthAmount(int m, Money amount);
+    bool MonthPresent(int m) const;
+
+    bool operator==(const mTThirteenPercent&) const = default;
+
+    std::array<Money, kMonths> MonthAmounts{};
+    uint16_t MonthsPresent = 0;  // bit m: month m + 1 has an amount
+    bool StandardDeductionsHere = false;
+    Money TaxComputed;
+    Money TaxableAmount;
+    Money SpareAmount;
+
+private:
+    void SaveBody(mTDocumentStorage& s, uint16_t index, bool variant) const;
+    void LoadBody(mTDocumentStorage& s, uint16_t index, bool variant);
+    static void SaveLine(mTDocumentStorage& s, const mTSourseIncome& line);
+    static mTSourseIncome LoadLine(mTDocumentStorage& s);
+    static uint32_t LineSize(const mTSourseIncome& line);
+
+    mTIncomeLines<mTSourseIncome> Lines_;
+};
+
+}  // namespace kvz
