@@ -1,0 +1,353 @@
+#include "app/document_controller.h"
+
+#include <filesystem>
+#include <new>
+#include <stdexcept>
+#include <system_error>
+#include <utility>
+
+#include "app/document_paths.h"
+#include "model/declaration.h"
+#include "storage/dates.h"
+#include "storage/errors.h"
+
+namespace kvz {
+
+namespace {
+
+constexpr const char* kAskSave = "Вы хотите сохранить декларацию?";
+constexpr const char* kCheckPassed = "Проверка декларации завершена успешно";
+constexpr const char* kExportFailed = "Файл не сформирован, свяжитесь с разработчиками.";
+constexpr const char* kExportWritten = "Сформирован файл ";
+constexpr const char* kExportNotSaved =
+    "Не удалось сохранить файл в указанный каталог. Выберите другой каталог или запускайте программу с правами "
+    "администратора.";
+constexpr const char* kExportErrorResult = "ERROR";
+constexpr const char* kHelpMissing = "Не найден файл справки Kvrz2015.chm";
+constexpr const char* kHelpStartPage = "help/runprogramm.htm";
+
+FileDialogOptions OpenDialogOptions() {
+    return {{{"Кварзен 2015", "*.qz5"},
+             {"Кварзен 2014", "*.qz4"},
+             {"Кварзен 2013", "*.qz3"},
+             {"Кварзен 2012", "*.qz2"},
+             {"Кварзен 2011", "*.qz1"},
+             {"Кварзен 2010", "*.qz0"},
+             {"Кварзен 2009", "*.qz9"},
+             {"Кварзен 2008", "*.qz8"},
+             {"Кварзен 2007", "*.qz7"},
+             {"Кварзен 2006", "*.qz6"},
+             {"Кварзен 2005", "*.qz5"},
+             {"Кварзен 200*", "*.qzl"}},
+            "qz5"};
+}
+
+FileDialogOptions SaveDialogOptions() { return {{{"Кварзен 2015 *.qz5", "*.qz5"}}, "qz5"}; }
+
+// Text for an error that ends a save or a command.
+std::string ErrorText(const std::exception& error) {
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return msg::kOutOfMemory;
+    return error.what();
+}
+
+// Text for an error that ends a load: the storage's own errors speak for themselves;
+// anything else means the file's contents could not be read as a declaration.
+std::string LoadErrorText(const std::exception& error) {
+    if (dynamic_cast<const mEPrivBase*>(&error) != nullptr) return error.what();
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return msg::kOutOfMemory;
+    return msg::kBadFormat;
+}
+
+bool IsFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// Keeps a flag set for a scope, also when the scope ends by an exception.
+class FlagScope {
+public:
+    FlagScope(bool& flag, bool value) : Flag_(flag), Saved_(flag) { Flag_ = value; }
+    ~FlagScope() { Flag_ = Saved_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& Flag_;
+    bool Saved_;
+};
+
+// The main window stays disabled while a long command runs and is enabled again
+// however the command ends.
+class WindowDisabled {
+public:
+    explicit WindowDisabled(Platform& platform) : Platform_(platform) { Platform_.SetWindowEnabled(false); }
+    ~WindowDisabled() { Platform_.SetWindowEnabled(true); }
+    WindowDisabled(const WindowDisabled&) = delete;
+    WindowDisabled& operator=(const WindowDisabled&) = delete;
+
+private:
+    Platform& Platform_;
+};
+
+}  // namespace
+
+std::unique_ptr<mTDeclaration> NewDocumentDeclaration() {
+    auto declaration = std::make_unique<mTDeclaration>();
+    declaration->InspectionCode.clear();
+    declaration->SigningDate = Today();
+    declaration->ConfirmedBy = 0;
+    declaration->SetIncomeKinds(kIncomeRussian);
+    declaration->AutoCountSheets = true;
+    return declaration;
+}
+
+DocumentController::DocumentController(Platform& platform, DocumentServices services, std::string programFolder)
+    : Platform_(platform),
+      Services_(std::move(services)),
+      ProgramFolder_(programFolder.empty() ? std::string() : WithTrailingSeparator(programFolder)),
+      Declaration_(NewDocumentDeclaration()) {
+    if (!Services_.checkDeclaration || !Services_.exportDeclaration || !Services_.printDeclaration) {
+        throw std::invalid_argument("DocumentController needs the check, export and print services");
+    }
+}
+
+DocumentController::~DocumentController() = default;
+
+void DocumentController::Start(const std::vector<std::string>& arguments) {
+    Guarded([&] {
+        const auto path = CommandLineDocument(arguments);
+        std::unique_ptr<mTDeclaration> declaration;
+        if (path) declaration = LoadDocument(*path);
+        if (declaration) {
+            Install(std::move(declaration), *path);
+        } else {
+            Install(NewDocumentDeclaration(), std::string());
+        }
+    });
+}
+
+void DocumentController::CreateDoc() {
+    Guarded([&] {
+        if (OfferToSave() == OfferResult::Stop) return;
+        Install(NewDocumentDeclaration(), std::string());
+    });
+}
+
+void DocumentController::OpenDoc() {
+    Guarded([&] {
+        if (OfferToSave() == OfferResult::Stop) return;
+        // The document that was open is given up even when no file is chosen.
+        const std::string path = Platform_.AskOpenFile(OpenDialogOptions());
+        std::unique_ptr<mTDeclaration> declaration;
+        if (!path.empty()) declaration = LoadDocument(path);
+        if (declaration) {
+            Install(std::move(declaration), path);
+        } else {
+            Install(NewDocumentDeclaration(), std::string());
+        }
+    });
+}
+
+bool DocumentController::SaveDoc() {
+    bool saved = false;
+    Guarded([&] {
+        std::string path = DocumentPath_;
+        if (path.empty()) path = Platform_.AskSaveFile(SaveDialogOptions());
+        if (path.empty()) return;
+        if (!SaveTo(ApplyExtensionRule(path))) return;
+        Unchanged_ = true;
+        saved = true;
+    });
+    return saved;
+}
+
+bool DocumentController::SaveAsDoc() {
+    bool saved = false;
+    Guarded([&] {
+        const std::string path = Platform_.AskSaveFile(SaveDialogOptions());
+        if (path.empty()) return;
+        if (!SaveTo(path)) return;
+        Unchanged_ = true;
+        saved = true;
+    });
+    return saved;
+}
+
+bool DocumentController::CloseRequest() {
+    bool mayClose = false;
+    Guarded([&] { mayClose = OfferToSave() == OfferResult::Proceed; });
+    return mayClose;
+}
+
+void DocumentController::CheckDoc() {
+    Guarded([&] {
+        if (CheckAndGo() == CheckOutcome::Passed) ShowInformation(kCheckPassed);
+    });
+}
+
+void DocumentController::ExportDoc() {
+    Guarded([&] {
+        if (CheckAndGo() != CheckOutcome::Passed) return;
+        WindowDisabled disabled(Platform_);
+        const auto picked = Platform_.AskFolder(kProgramTitle, std::string());
+        if (!picked || picked->empty()) return;
+        const std::string folder = WithTrailingSeparator(*picked);
+        const std::string result = Services_.exportDeclaration(folder, *Declaration_);
+        if (result == kExportErrorResult) {
+            ShowInformation(kExportFailed);
+        } else if (!result.empty() && IsFile(folder + result)) {
+            ShowInformation(kExportWritten + folder + " " + result);
+        } else {
+            ShowInformation(kExportNotSaved);
+        }
+    });
+}
+
+void DocumentController::PrintDoc() { Output(kPrintMode); }
+
+void DocumentController::PreviewDoc() { Output(kPreviewMode); }
+
+void DocumentController::Output(int mode) {
+    Guarded([&] {
+        if (CheckAndGo() != CheckOutcome::Passed) return;
+        WindowDisabled disabled(Platform_);
+        Services_.printDeclaration(*Declaration_, mode);
+    });
+}
+
+std::string DocumentController::HelpStartPage() const { return ProgramFolder_ + kHelpStartPage; }
+
+void DocumentController::Help() {
+    Guarded([&] {
+        const std::string page = HelpStartPage();
+        if (IsFile(page)) {
+            Platform_.ShowHelp(page);
+        } else {
+            ShowError(kHelpMissing);
+        }
+    });
+}
+
+void DocumentController::About() {
+    Guarded([&] { Platform_.ShowAbout(); });
+}
+
+void DocumentController::SwitchSection(Section section) {
+    Guarded([&] {
+        if (section == CurrentSection_) return;
+        if (!SectionEnabled(*Declaration_, section)) {
+            Platform_.PressSectionButton(CurrentSection_);
+            return;
+        }
+        Platform_.StoreScreen();
+        const uint16_t row = static_cast<uint16_t>(Platform_.ValidateScreen() & 0xFFFFu);
+        if (row != 0) {
+            Platform_.PressSectionButton(CurrentSection_);
+            Platform_.FocusScreen(kNoPage, row);
+            return;
+        }
+        ShowSectionScreen(section);
+    });
+}
+
+CheckOutcome DocumentController::CheckAndGo() {
+    Platform_.StoreScreen();
+    const uint32_t result = Services_.checkDeclaration(*Declaration_);
+    const uint16_t field = CheckFieldOf(result);
+    if (field == 0) return CheckOutcome::Passed;
+    if (field == kCheckDeclined) return CheckOutcome::Declined;
+    if (const auto target = CheckTargetOf(CheckSectionOf(result))) {
+        if (target->section != CurrentSection_) ShowSectionScreen(target->section);
+        Platform_.FocusScreen(target->page, field);
+    }
+    return CheckOutcome::Moved;
+}
+
+void DocumentController::DocumentModified() {
+    if (!Loading_) Unchanged_ = false;
+}
+
+void DocumentController::UpdateSectionButtons() {
+    for (const Section section : kAllSections) {
+        Platform_.EnableSectionButton(section, SectionEnabled(*Declaration_, section));
+    }
+}
+
+DocumentController::OfferResult DocumentController::OfferToSave() {
+    // Edits still held by the screen count as changes.
+    Platform_.StoreScreen();
+    if (Unchanged_) return OfferResult::Proceed;
+    const MessageAnswer answer =
+        Platform_.ShowMessage(kAskSave, kProgramTitle, MessageIcon::Question, MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::No) return OfferResult::Proceed;
+    if (answer != MessageAnswer::Yes) return OfferResult::Stop;
+    const std::string path = DocumentPath_.empty() ? Platform_.AskSaveFile(SaveDialogOptions()) : DocumentPath_;
+    // Cancelling the save dialog gives the changes up.
+    if (path.empty()) return OfferResult::Proceed;
+    // A document that could not be written is not thrown away.
+    if (!SaveTo(ApplyExtensionRule(path))) return OfferResult::Stop;
+    Unchanged_ = true;
+    return OfferResult::Proceed;
+}
+
+bool DocumentController::SaveTo(const std::string& path) {
+    Platform_.StoreScreen();
+    try {
+        Declaration_->SaveToFile(path);
+    } catch (const std::exception& error) {
+        ShowError(ErrorText(error));
+        return false;
+    }
+    DocumentPath_ = path;
+    Platform_.SetTitle(DocumentTitle(DocumentPath_));
+    return true;
+}
+
+std::unique_ptr<mTDeclaration> DocumentController::LoadDocument(const std::string& path) {
+    try {
+        auto declaration = std::make_unique<mTDeclaration>();
+        declaration->LoadFromFile(path);
+        return declaration;
+    } catch (const std::exception& error) {
+        // A partly read declaration is never kept: saving it would overwrite the file.
+        ShowError(LoadErrorText(error));
+        return nullptr;
+    }
+}
+
+void DocumentController::Install(std::unique_ptr<mTDeclaration> declaration, const std::string& path) {
+    // The old declaration outlives the screen that shows it.
+    std::unique_ptr<mTDeclaration> previous = std::exchange(Declaration_, std::move(declaration));
+    DocumentPath_ = path;
+    Platform_.SetTitle(DocumentTitle(DocumentPath_));
+    ShowSectionScreen(Section::Conditions);
+    previous.reset();
+    Unchanged_ = true;
+    UpdateSectionButtons();
+}
+
+void DocumentController::ShowSectionScreen(Section section) {
+    FlagScope loading(Loading_, true);
+    Platform_.ShowSection(section);
+    CurrentSection_ = section;
+}
+
+void DocumentController::ShowError(const std::string& text) {
+    Platform_.ShowMessage(text, kProgramTitle, MessageIcon::Error, MessageButtons::Ok);
+}
+
+void DocumentController::ShowInformation(const std::string& text) {
+    Platform_.ShowMessage(text, kProgramTitle, MessageIcon::Information, MessageButtons::Ok);
+}
+
+bool DocumentController::Guarded(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const std::exception& error) {
+        ShowError(ErrorText(error));
+        return false;
+    }
+}
+
+}  // namespace kvz

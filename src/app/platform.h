@@ -1,0 +1,67 @@
+#pragma once
+// What the document commands need from the window system. The main window
+// implements it; tests script it.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/section.h"
+
+namespace kvz {
+
+enum class MessageIcon { Information, Question, Error };
+enum class MessageButtons { Ok, YesNoCancel };
+// The button the user pressed; closing a box without a button counts as Cancel.
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// One entry of a file dialog's type list, e.g. {"Кварзен 2015", "*.qz5"}.
+struct FileFilter {
+    std::string title;
+    std::string pattern;
+    bool operator==(const FileFilter&) const = default;
+};
+
+struct FileDialogOptions {
+    std::vector<FileFilter> filters;
+    std::string defaultExtension;  // appended to a name typed without one
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                                      MessageButtons buttons) = 0;
+
+    // The chosen file, or "" when the user cancelled. The save dialog accepts only an
+    // existing folder and replaces an existing file without asking.
+    virtual std::string AskOpenFile(const FileDialogOptions& options) = 0;
+    virtual std::string AskSaveFile(const FileDialogOptions& options) = 0;
+    // The picked folder, or nothing when the user cancelled. An empty or missing
+    // preselected folder opens the dialog without a preselection.
+    virtual std::optional<std::string> AskFolder(const std::string& title, const std::string& preselected) = 0;
+
+    // Disables the whole main window while a long command runs.
+    virtual void SetWindowEnabled(bool enabled) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+
+    // The section screen currently shown: write its free edit fields into the
+    // declaration; check it (0 or the 1-based number of the offending row or field);
+    // put the input focus on a page (kNoPage for one-page screens) and field.
+    virtual void StoreScreen() = 0;
+    virtual uint32_t ValidateScreen() = 0;
+    virtual void FocusScreen(int page, int field) = 0;
+
+    // Replaces the shown screen by the section's new screen and presses its button.
+    virtual void ShowSection(Section section) = 0;
+    // Presses the section's button again without touching the screen (an undone click).
+    virtual void PressSectionButton(Section section) = 0;
+    virtual void EnableSectionButton(Section section, bool enabled) = 0;
+
+    // Opens the help window at the given start page (an existing file).
+    virtual void ShowHelp(const std::string& startPage) = 0;
+    virtual void ShowAbout() = 0;
+};
+
+}  // namespace kvz
