@@ -1,0 +1,71 @@
+#include "model/cb_deduct.h"
+
+#include <stdexcept>
+
+#include "storage/document_storage.h"
+#include "storage/errors.h"
+
+namespace kvz {
+
+namespace {
+
+constexpr uint16_t kPlaceSave = 395;
+constexpr uint16_t kPlaceLoad = 396;
+
+Money Total(const std::array<Money, mTCBDeduct::kYears>& values) {
+    int64_t raw = 0;
+    for (Money m : values)
+        if (__builtin_add_overflow(raw, m.Raw(), &raw))
+            throw std::overflow_error("Сумма убытков прошлых лет слишком велика.");
+    return Money::FromRaw(raw);
+}
+
+}  // namespace
+
+int mTCBDeduct::YearOfIndex(int index) {
+    if (index < 0 || index >= kYears) throw std::out_of_range("индекс года вне 0 … 9");
+    return index == 0 ? 2014 : 2004 + index;
+}
+
+Money mTCBDeduct::SecuritiesLossTotal() const { return Total(SecuritiesLoss); }
+Money mTCBDeduct::FissLossTotal() const { return Total(FissLoss); }
+
+void mTCBDeduct::Save(mTDocumentStorage& storage) const {
+    try {
+        SaveBody(storage);
+    } catch (mEPrivBase& e) {
+        e.Place = kPlaceSave;
+        throw;
+    }
+}
+
+void mTCBDeduct::SaveBody(mTDocumentStorage& s) const {
+    s.CreateStream(kStreamName);
+    for (Money m : SecuritiesLoss) s.WriteCurrency(m);
+    for (Money m : FissLoss) s.WriteCurrency(m);
+}
+
+void mTCBDeduct::Load(mTDocumentStorage& storage) {
+    *this = mTCBDeduct();
+    try {
+        LoadBody(storage);
+    } catch (mEPrivBase& e) {
+        e.Place = kPlaceLoad;
+        throw;
+    }
+}
+
+void mTCBDeduct::LoadBody(mTDocumentStorage& s) {
+    s.OpenStream(kStreamName);
+    for (Money& m : SecuritiesLoss) m = s.ReadCurrency();
+    for (Money& m : FissLoss) m = s.ReadCurrency();
+}
+
+uint32_t mTCBDeduct::StoredSize() const {
+    uint32_t size = mTDocumentStorage::StringItemSize(kStreamName);
+    for (Money m : SecuritiesLoss) size += mTDocumentStorage::CurrencyItemSize(m);
+    for (Money m : FissLoss) size += mTDocumentStorage::CurrencyItemSize(m);
+    return size;
+}
+
+}  // namespace kvz

@@ -1,0 +1,101 @@
+#pragma once
+// The property (housing) deduction: amounts carried from earlier years and the
+// property objects, each saved in a stream of its own.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "storage/dates.h"
+#include "storage/money.h"
+
+namespace kvz {
+
+class mTDocumentStorage;
+
+// One property object.
+class mTConstructionDeductObj {
+public:
+    mTConstructionDeductObj();
+
+    void Save(mTDocumentStorage& storage, uint16_t index) const;
+    void Load(mTDocumentStorage& storage, uint16_t index);
+    uint32_t StoredSize(uint16_t index) const;
+
+    // "@ConstructionDeductObj000", … ("…Obj1000" from the thousandth on).
+    static std::string StreamName(uint16_t index);
+
+    bool operator==(const mTConstructionDeductObj&) const = default;
+
+    std::string PostIndex;
+    std::string RegionCode;
+    std::string District;
+    std::string City;
+    std::string Locality;
+    std::string Street;
+    std::string House;
+    std::string Building;
+    std::string Flat;
+    int32_t ObjectNameCode = 0;  // 1 … 8, 0 not chosen
+    int32_t OwnershipKind = 0;   // 1 … 4, 0 not chosen
+    int32_t TaxpayerSign = 0;    // 1 … 5, 0 not chosen
+    DateTime RightRegDate;
+    DateTime LandRegDate = 0;
+    DateTime TransferActDate;
+    DateTime ApplicationDate = 0;
+    DateTime FirstUseYear;  // only its year is used
+    int32_t ShareNumerator = 0;
+    int32_t ShareDenominator = 0;
+    bool ByInvestment = false;
+    bool Pensioner = false;
+    Money ObjectCost;
+    Money CreditInterest;
+
+private:
+    void SaveBody(mTDocumentStorage& storage, uint16_t index) const;
+    void LoadBody(mTDocumentStorage& storage, uint16_t index);
+};
+
+class mTConstructionDeduct {
+public:
+    static constexpr const char* kStreamName = "@ConstructionDeduct";
+    // The object count is read back as a 16-bit word.
+    static constexpr std::size_t kMaxObjects = 65535;
+
+    mTConstructionDeduct() = default;
+
+    // Throws std::length_error, writing nothing, when the objects do not fit the count.
+    void Save(mTDocumentStorage& storage) const;
+    // Starts from the defaults; ConstrAmount2 and ConstrAmount4 are not in the file.
+    void Load(mTDocumentStorage& storage);
+    // Counts ConstrAmount2 and ConstrAmount4 as well (when granted), which Save does
+    // not write: the file keeps that many zero bytes at its end.
+    uint32_t StoredSize() const;
+    // The bytes StoredSize counts beyond what Save writes.
+    uint32_t UnwrittenSize() const;
+
+    bool operator==(const mTConstructionDeduct&) const = default;
+
+    int ObjectCount() const;
+    mTConstructionDeductObj& Object(int index);
+    const mTConstructionDeductObj& Object(int index) const;
+    int ObjectAdd(mTConstructionDeductObj object);
+    void ObjectDelete(int index);
+
+    bool Granted = false;
+    Money ConstrAmount1;  // carried from the previous year: cost
+    Money ConstrAmount2;  // working value, not saved
+    Money ConstrAmount3;  // carried from the previous year: interest
+    Money ConstrAmount4;  // working value, not saved
+    Money ConstrAmount5;  // deducted in earlier years by declaration: cost
+    Money ConstrAmount6;  // the same: interest
+    Money ConstrAmount7;  // deducted by the tax agent this year: cost
+    Money ConstrAmount8;  // the same: interest
+    std::vector<mTConstructionDeductObj> Objects;
+
+private:
+    std::size_t ObjectSlot(int index) const;
+    void SaveBody(mTDocumentStorage& storage) const;
+    void LoadBody(mTDocumentStorage& storage);
+};
+
+}  // namespace kvz

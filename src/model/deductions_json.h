@@ -1,0 +1,36 @@
+#pragma once
+// The deduction records as JSON objects of the command-line tool. Every field is
+// under its own name; the twelve-month and ten-year blocks are arrays of exactly
+// twelve and ten values (index 0 is January, or 2014 for the losses), the child
+// education amounts a list of amounts, the contracts and property objects lists of
+// objects. ConstrAmount2 and ConstrAmount4 are working values and are not part of it.
+//
+// FromJson reads into the given record (a missing key keeps the field, a present
+// list replaces the list), names the whole key path in every error
+// ("Construction.Objects[1].ObjectCost") and calls Finish() on every reader.
+#include <nlohmann/json.hpp>
+
+#include "model/cb_deduct.h"
+#include "model/construction_deduct.h"
+#include "model/json_fields.h"
+#include "model/pens.h"
+#include "model/social_deduct.h"
+#include "model/standart_deduct.h"
+
+namespace kvz {
+
+nlohmann::json ToJson(const mTStandartDeduct& item);
+nlohmann::json ToJson(const mTPens& item);
+nlohmann::json ToJson(const mTSocialDeduct& item);
+nlohmann::json ToJson(const mTConstructionDeductObj& item);
+nlohmann::json ToJson(const mTConstructionDeduct& item);
+nlohmann::json ToJson(const mTCBDeduct& item);
+
+void FromJson(JsonObjectReader& reader, mTStandartDeduct& item);
+void FromJson(JsonObjectReader& reader, mTPens& item);
+void FromJson(JsonObjectReader& reader, mTSocialDeduct& item);
+void FromJson(JsonObjectReader& reader, mTConstructionDeductObj& item);
+void FromJson(JsonObjectReader& reader, mTConstructionDeduct& item);
+void FromJson(JsonObjectReader& reader, mTCBDeduct& item);
+
+}  // namespace kvz

@@ -1,0 +1,46 @@
+#pragma once
+// One pension or insurance contract of the social deductions. Each contract is
+// saved in a stream of its own, "@PensSub" with the contract's three-digit index.
+#include <cstdint>
+#include <string>
+
+#include "storage/dates.h"
+#include "storage/money.h"
+
+namespace kvz {
+
+class mTDocumentStorage;
+
+class mTPens {
+public:
+    // Kinds 1 … 3: non-state pension provision and voluntary pension insurance;
+    // kind 4: additional contributions to the funded part of the labour pension.
+    static constexpr int32_t kKindExtraContributions = 4;
+
+    mTPens() = default;
+
+    void Save(mTDocumentStorage& storage, uint16_t index) const;
+    void Load(mTDocumentStorage& storage, uint16_t index);
+    uint32_t StoredSize(uint16_t index) const;
+
+    // "@PensSub000", "@PensSub001", … ("@PensSub1000" from the thousandth on).
+    static std::string StreamName(uint16_t index);
+
+    bool operator==(const mTPens&) const = default;
+
+    int32_t ContractKind = 0;
+    std::string OrgName;
+    std::string OrgInn;
+    std::string OrgKpp;
+    std::string ContractNumber;
+    DateTime ContractDate = 0;
+    Money Contribution;
+    Money ContributionToDeduct;
+    Money AgentDeduction;
+
+private:
+    void SaveBody(mTDocumentStorage& storage, uint16_t index) const;
+    void LoadBody(mTDocumentStorage& storage, uint16_t index);
+};
+
+}  // namespace kvz

@@ -1,0 +1,174 @@
+#include "model/standart_deduct.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "storage/document_storage.h"
+#include "storage/errors.h"
+
+namespace kvz {
+
+namespace {
+
+constexpr uint16_t kPlaceSave = 381;
+constexpr uint16_t kPlaceLoad = 382;
+
+using Months = std::array<int32_t, mTStandartDeduct::kMonths>;
+
+std::size_t IndexSlot(int index) {
+    if (index < 0 || index >= mTStandartDeduct::kMonths)
+        throw std::out_of_range("номер месяца вне 0 … 11");
+    return static_cast<std::size_t>(index);
+}
+
+std::size_t MonthSlot(int month) {
+    if (month < 1 || month > mTStandartDeduct::kMonths)
+        throw std::out_of_range("номер месяца вне 1 … 12");
+    return static_cast<std::size_t>(month - 1);
+}
+
+// A children block: the constant flag, then either the one count or twelve months.
+void SaveChildrenBlock(mTDocumentStorage& s, bool constant, int32_t count, const Months& byMonth) {
+    s.WriteBoolean(constant);
+    if (constant) {
+        s.WriteInteger(count);
+        return;
+    }
+    for (int32_t value : byMonth) s.WriteInteger(value);
+}
+
+void LoadChildrenBlock(mTDocumentStorage& s, bool& constant, int32_t& count, Months& byMonth) {
+    constant = s.ReadBoolean();
+    if (constant) {
+        count = s.ReadInteger();
+        return;
+    }
+    for (int32_t& value : byMonth) value = s.ReadInteger();
+}
+
+uint32_t ChildrenBlockSize(bool constant, int32_t count, const Months& byMonth) {
+    uint32_t size = mTDocumentStorage::ByteItemSize(constant ? 1 : 0);
+    if (constant) return size + mTDocumentStorage::IntegerItemSize(count);
+    for (int32_t value : byMonth) size += mTDocumentStorage::IntegerItemSize(value);
+    return size;
+}
+
+// The flags of the optional monthly blocks were added to the stream later than the
+// rest; a flag that does not read is taken as "block absent".
+bool ReadGuardedFlag(mTDocumentStorage& s) {
+    try {
+        return s.ReadBoolean();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+int32_t mTStandartDeduct::GetChildrenByMonth(int index) const { return ChildrenByMonth[IndexSlot(index)]; }
+void mTStandartDeduct::SetChildrenByMonth(int index, int32_t value) { ChildrenByMonth[IndexSlot(index)] = value; }
+int32_t mTStandartDeduct::GetDisabledByMonth(int index) const { return DisabledByMonth[IndexSlot(index)]; }
+void mTStandartDeduct::SetDisabledByMonth(int index, int32_t value) { DisabledByMonth[IndexSlot(index)] = value; }
+int32_t mTStandartDeduct::GetThirdByMonth(int index) const { return ThirdByMonth[IndexSlot(index)]; }
+void mTStandartDeduct::SetThirdByMonth(int index, int32_t value) { ThirdByMonth[IndexSlot(index)] = value; }
+bool mTStandartDeduct::GetBusinessMonthChecked(int index) const { return BusinessMonthChecked[IndexSlot(index)]; }
+void mTStandartDeduct::SetBusinessMonthChecked(int index, bool value) { BusinessMonthChecked[IndexSlot(index)] = value; }
+
+Money mTStandartDeduct::GetBusinessIncomeByMonth(int month) const { return BusinessIncomeByMonth[MonthSlot(month)]; }
+void mTStandartDeduct::SetBusinessIncomeByMonth(int month, Money value) { BusinessIncomeByMonth[MonthSlot(month)] = value; }
+Money mTStandartDeduct::GetBusinessExpenseByMonth(int month) const { return BusinessExpenseByMonth[MonthSlot(month)]; }
+void mTStandartDeduct::SetBusinessExpenseByMonth(int month, Money value) { BusinessExpenseByMonth[MonthSlot(month)] = value; }
+int32_t mTStandartDeduct::GetMonthlySelfCodes(int month) const { return MonthlySelfCodes[MonthSlot(month)]; }
+void mTStandartDeduct::SetMonthlySelfCodes(int month, int32_t value) { MonthlySelfCodes[MonthSlot(month)] = value; }
+int32_t mTStandartDeduct::GetMonthlyChildStatus(int month) const { return MonthlyChildStatus[MonthSlot(month)]; }
+void mTStandartDeduct::SetMonthlyChildStatus(int month, int32_t value) { MonthlyChildStatus[MonthSlot(month)] = value; }
+
+void mTStandartDeduct::Save(mTDocumentStorage& storage) const {
+    try {
+        SaveBody(storage);
+    } catch (mEPrivBase& e) {
+        e.Place = kPlaceSave;
+        throw;
+    }
+}
+
+void mTStandartDeduct::SaveBody(mTDocumentStorage& s) const {
+    s.CreateStream(kStreamName);
+    s.WriteBoolean(Granted);
+    if (!Granted) return;
+    s.WriteInteger(SelfCode);
+    s.WriteInteger(ChildStatus);
+    SaveChildrenBlock(s, ChildrenConstant, ChildrenCount, ChildrenByMonth);
+    SaveChildrenBlock(s, DisabledConstant, DisabledCount, DisabledByMonth);
+    s.WriteBoolean(MonthlyBusiness);
+    if (MonthlyBusiness) {
+        for (Money m : BusinessIncomeByMonth) s.WriteCurrency(m);
+        for (Money m : BusinessExpenseByMonth) s.WriteCurrency(m);
+        for (bool checked : BusinessMonthChecked) s.WriteBoolean(checked);
+    }
+    s.WriteBoolean(MonthlySelfCodesGiven);
+    if (MonthlySelfCodesGiven)
+        for (int32_t code : MonthlySelfCodes) s.WriteInteger(code);
+    s.WriteBoolean(MonthlyChildStatusGiven);
+    if (MonthlyChildStatusGiven)
+        for (int32_t status : MonthlyChildStatus) s.WriteInteger(status);
+    SaveChildrenBlock(s, ThirdConstant, ThirdCount, ThirdByMonth);
+}
+
+void mTStandartDeduct::Load(mTDocumentStorage& storage) {
+    *this = mTStandartDeduct();
+    try {
+        LoadBody(storage);
+    } catch (mEPrivBase& e) {
+        e.Place = kPlaceLoad;
+        throw;
+    }
+}
+
+void mTStandartDeduct::LoadBody(mTDocumentStorage& s) {
+    s.OpenStream(kStreamName);
+    Granted = s.ReadBoolean();
+    if (!Granted) return;
+    SelfCode = s.ReadInteger();
+    ChildStatus = s.ReadInteger();
+    LoadChildrenBlock(s, ChildrenConstant, ChildrenCount, ChildrenByMonth);
+    LoadChildrenBlock(s, DisabledConstant, DisabledCount, DisabledByMonth);
+    MonthlyBusiness = ReadGuardedFlag(s);
+    if (MonthlyBusiness) {
+        for (Money& m : BusinessIncomeByMonth) m = s.ReadCurrency();
+        for (Money& m : BusinessExpenseByMonth) m = s.ReadCurrency();
+        for (bool& checked : BusinessMonthChecked) checked = s.ReadBoolean();
+    }
+    MonthlySelfCodesGiven = ReadGuardedFlag(s);
+    if (MonthlySelfCodesGiven)
+        for (int32_t& code : MonthlySelfCodes) code = s.ReadInteger();
+    MonthlyChildStatusGiven = ReadGuardedFlag(s);
+    if (MonthlyChildStatusGiven)
+        for (int32_t& status : MonthlyChildStatus) status = s.ReadInteger();
+    LoadChildrenBlock(s, ThirdConstant, ThirdCount, ThirdByMonth);
+}
+
+uint32_t mTStandartDeduct::StoredSize() const {
+    using S = mTDocumentStorage;
+    uint32_t size = S::StringItemSize(kStreamName) + S::ByteItemSize(Granted ? 1 : 0);
+    if (!Granted) return size;
+    size += S::IntegerItemSize(SelfCode) + S::IntegerItemSize(ChildStatus);
+    size += ChildrenBlockSize(ChildrenConstant, ChildrenCount, ChildrenByMonth);
+    size += ChildrenBlockSize(DisabledConstant, DisabledCount, DisabledByMonth);
+    size += S::ByteItemSize(MonthlyBusiness ? 1 : 0);
+    if (MonthlyBusiness) {
+        for (Money m : BusinessIncomeByMonth) size += S::CurrencyItemSize(m);
+        for (Money m : BusinessExpenseByMonth) size += S::CurrencyItemSize(m);
+        for (bool checked : BusinessMonthChecked) size += S::ByteItemSize(checked ? 1 : 0);
+    }
+    size += S::ByteItemSize(MonthlySelfCodesGiven ? 1 : 0);
+    if (MonthlySelfCodesGiven)
+        for (int32_t code : MonthlySelfCodes) size += S::IntegerItemSize(code);
+    size += S::ByteItemSize(MonthlyChildStatusGiven ? 1 : 0);
+    if (MonthlyChildStatusGiven)
+        for (int32_t status : MonthlyChildStatus) size += S::IntegerItemSize(status);
+    size += ChildrenBlockSize(ThirdConstant, ThirdCount, ThirdByMonth);
+    return size;
+}
+
+}  // namespace kvz
