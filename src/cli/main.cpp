@@ -1,0 +1,47 @@
+// kvarzen-cli: the program's documents without the window, for batches and scripts.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const kvz::cli::Args&);
+    const char* summary;
+};
+
+const Command kCommands[] = {
+#ifdef KVZ_CLI_HAS_INFO
+    {"info", kvz::cli::RunInfo, "info FILE.qz5                 содержимое документа в JSON"},
+#endif
+#ifdef KVZ_CLI_HAS_CREATE
+    {"create", kvz::cli::RunCreate, "create FILE.json OUT.qz5      документ из JSON"},
+#endif
+    {nullptr, nullptr, nullptr},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "Кварзен 2015: декларация 3-НДФЛ и 4-НДФЛ за 2015 год, командная строка.\n"
+           "Использование: kvarzen-cli <команда> [параметры]\n\nКоманды:\n";
+    for (const Command* c = kCommands; c->name; ++c) out << "  " << c->summary << "\n";
+    out << "\nkvarzen-cli <команда> --help  подробнее о команде\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        PrintUsage(argc < 2 ? std::cerr : std::cout);
+        return argc < 2 ? 2 : 0;
+    }
+    kvz::cli::Args args(argv + 2, argv + argc);
+    for (const Command* c = kCommands; c->name; ++c)
+        if (std::strcmp(argv[1], c->name) == 0) return c->run(args);
+    std::cerr << "Неизвестная команда: " << argv[1] << "\n";
+    PrintUsage(std::cerr);
+    return 2;
+}

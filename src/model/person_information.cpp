@@ -1,0 +1,155 @@
+#include "model/person_information.h"
+
+#include <algorithm>
+#include <array>
+
+#include "storage/document_storage.h"
+#include "storage/errors.h"
+
+namespace kvz {
+
+namespace {
+
+constexpr uint16_t kPlaceSave = 370;
+constexpr uint16_t kPlaceLoad = 371;
+
+// Which storage names carry which fields: the layout grew year by year.
+bool IsKnown(const std::string& name) {
+    static const std::array<const char*, 12> kKnown = {"Kvrz2004", "Kvrz2005", "Kvrz2006", "Kvrz2007",
+                                                       "Kvrz2008", "Kvrz2009", "Kvrz2010", "Kvrz2011",
+                                                       "Kvrz2012", "Kvrz2013", "Kvrz2014", "Kvrz2015"};
+    return std::find(kKnown.begin(), kKnown.end(), name) != kKnown.end();
+}
+bool IsLater(const std::string& name) { return IsKnown(name) && name != "Kvrz2004"; }
+bool IsRecent(const std::string& name) {
+    return name == "Kvrz2013" || name == "Kvrz2014" || name == "Kvrz2015";
+}
+
+using S = mTDocumentStorage;
+
+}  // namespace
+
+mTPersonInformation::mTPersonInformation()
+    : DocIssueDate(EncodeDate(1990, 1, 1)), BirthDate(EncodeDate(1977, 1, 1)) {}
+
+void mTPersonInformation::Save(mTDocumentStorage& s) const {
+    try {
+        s.CreateStream("@PersonName");
+        for (const std::string* t : {&Surname, &FirstName, &Patronymic, &PersonInn, &NameExtra1, &NameExtra2})
+            s.WriteString(*t);
+        s.CreateStream("@PersonDocument");
+        s.WriteWord(DocTypeCode);
+        s.WriteString(DocTypeName);
+        s.WriteString(DocSeriesNumber);
+        s.WriteDouble(DocIssueDate);
+        s.WriteDouble(BirthDate);
+        s.WriteString(DocIssuedBy);
+        s.WriteString(BirthPlace);
+        s.WriteByte(DocumentFlag);
+        s.CreateStream("@Foreigner");
+        for (const std::string* t : {&CitizenshipKind, &CitizenshipCountry, &ForeignAddress, &CitizenshipCode})
+            s.WriteString(*t);
+        s.CreateStream("@PhoneForeignerHome");
+        s.WriteString(ForeignHomePhoneCode);
+        s.WriteString(ForeignHomePhone);
+        s.CreateStream("@PhoneForeignerWork");
+        s.WriteString(ForeignWorkPhoneCode);
+        s.WriteString(ForeignWorkPhone);
+        s.CreateStream("@PersonAddress");
+        s.WriteBoolean(AddressIsStay);
+        s.WriteString(PostIndex);
+        s.WriteWord(RegionCode);
+        for (const std::string* t : {&RegionName, &District, &City, &Locality, &Street, &House, &Building, &Flat,
+                                     &ResidenceOktmo})
+            s.WriteString(*t);
+        s.CreateStream("@HomePhone");
+        s.WriteString(HomePhoneCode);
+        s.WriteString(HomePhone);
+        s.CreateStream("@WorkPhone");
+        s.WriteString(WorkPhoneCode);
+        s.WriteString(WorkPhone);
+    } catch (mEPrivBase& e) {
+        e.Place = kPlaceSave;
+        throw;
+    }
+}
+
+void mTPersonInformation::Load(mTDocumentStorage& s) {
+    const std::string name = s.StorageName();
+    try {
+        s.OpenStream("@PersonName");
+        for (std::string* t : {&Surname, &FirstName, &Patronymic, &PersonInn}) *t = s.ReadString();
+        if (IsKnown(name)) {
+            NameExtra1 = s.ReadString();
+            NameExtra2 = s.ReadString();
+        } else {
+            NameExtra2 = "0";
+        }
+        s.OpenStream("@PersonDocument");
+        DocTypeCode = s.ReadWord();
+        DocTypeName = s.ReadString();
+        DocSeriesNumber = s.ReadString();
+        DocIssueDate = s.ReadDateTime();
+        BirthDate = s.ReadDateTime();
+        if (IsKnown(name)) {
+            DocIssuedBy = s.ReadString();
+            BirthPlace = s.ReadString();
+            if (IsLater(name)) DocumentFlag = s.ReadByte();
+        }
+        // Older documents may lack the citizenship and foreign phone streams.
+        try {
+            s.OpenStream("@Foreigner");
+            CitizenshipKind = s.ReadString();
+            CitizenshipCountry = s.ReadString();
+            if (IsKnown(name)) {
+                ForeignAddress = s.ReadString();
+                CitizenshipCode = s.ReadString();
+            }
+            if (IsLater(name)) {
+                s.OpenStream("@PhoneForeignerHome");
+                ForeignHomePhoneCode = s.ReadString();
+                ForeignHomePhone = s.ReadString();
+                s.OpenStream("@PhoneForeignerWork");
+                ForeignWorkPhoneCode = s.ReadString();
+                ForeignWorkPhone = s.ReadString();
+            }
+        } catch (const mEOpenStream&) {
+        }
+        s.OpenStream("@PersonAddress");
+        if (IsLater(name)) AddressIsStay = s.ReadBoolean();
+        PostIndex = s.ReadString();
+        RegionCode = s.ReadWord();
+        for (std::string* t : {&RegionName, &District, &City, &Locality, &Street, &House, &Building, &Flat})
+            *t = s.ReadString();
+        if (!IsLater(name)) return;
+        if (IsRecent(name)) ResidenceOktmo = s.ReadString();
+        s.OpenStream("@HomePhone");
+        HomePhoneCode = s.ReadString();
+        HomePhone = s.ReadString();
+        s.OpenStream("@WorkPhone");
+        WorkPhoneCode = s.ReadString();
+        WorkPhone = s.ReadString();
+    } catch (mEPrivBase& e) {
+        e.Place = kPlaceLoad;
+        throw;
+    }
+}
+
+uint32_t mTPersonInformation::StoredSize() const {
+    uint32_t size = 0;
+    for (const char* marker : {"@PersonName", "@PersonDocument", "@Foreigner", "@PhoneForeignerHome",
+                               "@PhoneForeignerWork", "@PersonAddress", "@HomePhone", "@WorkPhone"})
+        size += S::ItemSize(marker);
+    for (const std::string* t :
+         {&Surname, &FirstName, &Patronymic, &PersonInn, &NameExtra1, &NameExtra2, &DocTypeName, &DocSeriesNumber,
+          &DocIssuedBy, &BirthPlace, &CitizenshipKind, &CitizenshipCountry, &ForeignAddress, &CitizenshipCode,
+          &ForeignHomePhoneCode, &ForeignHomePhone, &ForeignWorkPhoneCode, &ForeignWorkPhone, &PostIndex,
+          &RegionName, &District, &City, &Locality, &Street, &House, &Building, &Flat, &ResidenceOktmo,
+          &HomePhoneCode, &HomePhone, &WorkPhoneCode, &WorkPhone})
+        size += S::StringItemSize(*t);
+    size += S::WordItemSize(DocTypeCode) + S::DoubleItemSize(DocIssueDate) + S::DoubleItemSize(BirthDate) +
+            S::ByteItemSize(DocumentFlag) + S::ByteItemSize(AddressIsStay ? 1 : 0) + S::WordItemSize(RegionCode);
+    return size;
+}
+
+}  // namespace kvz

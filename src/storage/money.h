@@ -1,0 +1,60 @@
+#pragma once
+// Money: a signed fixed-point amount with four decimals, held as amount x 10 000.
+// Sums are exact; rounding happens only in the named helpers below.
+#include <compare>
+#include <cstdint>
+#include <string>
+
+namespace kvz {
+
+class Money {
+public:
+    static constexpr int64_t kScale = 10000;
+
+    constexpr Money() = default;
+    static constexpr Money FromRaw(int64_t raw) { Money m; m.raw_ = raw; return m; }
+    static constexpr Money FromUnits(int64_t units) { return FromRaw(units * kScale); }
+    // Nearest four-decimal value of a double (ties away from zero).
+    static Money FromDouble(double value);
+
+    constexpr int64_t Raw() const { return raw_; }
+    double ToDouble() const { return static_cast<double>(raw_) / kScale; }
+    constexpr bool IsZero() const { return raw_ == 0; }
+
+    constexpr Money operator+(Money o) const { return FromRaw(raw_ + o.raw_); }
+    constexpr Money operator-(Money o) const { return FromRaw(raw_ - o.raw_); }
+    constexpr Money operator-() const { return FromRaw(-raw_); }
+    Money& operator+=(Money o) { raw_ += o.raw_; return *this; }
+    Money& operator-=(Money o) { raw_ -= o.raw_; return *this; }
+    constexpr auto operator<=>(const Money&) const = default;
+
+private:
+    int64_t raw_ = 0;
+};
+
+// The value that stands for "no amount entered" (stored as the text "a").
+inline constexpr Money kAbsentAmount = Money::FromUnits(-1);
+
+// Shortest decimal text ("1234.5", "100", "-0.25") with the given separator.
+std::string MoneyToText(Money m, char separator = '.');
+
+// Parses a decimal text ("1234.5", "-0,25" with separator ','); more than four
+// decimals round half away from zero. Throws EConvertError on anything else.
+Money MoneyFromText(const std::string& text, char separator = '.');
+
+// Parses strictly: at most four decimals; returns false instead of throwing.
+bool TryParseMoneyExact(const std::string& text, Money& out, char separator = '.');
+
+// x truncated toward zero, plus one when the fraction is 0.5 or more
+// (so negative values are truncated: -2.5 gives -2).
+int64_t RoundHalfUp(double x);
+// x rounded to two decimals by RoundHalfUp.
+double RoundToKopecks(double x);
+// RoundHalfUp(x * 10000) / 10000 in general form with "." ("1.2346", "75.5").
+std::string DecimalPointText(long double x);
+// Shortest decimal text with "."; "999999999999999" when longer than 15 characters.
+std::string PlainForm(Money m);
+// Two decimals, cut not rounded, negatives as 0; "999999999999.99" when longer than 15.
+std::string KopeckForm(Money m);
+
+}  // namespace kvz

@@ -1,0 +1,54 @@
+// Rounding and the texts in which amounts leave the program.
+#include <gtest/gtest.h>
+
+#include "storage/errors.h"
+#include "storage/money.h"
+
+using namespace kvz;
+
+TEST(Rounding, HalfUpForPositiveTruncationForNegative) {
+    EXPECT_EQ(RoundHalfUp(2.5), 3);
+    EXPECT_EQ(RoundHalfUp(2.4999), 2);
+    EXPECT_EQ(RoundHalfUp(-2.7), -2);
+    EXPECT_EQ(RoundHalfUp(-2.5), -2);
+    EXPECT_DOUBLE_EQ(RoundToKopecks(0.125), 0.13);
+    EXPECT_DOUBLE_EQ(RoundToKopecks(-0.125), -0.12);
+    EXPECT_EQ(DecimalPointText(1.23456L), "1.2346");
+    EXPECT_EQ(DecimalPointText(75.5L), "75.5");
+    EXPECT_EQ(DecimalPointText(100L), "100");
+}
+
+TEST(AmountTexts, KopeckFormCutsAndCaps) {
+    EXPECT_EQ(KopeckForm(Money::FromRaw(12345000)), "1234.50");
+    EXPECT_EQ(KopeckForm(Money()), "0.00");
+    EXPECT_EQ(KopeckForm(Money::FromUnits(-5)), "0.00");
+    EXPECT_EQ(KopeckForm(Money::FromRaw(9990)), "0.99");
+    EXPECT_EQ(KopeckForm(Money::FromRaw(75)), "0.00");
+    EXPECT_EQ(KopeckForm(Money::FromUnits(999999999999)), "999999999999.00");
+    EXPECT_EQ(KopeckForm(Money::FromUnits(1000000000000)), "999999999999.99");
+}
+
+TEST(AmountTexts, PlainFormIsShortestAndCapped) {
+    EXPECT_EQ(PlainForm(Money::FromRaw(12345000)), "1234.5");
+    EXPECT_EQ(PlainForm(Money::FromUnits(100)), "100");
+    EXPECT_EQ(PlainForm(Money::FromRaw(-2500)), "-0.25");
+    EXPECT_EQ(PlainForm(Money::FromRaw(12345678902345)), "1234567890.2345");
+    EXPECT_EQ(PlainForm(Money::FromRaw(1234567890123456)), "999999999999999");
+}
+
+TEST(AmountTexts, ParsingIsExactOrRefused) {
+    EXPECT_EQ(MoneyFromText("1234.5"), Money::FromRaw(12345000));
+    EXPECT_EQ(MoneyFromText("-0,25", ','), Money::FromRaw(-2500));
+    EXPECT_EQ(MoneyFromText("0.00005"), Money::FromRaw(1));
+    EXPECT_THROW(MoneyFromText("1,5"), EConvertError);
+    EXPECT_THROW(MoneyFromText(""), EConvertError);
+    EXPECT_THROW(MoneyFromText("-"), EConvertError);
+    EXPECT_THROW(MoneyFromText("99999999999999999999"), EConvertError);
+    Money m;
+    EXPECT_FALSE(TryParseMoneyExact("1.23456", m));
+    EXPECT_TRUE(TryParseMoneyExact("1.2345", m));
+    EXPECT_EQ(m, Money::FromRaw(12345));
+    // Every four-decimal value reads back from its own text.
+    for (int64_t raw : {0LL, 1LL, -1LL, 9999LL, 10000LL, -123456789LL, 922337203685477LL})
+        EXPECT_EQ(MoneyFromText(MoneyToText(Money::FromRaw(raw))), Money::FromRaw(raw)) << raw;
+}
