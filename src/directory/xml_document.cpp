@@ -1,0 +1,70 @@
+#include "directory/xml_document.h"
+
+#include <libxml/parser.h>
+#include <libxml/xmlerror.h>
+
+#include "directory/data_file_error.h"
+
+namespace kvz {
+
+namespace {
+
+std::string LastErrorText() {
+    const xmlError* error = xmlGetLastError();
+    if (!error || !error->message) return "неизвестная ошибка разбора XML";
+    std::string message = error->message;
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    return "строка " + std::to_string(error->line) + ": " + message;
+}
+
+}  // namespace
+
+XmlDocument ParseXml(std::string_view bytes, const std::string& what) {
+    xmlInitParser();
+    xmlResetLastError();
+    if (bytes.size() > static_cast<std::size_t>(INT32_MAX))
+        throw EDataFileError(what + "файл слишком велик");
+    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    XmlDocument doc(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
+    if (!doc) throw EDataFileError(what + LastErrorText());
+    if (doc->intSubset || doc->extSubset) throw EDataFileError(what + "объявление типа документа (DOCTYPE) не допускается");
+    if (!xmlDocGetRootElement(doc.get())) throw EDataFileError(what + "нет корневого элемента");
+    return doc;
+}
+
+xmlNode* RootElement(const XmlDocument& doc) { return xmlDocGetRootElement(doc.get()); }
+
+std::vector<xmlNode*> ChildElements(const xmlNode* node) {
+    std::vector<xmlNode*> out;
+    for (xmlNode* child = node->children; child; child = child->next)
+        if (child->type == XML_ELEMENT_NODE) out.push_back(child);
+    return out;
+}
+
+bool IsNamed(const xmlNode* node, std::string_view name) {
+    return node && node->name && std::string_view(reinterpret_cast<const char*>(node->name)) == name;
+}
+
+xmlNode* FirstChildNamed(const xmlNode* node, std::string_view name) {
+    for (xmlNode* child = node->children; child; child = child->next)
+        if (child->type == XML_ELEMENT_NODE && IsNamed(child, name)) return child;
+    return nullptr;
+}
+
+std::optional<std::string> Attribute(const xmlNode* node, const char* name) {
+    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
+    if (!value) return std::nullopt;
+    std::string text(reinterpret_cast<const char*>(value));
+    xmlFree(value);
+    return text;
+}
+
+std::string TextOf(const xmlNode* node) {
+    xmlChar* value = xmlNodeGetContent(node);
+    if (!value) return {};
+    std::string text(reinterpret_cast<const char*>(value));
+    xmlFree(value);
+    return text;
+}
+
+}  // namespace kvz
