@@ -15,12 +15,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-#ifdef KVZ_CLI_HAS_INFO
     {"info", kvz::cli::RunInfo, "info FILE.qz5                 содержимое документа в JSON"},
-#endif
-#ifdef KVZ_CLI_HAS_CREATE
     {"create", kvz::cli::RunCreate, "create FILE.json OUT.qz5      документ из JSON"},
-#endif
     {nullptr, nullptr, nullptr},
 };
 
