@@ -1,15 +1,21 @@
 #pragma once
 // A declaration container held in memory for the income section tests: written
-// through one storage, read back through a second, read-only one over the same bytes.
+// through one storage, read back through a second, read-only one over the same bytes;
+// and the checks every section class goes through.
 #include <algorithm>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <type_traits>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/sourse_income_info.h"
 #include "storage/document_storage.h"
 #include "storage/encoding.h"
+#include "storage/errors.h"
+#include "support/random_income_sections.h"
 
 namespace kvz::test {
 
@@ -63,26 +69,77 @@ private:
 };
 
 
-// Saves item at index into a container sized by its StoredSize plus slack, loads
-// a fresh object back and reports the bytes Save wrote.
+// Save and Load of either calling convention: sources take a variant, records not.
 template <class T>
-T SaveAndLoad(const T& item, uint16_t index, bool variant, uint32_t& written, uint32_t slack = 0) {
+void SaveItem(T& item, mTDocumentStorage& s, uint16_t index, bool variant) {
+    if constexpr (std::is_base_of_v<mTSourseIncomeInfo, T>)
+        item.Save(s, index, variant);
+    else
+        item.Save(s, index);
+}
+
+template <class T>
+void LoadItem(T& item, mTDocumentStorage& s, uint16_t index, bool variant) {
+    if constexpr (std::is_base_of_v<mTSourseIncomeInfo, T>)
+        item.Load(s, index, variant);
+    else
+        item.Load(s, index);
+}
+
+// Saves item at index into a container sized by its StoredSize, loads a fresh
+// object back and reports the bytes Save wrote.
+template <class T>
+T SaveAndLoad(const T& item, uint16_t index, bool variant, uint32_t& written) {
     T copy = item;
-    MemoryDocument doc(item.StoredSize(index) + slack);
-    written = doc.Write([&](mTDocumentStorage& s) {
-        if constexpr (std::is_base_of_v<mTSourseIncomeInfo, T>)
-            copy.Save(s, index, variant);
-        else
-            copy.Save(s, index);
-    });
+    MemoryDocument doc(item.StoredSize(index));
+    written = doc.Write([&](mTDocumentStorage& s) { SaveItem(copy, s, index, variant); });
     T loaded;
-    doc.Read([&](mTDocumentStorage& s) {
-        if constexpr (std::is_base_of_v<mTSourseIncomeInfo, T>)
-            loaded.Load(s, index, variant);
-        else
-            loaded.Load(s, index);
-    });
+    doc.Read([&](mTDocumentStorage& s) { LoadItem(loaded, s, index, variant); });
     return loaded;
+}
+
+// Load from a container without any stream fails with the class's load place.
+template <class T>
+void ExpectMissingStreamPlace(uint16_t place) {
+    MemoryDocument empty(0);
+    empty.Write([](mTDocumentStorage&) {});
+    T loaded;
+    try {
+        empty.Read([&](mTDocumentStorage& s) { LoadItem(loaded, s, 0, false); });
+        ADD_FAILURE() << "loaded without a stream";
+    } catch (const mEOpenStream& e) {
+        EXPECT_EQ(e.Place, place);
+        EXPECT_EQ(e.Code, 210);
+    }
+}
+
+// Save into a container one byte smaller than it writes fails with the class's save place.
+template <class T>
+void ExpectSavePlace(T item, uint16_t place, uint32_t overCount = 0) {
+    MemoryDocument doc(item.StoredSize(0) - overCount - 1);
+    try {
+        doc.Write([&](mTDocumentStorage& s) { SaveItem(item, s, 0, false); });
+        ADD_FAILURE() << "wrote past the end";
+    } catch (const mEWriteStorage& e) {
+        EXPECT_EQ(e.Place, place);
+    }
+}
+
+// Thousands of random objects at random indexes (four-digit ones too) come back
+// equal, and StoredSize is what Save writes plus the over-count of variant false.
+template <class T>
+void ExpectRandomRoundTrips(uint32_t seed, uint32_t overCountWithoutVariant = 0) {
+    std::mt19937 rng(seed);
+    for (int n = 0; n < 3000; ++n) {
+        T item;
+        RandomFill(rng, item);
+        const uint16_t index = static_cast<uint16_t>(n % 7 == 0 ? rng() % 65536 : rng() % 1000);
+        const bool variant = rng() % 2 != 0;
+        uint32_t written = 0;
+        T loaded = SaveAndLoad(item, index, variant, written);
+        ASSERT_EQ(loaded, item) << "step " << n;
+        ASSERT_EQ(written + (variant ? 0 : overCountWithoutVariant), item.StoredSize(index)) << "step " << n;
+    }
 }
 
 }  // namespace kvz::test

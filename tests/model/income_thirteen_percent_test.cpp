@@ -260,19 +260,7 @@ TEST(ThirteenPercentTest, TextsHoldingStreamNamesDoNotDisturbLoading) {
     EXPECT_EQ(b, second);
 }
 
-TEST(ThirteenPercentTest, RandomSourcesRoundTrip) {
-    std::mt19937 rng(20150113);
-    for (int n = 0; n < 3000; ++n) {
-        mTThirteenPercent source;
-        test::RandomFill(rng, source);
-        const uint16_t index = static_cast<uint16_t>(n % 7 == 0 ? rng() % 65536 : rng() % 1000);
-        const bool variant = rng() % 2 != 0;
-        uint32_t written = 0;
-        mTThirteenPercent loaded = test::SaveAndLoad(source, index, variant, written);
-        ASSERT_EQ(loaded, source) << "seed step " << n;
-        ASSERT_EQ(written, source.StoredSize(index)) << "seed step " << n;
-    }
-}
+TEST(ThirteenPercentTest, RandomSourcesRoundTrip) { test::ExpectRandomRoundTrips<mTThirteenPercent>(20150013); }
 
 }  // namespace
 }  // namespace kvz
