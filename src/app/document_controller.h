@@ -65,6 +65,7 @@ public:
     // A click on a section button.
     void SwitchSection(Section section);
     // Stores the screen and runs the check; on a finding shows it for correction.
+    // Used by the commands above, which show its errors; called directly it throws them.
     CheckOutcome CheckAndGo();
     // Sent by a screen that changed the declaration; ignored while a screen is filled.
     void DocumentModified();
