@@ -84,7 +84,7 @@ void RandomFill(std::mt19937& rng, mTSourseIncome& line) {
     line.DeductionCode = RandomCode(rng);
     line.DeductionAmount = RandomMoney(rng);
     line.DeductionRate = Chance(rng, 70) ? Uniform(rng, 0, 100) : RandomCode(rng);
-    line.Month = static_cast<uint16_t>(Chance(rng, 90) ? Uniform(rng, 0, 12) : Uniform(rng, 0, 65535));
+    line.Month = static_cast<uint16_t>(Uniform(rng, 0, 12));
 }
 
 void RandomFill(std::mt19937& rng, mTThirteenPercent& source) {
