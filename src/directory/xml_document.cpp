@@ -22,6 +22,7 @@ std::string LastErrorText() {
 XmlDocument ParseXml(std::string_view bytes, const std::string& what) {
     xmlInitParser();
     xmlResetLastError();
+    if (bytes.empty()) throw EDataFileError(what + "файл пуст");
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX))
         throw EDataFileError(what + "файл слишком велик");
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
