@@ -15,8 +15,16 @@ namespace {
 
 // One cached conversion descriptor per direction; the program is single-threaded
 // but tests may run conversions from several threads, so keep them per thread.
+struct DescriptorCache {
+    std::map<std::pair<std::string, std::string>, iconv_t> open;
+    ~DescriptorCache() {
+        for (auto& entry : open) iconv_close(entry.second);
+    }
+};
+
 iconv_t Descriptor(const char* to, const char* from) {
-    thread_local std::map<std::pair<std::string, std::string>, iconv_t> cache;
+    thread_local DescriptorCache descriptors;
+    auto& cache = descriptors.open;
     auto key = std::make_pair(std::string(to), std::string(from));
     auto it = cache.find(key);
     if (it != cache.end()) {
