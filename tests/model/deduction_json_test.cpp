@@ -111,7 +111,8 @@ TEST(DeductionJson, ErrorsNameTheWholePath) {
 }
 
 TEST(DeductionJson, AFailedListLeavesTheRecordsListAlone) {
-    JsonObjectReader reader(json{{"Objects", {{{"City", "Тула"}}, {{"ObjectCost", 5}}}}}, "Construction");
+    const json value = {{"Objects", {{{"City", "Тула"}}, {{"ObjectCost", 5}}}}};
+    JsonObjectReader reader(value, "Construction");
     mTConstructionDeduct d;
     d.ObjectAdd(mTConstructionDeductObj());
     EXPECT_THROW(FromJson(reader, d), EJsonError);

@@ -86,19 +86,6 @@ TEST(ConstructionObjects, AddGetDelete) {
     EXPECT_THROW(d.ObjectDelete(1), std::out_of_range);
 }
 
-TEST(StandartDeductRecord, DefaultsOfANewRecord) {
-    const mTStandartDeduct d;
-    EXPECT_TRUE(d.Granted);
-    EXPECT_EQ(d.SelfCode, 103);
-    EXPECT_EQ(d.ChildStatus, 101);
-    EXPECT_TRUE(d.ChildrenConstant && d.DisabledConstant && d.ThirdConstant);
-    EXPECT_FALSE(d.MonthlyBusiness || d.MonthlySelfCodesGiven || d.MonthlyChildStatusGiven);
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_FALSE(d.GetBusinessMonthChecked(i));
-        EXPECT_EQ(d.GetBusinessIncomeByMonth(i + 1), Money());
-    }
-}
-
 TEST(StandartDeductRecord, MonthNumbersAndIndexesAddressTheSameSlots) {
     mTStandartDeduct d;
     d.SetBusinessIncomeByMonth(1, Money::FromUnits(10));
@@ -141,13 +128,6 @@ TEST(CBDeductTotals, ASumOutsideTheMoneyRangeIsRefused) {
     d.SecuritiesLoss[1] = Money::FromRaw(std::numeric_limits<int64_t>::max() - 5);
     d.SecuritiesLoss[2] = Money::FromRaw(6);
     EXPECT_THROW(d.SecuritiesLossTotal(), std::overflow_error);
-}
-
-TEST(CBDeductTotals, YearsOfTheIndexes) {
-    EXPECT_EQ(mTCBDeduct::YearOfIndex(0), 2014);
-    EXPECT_EQ(mTCBDeduct::YearOfIndex(1), 2005);
-    EXPECT_EQ(mTCBDeduct::YearOfIndex(9), 2013);
-    EXPECT_THROW(mTCBDeduct::YearOfIndex(10), std::out_of_range);
 }
 
 }  // namespace

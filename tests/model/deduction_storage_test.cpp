@@ -362,16 +362,6 @@ TEST(ConstructionDeductStorage, NotGrantedWritesOnlyTheFlag) {
     EXPECT_EQ(LoadRecord<mTConstructionDeduct>(saved.Bytes), expected);
 }
 
-TEST(ConstructionDeductStorage, NewObjectDefaults) {
-    const mTConstructionDeductObj o;
-    EXPECT_EQ(o.RightRegDate, EncodeDate(2003, 1, 1));
-    EXPECT_EQ(o.TransferActDate, EncodeDate(2003, 1, 1));
-    EXPECT_EQ(o.FirstUseYear, EncodeDate(2003, 1, 1));
-    EXPECT_EQ(o.LandRegDate, 0);
-    EXPECT_EQ(o.ApplicationDate, 0);
-    EXPECT_EQ(mTConstructionDeductObj::StreamName(12), "@ConstructionDeductObj012");
-}
-
 // ---- carried-forward losses ----
 
 TEST(CBDeductStorage, TwentyAmountsSecuritiesFirst) {
