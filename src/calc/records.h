@@ -390,6 +390,11 @@ struct kTSvodSumPrilZ {
     Money InterestThisReturn;           // "ПроцВычНД"
     Money RemainingNew;                 // "ОстИВБезПроц"
     Money RemainingInterest;            // "ОстИВУплПроц"
+    // Per property object, in the order of the section's objects (empty when the
+    // sheet is not computed): the expenses taken into account ("СумРасхФакт") and
+    // the old-rules mark (0, or -1 when the rights arose before 2014).
+    std::vector<Money> ObjectExpensesTaken;
+    std::vector<int32_t> ObjectOldRulesMark;
 
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilZ&) const = default;
