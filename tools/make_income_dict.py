@@ -321,7 +321,8 @@ def build(csv_dir):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("csv_dir", help="folder holding income_codes_2015.csv and deduction_codes_2015.csv")
-    parser.add_argument("--out", default=os.path.join(os.path.dirname(__file__), "..", "data", "IncomeDict.xml"))
+    default_out = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "IncomeDict.xml"))
+    parser.add_argument("--out", default=default_out)
     parser.add_argument("--check", metavar="FILE", help="compare with FILE instead of writing")
     args = parser.parse_args()
     content = build(args.csv_dir)
