@@ -4,7 +4,7 @@
 
 #include "storage/dates.h"
 
-namespace kvz::test {
+namespace kvz::test::deduct {
 
 Money Rub(int64_t roubles) { return Money::FromUnits(roubles); }
 Money Rub(const char* text) { return MoneyFromText(text); }
@@ -227,4 +227,4 @@ void ClearCalculatedFields(mTDeclaration& d) {
     }
 }
 
-}  // namespace kvz::test
+}  // namespace kvz::test::deduct

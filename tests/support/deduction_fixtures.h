@@ -9,7 +9,7 @@
 #include "model/declaration.h"
 #include "storage/money.h"
 
-namespace kvz::test {
+namespace kvz::test::deduct {
 
 // Whole roubles, and roubles with kopecks ("1234.56").
 Money Rub(int64_t roubles);
@@ -41,4 +41,4 @@ std::unique_ptr<mTDeclaration> RandomDeductionDeclaration(uint32_t seed);
 // declaration can be compared with one that was not.
 void ClearCalculatedFields(mTDeclaration& d);
 
-}  // namespace kvz::test
+}  // namespace kvz::test::deduct
