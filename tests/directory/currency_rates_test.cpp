@@ -57,17 +57,6 @@ TEST(CurrencyRatesTest, LookupTakesTheDayOrTheLastEarlierEntry) {
     EXPECT_EQ(MoneyToText(FindRate(usd, EncodeDate(2015, 1, 15) + 0.75)->Rate), "65.4321");
 }
 
-TEST(CurrencyRatesTest, SetRateKeepsDatesAscending) {
-    Currency c{"978", "Евро", "", {}};
-    EXPECT_EQ(SetRate(c, {EncodeDate(2015, 1, 13), Rate("72.1"), 1}), RateChange::Added);
-    EXPECT_EQ(SetRate(c, {EncodeDate(2015, 1, 10), Rate("68.3"), 1}), RateChange::Added);
-    EXPECT_EQ(SetRate(c, {EncodeDate(2015, 1, 13), Rate("72.1"), 1}), RateChange::Same);
-    EXPECT_EQ(SetRate(c, {EncodeDate(2015, 1, 13), Rate("721"), 10}), RateChange::Changed);
-    ASSERT_EQ(c.Rates.size(), 2u);
-    EXPECT_EQ(c.Rates[0].Date, EncodeDate(2015, 1, 10));
-    EXPECT_EQ(c.Rates[1].Quantity, 10);
-}
-
 TEST(CurrencyRatesTest, RefusesDamagedEntries) {
     auto failure = [](const std::string& entry) {
         try {

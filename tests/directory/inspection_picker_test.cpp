@@ -31,7 +31,6 @@ TEST(InspectionPickerTest, UnknownCodeMarksNothingAndComesBackUnchanged) {
 
 TEST(InspectionPickerTest, SelectingARowTakesItsCodeAndName) {
     InspectionPicker picker = Picker();
-    picker.Preselect("0101");
     picker.SelectRow(2);
     EXPECT_EQ(picker.FocusedRow(), 2u);
     EXPECT_EQ(picker.SelectedCode(), "0102");
