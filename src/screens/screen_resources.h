@@ -1,0 +1,26 @@
+#pragma once
+// What the section screens need from the main window: the directories read at
+// start and the window's way of asking the user. The window owns everything
+// pointed to here and keeps it alive while screens exist.
+#include <functional>
+#include <string>
+
+#include "directory/inspection_directory.h"
+
+namespace kvz {
+
+struct ScreenResources {
+    // The parsed "InspectionNumbers.xml"; null when the file was missing, which
+    // leaves the inspection picker button disabled.
+    const InspectionDirectory* inspections = nullptr;
+    // The parsed "Oksm.xml"; null when it was missing (the country button is disabled).
+    const InspectionDirectory* countries = nullptr;
+    // A Yes/No question with the caption "Кварзен 2015"; true for "Да".
+    // When empty, screens take the answer that keeps the user's data ("Нет").
+    std::function<bool(const std::string& text)> askYesNo;
+    // Opens the classifier import dialog from the inspection picker's third
+    // button; when empty the button is hidden.
+    std::function<void()> showInspectionImport;
+};
+
+}  // namespace kvz

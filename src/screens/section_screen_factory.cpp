@@ -1,0 +1,36 @@
+#include "screens/section_screen_factory.h"
+
+#include "screens/not_available_screen.h"
+
+namespace kvz {
+
+namespace {
+
+QString SectionTitle(Section section) {
+    switch (section) {
+        case Section::Conditions:
+            return QStringLiteral("Задание условий");
+        case Section::Taxpayer:
+            return QStringLiteral("Сведения о декларанте");
+        case Section::RussianIncome:
+            return QStringLiteral("Доходы, полученные в РФ");
+        case Section::ForeignIncome:
+            return QStringLiteral("Доходы за пределами РФ");
+        case Section::Business:
+            return QStringLiteral("Предприниматели");
+        case Section::Deductions:
+            return QStringLiteral("Вычеты");
+        case Section::InvestTov:
+            return QStringLiteral("Инвест. товарищества");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::unique_ptr<TThinkingFrame> CreateSectionScreen(Section section, mTDeclaration& declaration,
+                                                    const ScreenResources&, QWidget* parent) {
+    return std::make_unique<TfrNotAvailable>(SectionTitle(section), declaration, parent);
+}
+
+}  // namespace kvz
