@@ -331,6 +331,8 @@ Json PrilZJson(const kTSvodSumPrilZ& r) {
         .Add("InterestThisReturn", r.InterestThisReturn)
         .Add("RemainingNew", r.RemainingNew)
         .Add("RemainingInterest", r.RemainingInterest)
+        .Add("ObjectExpensesTaken", MoneyList(r.ObjectExpensesTaken))
+        .Add("ObjectOldRulesMark", Json(r.ObjectOldRulesMark))
         .Take();
 }
 

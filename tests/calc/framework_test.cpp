@@ -260,6 +260,7 @@ TEST(CalcJson, EveryRecordUnderItsClassNameWithTheSourcesWritten) {
     EXPECT_EQ(json["kTSvodSumPrilI"]["Groups"].size(), 5u);
     EXPECT_EQ(json["kTSvodSumPrilI"]["Groups"][0]["TaxableIncome"], "8000");
     EXPECT_EQ(json["kTSvodSumPrilE1"]["CumulativeIncome"].size(), 12u);
+    EXPECT_TRUE(json["kTSvodSumPrilZ"]["ObjectExpensesTaken"].is_array());
 
     const auto& sources = json["sources"];
     ASSERT_EQ(sources.size(), 5u);  // 13 %, non-resident 13 %, 35 %, dividends, partnership
