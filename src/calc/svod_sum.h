@@ -26,8 +26,10 @@ public:
     void Clear();
 
     // Runs the whole calculation in its fixed order and returns the overall result:
-    // true when nothing is left to pay at any rate and at least one payment or refund
-    // line was produced. The calculation also writes into the declaration the
+    // true when nothing is left to pay at any rate, at least one refund line was
+    // produced and every line names the ОКТМО of a payment source; false when any
+    // line has to carry the taxpayer's own ОКТМО, which the declaration check then
+    // requires. The calculation also writes into the declaration the
     // income-kind code of each Russian income source, and the taxable income and tax
     // of each 35 % source, which the export reads from there.
     bool Calculate(mTDeclaration& declaration);
