@@ -1,0 +1,26 @@
+#include "checks/findings_report.h"
+
+namespace kvz {
+
+std::string FindingsText(const CheckFindings& findings) {
+    if (findings.empty()) return std::string(kCheckPassedText) + "\n";
+    std::string out;
+    for (const CheckFinding& f : findings) {
+        out += "раздел " + std::to_string(f.section) + ", поле " + std::to_string(f.field) + " (" +
+               f.sectionTitle + "): " + f.message + "\n";
+    }
+    return out;
+}
+
+nlohmann::ordered_json FindingsJson(const CheckFindings& findings) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const CheckFinding& f : findings) {
+        list.push_back({{"section", f.section},
+                        {"sectionTitle", f.sectionTitle},
+                        {"field", f.field},
+                        {"message", f.message}});
+    }
+    return {{"passed", findings.empty()}, {"findings", list}};
+}
+
+}  // namespace kvz
