@@ -246,14 +246,5 @@ TEST(PaymentLinesResult, AnythingToPayAtAnyRateMakesItFalse) {
     }
 }
 
-TEST(PaymentLinesResult, EachRunStartsFromAnEmptyList) {
-    LinesCase c(kDecl3Ndfl);
-    AddThirteen(*c.Declaration, {}, c.Withheld(5000, kOktmoA));
-    c.Sum.List1.RefundDue = R(1000);
-    EXPECT_TRUE(c.Run());
-    EXPECT_TRUE(c.Run());
-    EXPECT_EQ(c.Lines(), (std::vector<bmTList1>{Line(kKbkWithheldRefund, kOktmoA, kRefund, 1000)}));
-}
-
 }  // namespace
 }  // namespace kvz

@@ -181,16 +181,6 @@ TEST(TaxByRateResident13, ExpensesAboveIncomeTurnTheCappedDeductionNegative) {
     EXPECT_EQ(s.List1.TaxComputed, Money()) << "the dividends' tax is their own, here 0";
 }
 
-TEST(TaxByRateResident13, TaxIsRoundedHalfUpToWholeRoubles) {
-    RateCase c(kDecl3Ndfl);
-    c.Sum.PrilA13.IncomeTotal = R(50);  // 6.50
-    c.Sum.CalcList1();
-    EXPECT_EQ(c.Sum.List1.TaxComputed, R(7));
-    c.Sum.PrilA13.IncomeTotal = R("49.99");  // 6.4987
-    c.Sum.CalcList1();
-    EXPECT_EQ(c.Sum.List1.TaxComputed, R(6));
-}
-
 // ---- 13 %, non-resident ----------------------------------------------------
 
 TEST(TaxByRateNonResident13, OnlyPropertyAndProfessionalDeductionsCapped) {
@@ -372,19 +362,6 @@ TEST(TaxByRateKinds, NonResidentComputes13And30And15Only) {
     EXPECT_EQ(c.Sum.List4, kTSvodSumList4());
     EXPECT_EQ(c.Sum.List3.Rate, "");
     EXPECT_EQ(c.Sum.List4.Rate, "");
-}
-
-TEST(TaxByRateKinds, EachRunStartsFromAZeroRecord) {
-    RateCase c(kDecl3Ndfl);
-    FillEverySheet(c.Sum);
-    c.Sum.PrilZ.NewDeductionThisReturn = R(500);
-    RunRates(c.Sum);
-    c.Declaration->DeclarationKind = kDecl3NdflNonResident;
-    c.Sum.PrilZ = kTSvodSumPrilZ();
-    RunRates(c.Sum);
-    EXPECT_EQ(c.Sum.List1.Deductions, Money());
-    EXPECT_EQ(c.Sum.List3, kTSvodSumList3());
-    EXPECT_EQ(c.Sum.List4, kTSvodSumList4());
 }
 
 }  // namespace
