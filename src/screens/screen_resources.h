@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "checks/check_dialog.h"
 #include "directory/inspection_directory.h"
 
 namespace kvz {
@@ -18,6 +19,10 @@ struct ScreenResources {
     // A Yes/No question with the caption "Кварзен 2015"; true for "Да".
     // When empty, screens take the answer that keeps the user's data ("Нет").
     std::function<bool(const std::string& text)> askYesNo;
+    // The dialog that shows the screens' validation messages ("Исправить",
+    // "Пропустить", "Пропустить все"). Required by Validate: without it a failed
+    // check keeps the user on the screen as if "Исправить" had been chosen.
+    CheckDialog* checkDialog = nullptr;
     // Opens the classifier import dialog from the inspection picker's third
     // button; when empty the button is hidden.
     std::function<void()> showInspectionImport;
