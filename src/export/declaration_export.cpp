@@ -1,0 +1,76 @@
+#include "export/declaration_export.h"
+
+#include <iostream>
+
+#include "calc/svod_sum.h"
+#include "export/export_error.h"
+#include "export/export_file_name.h"
+#include "export/export_file_writer.h"
+#include "export/guid_source.h"
+#include "export/ndfl3_document.h"
+#include "export/ndfl4_export.h"
+#include "export/schema_validation.h"
+#include "export/xml_dom.h"
+#include "export/xml_engine.h"
+
+namespace kvz {
+
+namespace {
+
+void Show(const ExportSettings& settings, const std::string& text) {
+    if (settings.ShowMessage) settings.ShowMessage(text);
+    else std::cerr << text << "\n";
+}
+
+// Builds the document of the declaration's form; returns its identifier.
+std::string BuildDocument(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum,
+                          const ExportSettings& settings) {
+    const DateTime today = Today();
+    const std::string guid = NewGuidText();
+    if (d.DeclarationKind == kDecl4Ndfl) {
+        const std::string identifier = Ndfl4FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid);
+        BuildNdfl4Document(document, d, identifier, today);
+        CheckWritableValues(document);
+        return identifier;
+    }
+    const std::string identifier = Ndfl3FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid);
+    BuildNdfl3Document(document, d, sum, identifier, today);
+    CheckWritableValues(document);
+    CheckAgainstSchema(document, settings.SchemaPath.empty() ? DefaultNdfl3SchemaPath() : settings.SchemaPath);
+    return identifier;
+}
+
+}  // namespace
+
+void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, int mode, std::string& result,
+                       const ExportSettings& settings) {
+    kTSvodSum sum;
+    try {
+        sum.Calculate(declaration);
+    } catch (const std::exception& e) {
+        // Records of a failed calculation are never exported.
+        Show(settings, std::string(kCalculationFailedMessage) + "\n" + e.what());
+        result = kExportErrorResult;
+        return;
+    }
+    XmlDomDocument document = CreateDomDocument(settings.EngineLibrary);
+    try {
+        const std::string identifier = BuildDocument(document.get(), declaration, sum, settings);
+        if (mode == kExportFileMode) {
+            CheckFileIdentifier(identifier);
+            const std::string name = identifier + kXmlExtension;
+            WriteExportFile(folder + name, SerializeCp1251(document.get()));
+            result = name;
+        } else {
+            result = SerializeUtf8(document.get());
+        }
+    } catch (const EExportRefused& e) {
+        Show(settings, e.what());
+        result = kExportErrorResult;
+    } catch (const std::exception& e) {
+        Show(settings, std::string(kExportFailedMessage) + "\n" + e.what());
+        result = kExportErrorResult;
+    }
+}
+
+}  // namespace kvz

@@ -1,0 +1,40 @@
+#pragma once
+// The export of the open declaration as the tax authority's XML file: 3-НДФЛ for a
+// resident or non-resident declaration, 4-НДФЛ for the expected income. Serves the
+// export command (file mode) and the print hand-over (text mode).
+#include <functional>
+#include <string>
+
+#include "model/declaration.h"
+
+namespace kvz {
+
+inline constexpr int kExportFileMode = 1;
+inline constexpr int kExportTextMode = 2;
+inline constexpr const char* kExportErrorResult = "ERROR";
+
+inline constexpr const char* kCalculationFailedMessage =
+    "Ошибка в рассчетах. Пожалуйста, свяжитесь с разработчиками через службу поддержки";
+inline constexpr const char* kExportFailedMessage =
+    "Ошибка в выгрузке. Пожалуйста, свяжитесь с разработчиками через службу поддержки";
+
+struct ExportSettings {
+    // Shows a message to the user (a message box in the window, stderr in the
+    // command-line tool). Without one the messages go to stderr.
+    std::function<void(const std::string&)> ShowMessage;
+    // The 3-НДФЛ schema; empty: the copy next to the program.
+    std::string SchemaPath;
+    // The XML engine's library; empty: the engine the program runs with.
+    std::string EngineLibrary;
+};
+
+// Computes the declaration and builds its document. File mode (1) writes it as
+// folder + identifier + ".xml" (folder ends with "/") and sets result to the file
+// name; any other mode sets result to the document's text in UTF-8. When the
+// calculation fails, the document cannot be built, breaks the authority's schema, or
+// cannot be written, the user is told why, nothing is written and result is "ERROR".
+// An XML engine that cannot be obtained throws EXmlEngineError.
+void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, int mode, std::string& result,
+                       const ExportSettings& settings = {});
+
+}  // namespace kvz

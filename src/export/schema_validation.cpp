@@ -1,0 +1,182 @@
+#include "export/schema_validation.h"
+
+#include <libxml/xmlerror.h>
+#include <libxml/xmlschemas.h>
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <regex>
+#include <set>
+
+#include "export/export_error.h"
+#include "export/export_folder.h"
+#include "export/schema_rules.h"
+#include "export/xml_dom.h"
+
+namespace kvz {
+
+namespace {
+
+struct SchemaFree {
+    void operator()(xmlSchema* schema) const { xmlSchemaFree(schema); }
+};
+
+struct LoadedSchema {
+    std::unique_ptr<xmlSchema, SchemaFree> Schema;
+    SchemaRules Rules;
+};
+
+void IgnoreError(void*, xmlErrorPtr) {}
+
+std::shared_ptr<const LoadedSchema> ParseSchema(const std::string& path) {
+    auto loaded = std::make_shared<LoadedSchema>();
+    xmlSchemaParserCtxtPtr context = xmlSchemaNewParserCtxt(path.c_str());
+    if (context) {
+        xmlSchemaSetParserStructuredErrors(context, IgnoreError, nullptr);
+        loaded->Schema.reset(xmlSchemaParse(context));
+        xmlSchemaFreeParserCtxt(context);
+    }
+    if (!loaded->Schema) throw EExportRefused("Не удалось прочитать схему формата файла " + path +
+                                              ": переустановите программу");
+    loaded->Rules = SchemaRules::FromFile(path);
+    return loaded;
+}
+
+// Schemas are parsed once per path: parsing takes far longer than a validation.
+std::shared_ptr<const LoadedSchema> SchemaFor(const std::string& path) {
+    static std::mutex mutex;
+    static std::map<std::string, std::shared_ptr<const LoadedSchema>> cache;
+    std::lock_guard lock(mutex);
+    auto& slot = cache[path];
+    if (!slot) slot = ParseSchema(path);
+    return slot;
+}
+
+struct RawError {
+    const xmlNode* Node = nullptr;
+    int Code = 0;
+    std::string Message;
+    std::string First;  // the error's first parameter
+};
+
+void CollectError(void* sink, xmlErrorPtr error) {
+    if (!error) return;
+    RawError raw;
+    raw.Node = static_cast<const xmlNode*>(error->node);
+    raw.Code = error->code;
+    raw.Message = error->message ? error->message : "";
+    while (!raw.Message.empty() && (raw.Message.back() == '\n' || raw.Message.back() == ' ')) raw.Message.pop_back();
+    raw.First = error->str1 ? error->str1 : "";
+    static_cast<std::vector<RawError>*>(sink)->push_back(std::move(raw));
+}
+
+std::string NamePath(const xmlNode* element) {
+    std::string path;
+    for (const xmlNode* node = element; node && node->type == XML_ELEMENT_NODE; node = node->parent)
+        path = reinterpret_cast<const char*>(node->name) + (path.empty() ? "" : "/" + path);
+    return path;
+}
+
+std::string PropertyOf(const xmlNode* element, const std::string& name) {
+    xmlChar* value = xmlGetProp(element, reinterpret_cast<const xmlChar*>(name.c_str()));
+    if (!value) return {};
+    std::string text(reinterpret_cast<const char*>(value));
+    xmlFree(value);
+    return text;
+}
+
+// "( А, Б )" of libxml2's messages as "А или Б".
+std::string ExpectedNames(const std::string& message) {
+    static const std::regex kExpected(R"(Expected is (?:one of )?\( ([^)]*) \))");
+    std::smatch match;
+    if (!std::regex_search(message, match, kExpected)) return {};
+    std::string names = match[1];
+    for (std::size_t at; (at = names.find(", ")) != std::string::npos;) names.replace(at, 2, " или ");
+    return names;
+}
+
+class ViolationText {
+public:
+    explicit ViolationText(const SchemaRules& rules) : Rules_(rules) {}
+
+    // The user's line for one error, or "" when the same place was already told.
+    std::string Line(const RawError& error) {
+        const std::string place = error.Node ? ElementPlace(error.Node) : "Файл";
+        static const std::regex kAttribute(R"(attribute '([^']*)')");
+        std::smatch match;
+        const std::string attribute =
+            std::regex_search(error.Message, match, kAttribute) ? std::string(match[1]) : std::string();
+        switch (error.Code) {
+        case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_1:
+        case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_2:
+            return Once(place + "/" + attribute, place + "/" + attribute + ": такого атрибута в формате нет");
+        case XML_SCHEMAV_CVC_COMPLEX_TYPE_4:
+            return Once(place + "/" + error.First, place + ": нет обязательного атрибута " + error.First);
+        case XML_SCHEMAV_ELEMENT_CONTENT:
+            return Once(place + "#" + error.Message, ContentLine(place, error.Message));
+        default:
+            break;
+        }
+        if (!attribute.empty() && error.Node) return AttributeLine(place, error.Node, attribute, error.Message);
+        return Once(place + "#" + error.Message, place + ": формат не допускает это место (" + error.Message + ")");
+    }
+
+private:
+    std::string Once(const std::string& key, const std::string& line) {
+        return Told_.insert(key).second ? line : std::string();
+    }
+
+    std::string AttributeLine(const std::string& place, const xmlNode* element, const std::string& attribute,
+                              const std::string& message) {
+        const std::string value = PropertyOf(element, attribute);
+        std::string requirement;
+        if (const ValueRule* rule = Rules_.Find(NamePath(element), attribute))
+            requirement = ExplainRequirement(*rule, value);
+        if (requirement.empty()) requirement = "значение не принято форматом (" + message + ")";
+        return Once(place + "/" + attribute, place + "/" + attribute + " = \"" + value + "\": " + requirement);
+    }
+
+    static std::string ContentLine(const std::string& place, const std::string& message) {
+        const std::string expected = ExpectedNames(message);
+        if (message.find("Missing child element") != std::string::npos)
+            return place + ": не хватает элемента " + (expected.empty() ? "по формату" : expected);
+        if (!expected.empty()) return place + ": элемент не на своем месте, здесь нужен " + expected;
+        return place + ": элемент здесь не допускается";
+    }
+
+    const SchemaRules& Rules_;
+    std::set<std::string> Told_;
+};
+
+}  // namespace
+
+std::string DefaultNdfl3SchemaPath() { return ProgramFolder() + kNdfl3SchemaFileName; }
+
+std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& schemaPath) {
+    const std::shared_ptr<const LoadedSchema> schema = SchemaFor(schemaPath);
+    std::vector<RawError> errors;
+    xmlSchemaValidCtxtPtr context = xmlSchemaNewValidCtxt(schema->Schema.get());
+    if (!context) throw std::runtime_error("проверка по схеме не запущена");
+    xmlSchemaSetValidStructuredErrors(context, CollectError, &errors);
+    const int result = xmlSchemaValidateDoc(context, document);
+    xmlSchemaFreeValidCtxt(context);
+    std::vector<std::string> lines;
+    ViolationText text(schema->Rules);
+    for (const RawError& error : errors)
+        if (std::string line = text.Line(error); !line.empty()) lines.push_back(std::move(line));
+    // A refusal without a reported reason must still stop the file.
+    if (result != 0 && lines.empty())
+        lines.push_back("документ не прошел проверку по схеме (код " + std::to_string(result) + ")");
+    return lines;
+}
+
+void CheckAgainstSchema(xmlDoc* document, const std::string& schemaPath) {
+    const std::vector<std::string> lines = SchemaViolations(document, schemaPath);
+    if (lines.empty()) return;
+    std::string message = kSchemaRefusedHeading;
+    for (const std::string& line : lines) message += "\n" + line;
+    throw EExportRefused(message);
+}
+
+}  // namespace kvz

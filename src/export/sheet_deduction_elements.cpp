@@ -1,0 +1,228 @@
+// Deductions: housing (ИмущНалВычНов), property sales (ИмущНалВычПр), standard and
+// social (ВычСтандСоц), pension contributions and investment (ВычСоцИнв219), and
+// professional (ПрофНалВыч).
+#include <stdexcept>
+
+#include "export/ndfl3_parts.h"
+
+namespace kvz::ndfl3 {
+
+namespace {
+
+std::string ObjectKindText(int32_t code) { return IntegerText(code == 8 ? 4 : code); }
+std::string OwnershipText(int32_t kind) { return IntegerText(kind > 4 ? 3 : kind); }
+
+std::string TaxpayerSignText(int32_t sign) {
+    switch (sign) {
+    case 2: return "02";
+    case 3: return "03";
+    case 4: return "13";
+    case 5: return "23";
+    default: return "01";  // the owner: also for a sign the dialog never gives
+    }
+}
+
+void WriteObjectAddress(const XmlElement& object, const mTConstructionDeductObj& o) {
+    const XmlElement a = object.Add("АдрОбъект");
+    a.SetOptional("Индекс", o.PostIndex);
+    a.Set("КодРегион", PadWithZeros(o.RegionCode, 2));
+    a.SetOptional("Район", o.District);
+    a.SetOptional("Город", o.City);
+    a.SetOptional("НаселПункт", o.Locality);
+    a.SetOptional("Улица", o.Street);
+    a.SetOptional("Дом", o.House);
+    a.SetOptional("Корпус", o.Building);
+    a.SetOptional("Кварт", o.Flat);
+}
+
+void WriteObject(const XmlElement& calculation, const mTConstructionDeductObj& o, Money expensesTaken) {
+    const XmlElement e = calculation.Add("СвОбъектРасх");
+    e.Set("КодНаимОб", ObjectKindText(o.ObjectNameCode));
+    e.Set("ВидСобствОб", OwnershipText(o.OwnershipKind));
+    e.Set("ПризнакНП", TaxpayerSignText(o.TaxpayerSign));
+    e.Set("ВычЗаяв220.10", o.Pensioner ? "1" : "0");
+    // Bought by investment: the act of transfer; by contract: the registration of the right.
+    if (o.ByInvestment) {
+        e.Set("ДатаАкт", ExportDateText(o.TransferActDate));
+    } else {
+        e.Set("ДатаРегЖил", ExportDateText(o.RightRegDate));
+        if (o.ObjectNameCode > 4) e.Set("ДатаРегЗем", ExportDateText(o.LandRegDate));
+    }
+    if (o.OwnershipKind == 3 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2))
+        e.Set("ДатаЗаявВыч", ExportDateText(o.ApplicationDate));
+    if (o.ShareNumerator > 0 && o.ShareDenominator > 0)
+        e.Set("ДолСобств", IntegerText(o.ShareNumerator) + "/" + IntegerText(o.ShareDenominator));
+    e.Set("ГодНачИспВыч", YearText(o.FirstUseYear));
+    SetKopecks(e, "СумРасхФакт", expensesTaken);
+    SetKopecks(e, "СумФактУплПроц", o.CreditInterest);
+    WriteObjectAddress(e, o);
+}
+
+void WriteSalePair(const XmlElement& parent, const char* name, const char* second, Money income, Money amount) {
+    const XmlElement e = parent.Add(name);
+    SetKopecks(e, "ДохВсехИст", income);
+    SetKopecks(e, second, amount);
+}
+
+void WriteProfessionalPair(const XmlElement& parent, const char* name, const char* incomeName, Money income,
+                           Money expense) {
+    if (expense <= Money()) return;
+    const XmlElement e = parent.Add(name);
+    SetKopecks(e, incomeName, income);
+    SetKopecks(e, "СумРасхВыч", expense);
+}
+
+void WriteProfessional(const XmlElement& ndfl3, const char* sourceSign, const kTSvodSumProfDeductions& g) {
+    if (g.ExpenseTotal <= Money()) return;
+    const XmlElement e = ndfl3.Add("ПрофНалВыч");
+    e.Set("ПрИст", sourceSign);
+    SetKopecks(e, "РасходОбщИт", g.ExpenseTotal);
+    WriteProfessionalPair(e, "РасхФактДогГПХ", "СумДохДогГПХ", g.ContractIncome, g.ContractExpense);
+    WriteProfessionalPair(e, "РасхФактАвтВозн", "СумАвторВозн", g.AuthorActualIncome, g.AuthorActualExpense);
+    WriteProfessionalPair(e, "РасхНормАвтВозн", "СумАвторВозн", g.AuthorNormIncome, g.AuthorNormExpense);
+    WriteProfessionalPair(e, "РасхФактУстКап", "СумДохУстКап", g.ShareCapitalIncome, g.ShareCapitalExpense);
+    WriteProfessionalPair(e, "РасхФактПрдчСр", "СумДохПрдчСр", g.EarlyRedemptionIncome, g.EarlyRedemptionExpense);
+    WriteProfessionalPair(e, "РасхФактУмДолУКО", "СумДохУмДолУКО", g.ReducedShareIncome, g.ReducedShareExpense);
+    WriteProfessionalPair(e, "РасхФактДолСтр", "СумДохУстПрав", g.SharedBuildingIncome, g.SharedBuildingExpense);
+}
+
+void WriteStandard(const XmlElement& parent, bool granted, const kTSvodSumPrilE1& e1) {
+    const XmlElement e = parent.Add("РасчВычСтанд");
+    if (granted) {
+        SetKopecksIfPositive(e, "ВычСт218.1.1", e1.Deduction3000);
+        SetKopecksIfPositive(e, "ВычСт218.1.2", e1.Deduction500);
+        e.Set("КолМесНеПрев", IntegerText(e1.MonthsUnder280000));
+        SetKopecksIfPositive(e, "ВычСтРеб", e1.ChildDeduction);
+        SetKopecksIfPositive(e, "ВычСтРебЕд", e1.ChildDeductionDouble);
+        SetKopecksIfPositive(e, "ВычСтРебИнв", e1.DisabledChildDeduction);
+        SetKopecksIfPositive(e, "ВычСтРебИнвЕд", e1.DisabledChildDeductionDouble);
+        SetKopecks(e, "ОбщВычСтанд", e1.StandardTotal);
+    } else {
+        e.Set("ОбщВычСтанд", "0");
+    }
+}
+
+void WriteSocial(const XmlElement& parent, const kTSvodSumPrilE2& e2) {
+    if (e2.UnlimitedTotal > Money()) {
+        const XmlElement e = parent.Add("РасчВычСоцБез219.2");
+        SetKopecksIfPositive(e, "СумБлагЦел", e2.Charity);
+        SetKopecksIfPositive(e, "СумОбуч", e2.ChildEducation);
+        SetKopecksIfPositive(e, "СумЛечен", e2.ExpensiveTreatment);
+        SetKopecks(e, "ИтогВычСоциал", e2.UnlimitedTotal);
+    }
+    if (e2.SocialTotal + e2.SocialByAgent > Money()) {
+        const XmlElement e = parent.Add("РасчВычСоц219.2");
+        SetKopecksIfPositive(e, "СумОбуч", e2.Education);
+        SetKopecksIfPositive(e, "СумЛечен", e2.Treatment);
+        SetKopecksIfPositive(e, "СумЛичСтрах", e2.PersonalInsurance);
+        SetKopecksIfPositive(e, "СумПенсСтрах", e2.PensionInsurance);
+        SetKopecksIfPositive(e, "ОбщСумРасх", e2.LimitedTotal);
+        SetKopecksIfPositive(e, "ОбщСНВОтчПерНА", e2.SocialByAgent);
+        SetKopecks(e, "ОбщВычСоциал", e2.SocialTotal);
+    }
+}
+
+void WriteContract(const XmlElement& parent, const mbTPens& contract) {
+    const XmlElement e = parent.Add("СведДогНПО");
+    e.Set("ВидДоговор", IntegerText(contract.ContractKind));
+    e.Set("ДатаДогНПО", ExportDateText(contract.ContractDate));
+    e.Set("НомДогНПО", contract.ContractNumber);
+    const XmlElement fund = e.Add("СведИст");
+    fund.Set("Наим", contract.OrgName);
+    fund.Set("ИННЮЛ", contract.OrgInn);
+    fund.Set("КПП", contract.OrgKpp);
+}
+
+}  // namespace
+
+void WriteHousingDeduction(const XmlElement& ndfl3, const mTDeclaration& d, const kTSvodSum& sum) {
+    const mTConstructionDeduct& c = d.Construction;
+    if (!c.Granted || d.DeclarationKind != kDecl3Ndfl || c.ObjectCount() == 0 || d.IncomeKinds == 0) return;
+    const kTSvodSumPrilZ& z = sum.PrilZ;
+    const XmlElement calculation = ndfl3.Add("ИмущНалВычНов").Add("РасчИмущВыч");
+    SetKopecks(calculation, "ВычНовЗачПред", z.TakenBefore);
+    SetKopecks(calculation, "ВычПроцЗачПред", z.InterestTakenBefore);
+    SetKopecks(calculation, "ОстВычПршПред", z.CarriedFromLastYear);
+    SetKopecks(calculation, "ПроцПршПред", z.InterestCarriedFromLastYear);
+    SetKopecks(calculation, "ВычНАУвед", z.NewDeductionByNotice);
+    SetKopecks(calculation, "ПроцНАУвед", z.InterestByNotice);
+    SetKopecks(calculation, "НалБаз13БезВыч", z.IncomeBeforeDeduction);
+    SetKopecks(calculation, "РасхНовВычНД", z.NewDeductionThisReturn);
+    SetKopecks(calculation, "ПроцВычНД", z.InterestThisReturn);
+    SetKopecks(calculation, "ОстИВБезПроц", z.RemainingNew);
+    SetKopecks(calculation, "ОстИВУплПроц", z.RemainingInterest);
+    // The calculation spreads the capped expenses over the objects, one amount each.
+    if (z.ObjectExpensesTaken.size() != static_cast<std::size_t>(c.ObjectCount()))
+        throw std::logic_error("расчет имущественного вычета не дал расходов по каждому объекту");
+    for (int i = 0; i < c.ObjectCount(); ++i)
+        WriteObject(calculation, c.Object(i), z.ObjectExpensesTaken[static_cast<std::size_t>(i)]);
+}
+
+void WritePropertySaleDeduction(const XmlElement& ndfl3, const kTSvodSum& sum) {
+    const kTSvodSumPrilH1& h = sum.PrilH1;
+    if (h.DeductionTotal <= Money()) return;
+    const XmlElement e = ndfl3.Add("ИмущНалВычПр");
+    SetKopecks(e, "ВычетОбщ", h.DeductionTotal);
+    if (h.HousingSaleDeduction + h.ShareSaleDeduction + h.HousingExpenses > Money()) {
+        const XmlElement housing = e.Add("ВычЖилИмущ");
+        if (h.HousingSaleDeduction > Money())
+            WriteSalePair(housing, "СумИмущ", "НалВычет", h.HousingSaleIncome, h.HousingSaleDeduction);
+        if (h.ShareSaleDeduction > Money())
+            WriteSalePair(housing, "СумДолИмущ", "НалВычет", h.ShareSaleIncome, h.ShareSaleDeduction);
+        if (h.HousingExpenses > Money())
+            WriteSalePair(housing, "СумИмущДок", "РасхДок", h.HousingByExpensesIncome, h.HousingExpenses);
+    }
+    if (h.RealEstateDeduction + h.RealEstateExpenses + h.PropertyDeduction + h.PropertyExpenses > Money()) {
+        const XmlElement other = e.Add("ВычИноеИмущ");
+        if (h.RealEstateIncome > Money())
+            WriteSalePair(other, "СумИнНедИмущ", "НалВычет", h.RealEstateIncome, h.RealEstateDeduction);
+        if (h.RealEstateExpenses > Money())
+            WriteSalePair(other, "СумИнНедИмущДок", "РасхДок", h.RealEstateByExpensesIncome, h.RealEstateExpenses);
+        if (h.PropertyIncome > Money())
+            WriteSalePair(other, "СумИнИмущ", "НалВычет", h.PropertyIncome, h.PropertyDeduction);
+        if (h.PropertyExpenses > Money())
+            WriteSalePair(other, "СумИнИмущДок", "РасхДок", h.PropertyByExpensesIncome, h.PropertyExpenses);
+    }
+    if (h.SeizedDeduction > Money())
+        WriteSalePair(e.Add("ВычИзтИмущ"), "СумИзтИмущ", "НалВычет", h.SeizedIncome, h.SeizedDeduction);
+}
+
+void WriteStandardSocialDeductions(const XmlElement& ndfl3, const mTDeclaration& d, const kTSvodSum& sum) {
+    if (d.DeclarationKind != kDecl3Ndfl || d.IncomeKinds == 0 || !(d.Standard.Granted || d.Social.Granted)) return;
+    const XmlElement e = ndfl3.Add("ВычСтандСоц");
+    SetKopecks(e, "ВычСтандСоц", sum.PrilE1.StandardTotal + sum.PrilE2.SocialTotal);
+    WriteStandard(e, d.Standard.Granted, sum.PrilE1);
+    if (d.Social.Granted) WriteSocial(e, sum.PrilE2);
+}
+
+void WritePensionInvestmentDeductions(const XmlElement& ndfl3, const kTSvodSum& sum) {
+    const kTSvodSumPrilE3& e3 = sum.PrilE3;
+    const bool investment = e3.InvestmentDeduction + e3.InvestmentRestored > Money();
+    if (e3.Contracts.empty() && e3.ExtraContracts.empty() && !investment) return;
+    const XmlElement e = ndfl3.Add("ВычСоцИнв219");
+    const XmlElement pension = e.Add("РасчПенсВзнос");
+    SetKopecks(pension, "ОбщВзносВыч", e3.ContributionsTotal);
+    if (!e3.Contracts.empty()) {
+        const XmlElement contracts = pension.Add("РасчПСВВыч");
+        SetKopecks(contracts, "СумВзносУпл", e3.ContributionsPaid);
+        SetKopecks(contracts, "СумВзносВыч", e3.ContributionsDeductible);
+        for (const mbTPens& contract : e3.Contracts) WriteContract(contracts, contract);
+    }
+    if (!e3.ExtraContracts.empty()) {
+        const XmlElement extra = pension.Add("РасчДопСВВыч");
+        SetKopecks(extra, "СумВзносУпл", e3.ExtraContributionsPaid);
+        SetKopecks(extra, "СумВзносВыч", e3.ExtraContributionsDeductible);
+    }
+    if (investment) {
+        const XmlElement invest = e.Add("РасчИнвВыч");
+        SetKopecks(invest, "СумИнвВыч219", e3.InvestmentDeduction);
+        SetKopecks(invest, "ИнвВычПредВосст", e3.InvestmentRestored);
+    }
+}
+
+void WriteProfessionalDeductions(const XmlElement& ndfl3, const kTSvodSum& sum) {
+    WriteProfessional(ndfl3, "1", sum.PrilG);
+    WriteProfessional(ndfl3, "2", sum.PrilG_In);
+}
+
+}  // namespace kvz::ndfl3

@@ -1,0 +1,179 @@
+// Operations with securities and derivatives (ДохОперЦБ) and investment
+// partnerships (ДохИвестТов).
+#include <array>
+#include <initializer_list>
+#include <utility>
+
+#include "export/ndfl3_parts.h"
+
+namespace kvz::ndfl3 {
+
+namespace {
+
+using Amounts = std::initializer_list<std::pair<const char*, Money>>;
+
+// An element with its amounts in kopeck form, all of them written.
+XmlElement AddWithAmounts(const XmlElement& parent, const char* name, Amounts amounts) {
+    const XmlElement e = parent.Add(name);
+    for (const auto& [attribute, amount] : amounts) SetKopecks(e, attribute, amount);
+    return e;
+}
+
+// СуммаЦБ and СуммаФИСС, each only when positive.
+void AddSecuritiesPair(const XmlElement& parent, const char* name, Money securities, Money derivatives) {
+    const XmlElement e = parent.Add(name);
+    SetKopecksIfPositive(e, "СуммаЦБ", securities);
+    SetKopecksIfPositive(e, "СуммаФИСС", derivatives);
+}
+
+// One element per year from 2005 to 2014 with a loss carried from it.
+void WriteLossYears(const XmlElement& parent, const mTCBDeduct& losses) {
+    for (int year = 2005; year <= 2014; ++year) {
+        int index = 0;
+        while (index < mTCBDeduct::kYears && mTCBDeduct::YearOfIndex(index) != year) ++index;
+        if (index == mTCBDeduct::kYears) continue;
+        const Money securities = losses.SecuritiesLoss[static_cast<std::size_t>(index)];
+        const Money derivatives = losses.FissLoss[static_cast<std::size_t>(index)];
+        if (securities <= Money() && derivatives <= Money()) continue;
+        const XmlElement e = parent.Add("ОстУбытПрошПер");
+        e.Set("ПериодПрош", IntegerText(year));
+        SetKopecksIfPositive(e, "УбытНачЦБОбр", securities);
+        SetKopecksIfPositive(e, "УбытНачФИССОбр", derivatives);
+    }
+}
+
+void WriteTradedSecurities(const XmlElement& e, const kTSvodSumPrilJ& j) {
+    if (j.IncomeA + j.ExpensesA + j.InterestA <= Money()) return;
+    const XmlElement group = e.Add("ДохОперЦБОрг");
+    AddWithAmounts(group, "РасчФинРез",
+                   {{"ДохСовОпер", j.IncomeA}, {"РасхРеалЦБ", j.ExpensesA}, {"УбытРЕПОУмДох", j.RepoLossA},
+                    {"УбытЗаймУмДох", j.LoanLossA}, {"ПроцРасх", j.InterestA}, {"РасхУмДохРеалЦБ", j.ReducingA},
+                    {"НалБазаОпер", j.BaseA}, {"УбытРезОпер", j.LossA}});
+    if (j.BaseA > Money())
+        AddWithAmounts(group, "РасчДохОбл",
+                       {{"УбытУмНБ_4.10", j.DerivLossUsedA}, {"УбытПрПерУмНБ", j.CarriedUsedA},
+                        {"ДоходОбл", j.TaxableA}});
+    if (j.LossA > Money())
+        AddWithAmounts(group, "РаспрУбыт",
+                       {{"УбытУч_2.3", j.LossAUsedB}, {"УбытУч_4.6", j.LossAUsedD}, {"УбытУмНББуд", j.LossAFuture}});
+}
+
+void WriteOtherSecurities(const XmlElement& e, const kTSvodSumPrilJ& j) {
+    if (j.IncomeB + j.ExpensesB > Money())
+        AddWithAmounts(e, "ДохОперЦБОргНеОрг",
+                       {{"ДохСовОпер", j.IncomeB}, {"РасхРеалЦБ", j.ExpensesB}, {"УбытУмФР_1.12", j.LossAUsedB},
+                        {"ДоходОбл", j.TaxableB}});
+    if (j.IncomeC + j.ExpensesC + j.InterestC > Money())
+        AddWithAmounts(e, "ДохОперЦБНеОрг",
+                       {{"ДохСовОпер", j.IncomeC}, {"РасхРеалЦБ", j.ExpensesC}, {"УбытРЕПОУмДох", j.RepoLossC},
+                        {"УбытЗаймУмДох", j.LoanLossC}, {"ПроцРасх", j.InterestC},
+                        {"УбытВыхИТ", j.PartnershipExitLoss}, {"РасхУмДохРеалЦБ", j.ReducingC},
+                        {"ДоходОбл", j.TaxableC}});
+}
+
+void WriteDerivatives(const XmlElement& e, const kTSvodSumPrilJ& j) {
+    if (j.IncomeD + j.ExpensesD > Money()) {
+        const XmlElement group = e.Add("ДохФИССОргЦБ");
+        AddWithAmounts(group, "РасчФинРез",
+                       {{"ДохСовОпер", j.IncomeD}, {"РасхРеалФИСС", j.ExpensesD}, {"НалБазаОпер", j.BaseD},
+                        {"УбытРезОпер", j.LossD}});
+        if (j.BaseD > Money())
+            AddWithAmounts(group, "РасчДохОбл",
+                           {{"УбытПрПерУмНБ", j.CarriedUsedD}, {"УбытУмНБ_1.13", j.LossAUsedD},
+                            {"УбытУмНБ_5.8", j.LossEUsedD}, {"ДоходОбл", j.TaxableD}});
+        if (j.LossD > Money())
+            AddWithAmounts(group, "РаспрУбыт",
+                           {{"УбытУмНБ_5.6", j.LossDUsedE}, {"УбытУмНБ_1.9", j.LossDUsedA},
+                            {"УбытУмНББуд", j.LossDFuture}});
+    }
+    if (j.IncomeE + j.ExpensesE > Money()) {
+        const XmlElement group = e.Add("ДохФИССОргНеЦБ");
+        AddWithAmounts(group, "РасчФинРез",
+                       {{"ДохСовОпер", j.IncomeE}, {"РасхРеалФИСС", j.ExpensesE}, {"НалБазаОпер", j.BaseE},
+                        {"УбытРезОпер", j.LossE}});
+        if (j.BaseE > Money())
+            AddWithAmounts(group, "РасчДохОбл",
+                           {{"УбытПрПерУмНБ", j.CarriedUsedE}, {"УбытУмНБ_4.9", j.LossDUsedE},
+                            {"ДоходОбл", j.TaxableE}});
+        if (j.LossE > Money())
+            AddWithAmounts(group, "РаспрУбыт", {{"УбытУмНБ_4.7", j.LossEUsedD}, {"УбытУмНББуд", j.LossEFuture}});
+    }
+    if (j.IncomeF + j.ExpensesF > Money())
+        AddWithAmounts(e, "ДохФИССНеОрг",
+                       {{"ДохСовОпер", j.IncomeF}, {"РасхРеалФИСС", j.ExpensesF}, {"ДоходОбл", j.TaxableF}});
+}
+
+void WriteRepoAndLoans(const XmlElement& e, const kTSvodSumPrilJ& j) {
+    if (j.RepoIncome + j.RepoExpenses > Money()) {
+        const XmlElement group = e.Add("ДохРЕПО");
+        AddWithAmounts(group, "РасчФинРез",
+                       {{"ДохЗаймРЕПО", j.RepoIncome}, {"РасхЗаймРЕПО", j.RepoExpenses}, {"ДоходОбл", j.RepoTaxable},
+                        {"УбытРезОпер", j.RepoLoss}});
+        if (j.RepoLossTraded + j.RepoLossOther > Money())
+            AddWithAmounts(group, "РаспрУбыт", {{"УбытРЕПООбр", j.RepoLossTraded}, {"УбытРЕПОНеОбр", j.RepoLossOther}});
+    }
+    if (j.LoanIncome + j.LoanExpenses > Money()) {
+        const XmlElement group = e.Add("ДохЗаймЦБ");
+        AddWithAmounts(group, "РасчФинРез",
+                       {{"ДохДогЗайм", j.LoanIncome}, {"РасхДогЗайм", j.LoanExpenses}, {"ДоходОбл", j.LoanTaxable},
+                        {"УбытРезОпер", j.LoanLoss}});
+        if (j.LoanLossTraded + j.LoanLossOther > Money())
+            AddWithAmounts(group, "РаспрУбыт",
+                           {{"УбытЗаймЦБОбр", j.LoanLossTraded}, {"УбытЗаймЦБНеОбр", j.LoanLossOther}});
+    }
+}
+
+void WriteCarriedLosses(const XmlElement& e, const mTCBDeduct& losses, const kTSvodSumPrilJ& j) {
+    if (j.CarriedSecurities + j.CarriedDerivatives > Money()) {
+        const XmlElement carried = e.Add("УбытПредПер");
+        AddSecuritiesPair(carried, "ОстУбытНачВс", j.CarriedSecurities, j.CarriedDerivatives);
+        WriteLossYears(carried, losses);
+        AddSecuritiesPair(carried, "НалБазаПер", j.BaseSecurities, j.BaseDerivatives);
+        AddSecuritiesPair(carried, "СумУмНБПер", j.CarriedSecuritiesUsed, j.CarriedDerivativesUsed);
+        AddSecuritiesPair(carried, "ОстУбытКонВс", j.CarriedSecuritiesLeft, j.CarriedDerivativesLeft);
+    }
+    if (j.FutureLossSecurities + j.FutureLossDerivatives > Money())
+        AddWithAmounts(e, "УбытПрхПер",
+                       {{"УбытОперЦБОбр", j.FutureLossSecurities}, {"УбытОперФИССОбр", j.FutureLossDerivatives}});
+}
+
+}  // namespace
+
+void WriteSecurities(const XmlElement& ndfl3, const mTDeclaration& d, const kTSvodSum& sum) {
+    const kTSvodSumPrilJ& j = sum.PrilJ;
+    if (j.IncomeTotal + j.CarriedSecurities + j.CarriedDerivatives <= Money()) return;
+    const XmlElement e = ndfl3.Add("ДохОперЦБ");
+    WriteTradedSecurities(e, j);
+    WriteOtherSecurities(e, j);
+    WriteDerivatives(e, j);
+    WriteRepoAndLoans(e, j);
+    WriteCarriedLosses(e, d.CB, j);
+    if (j.IncomeTotal > Money())
+        AddWithAmounts(e, "ИтогСовОпер",
+                       {{"ОбщДохСовОпер", j.IncomeTotal}, {"ОбщДоходОбл", j.TaxableTotal},
+                        {"ОбщРасхПрмВыч", j.ExpensesTotal}});
+}
+
+void WritePartnerships(const XmlElement& ndfl3, const kTSvodSum& sum) {
+    const kTSvodSumPrilI& i = sum.PrilI;
+    if (i.IncomeTotal + i.TaxableTotal + i.ExpensesTotal <= Money()) return;
+    const XmlElement e = ndfl3.Add("ДохИвестТов");
+    static constexpr std::array<const char*, kTSvodSumPrilI::kGroups> kGroupNames = {
+        "ДохЦБОбрИТ", "ДохЦБНеОбрИТ", "ДохФИНеОбрИТ", "ДохУстКапИТ", "ДохПрочИТ"};
+    for (std::size_t k = 0; k < kGroupNames.size(); ++k) {
+        const bmTInvestGroup& g = i.Groups[k];
+        if (g.Income + g.ExpenseShare + g.ManagerFee + g.LossReducing <= Money()) continue;
+        AddWithAmounts(e, kGroupNames[k],
+                       {{"ДохСовокуп", g.Income}, {"РасхДолУпрТов", g.ExpenseShare}, {"РасхВознУпрТоп", g.ManagerFee},
+                        {"УбытПрУмен", g.LossReducing}, {"ДоходОбл", g.TaxableIncome},
+                        {"УбытПерБудущ", g.LossCarried}});
+    }
+    if (i.ExitIncome + i.Contribution > Money())
+        AddWithAmounts(e, "РасчДохВыхИТ",
+                       {{"ДохВыхИТ", i.ExitIncome}, {"ВкладИТ", i.Contribution}, {"ДоходОбл", i.ExitTaxableIncome},
+                        {"УбытРез", i.ExitLoss}});
+    AddWithAmounts(e, "ИтогСовОпер",
+                   {{"ОбщДохСовОпер", i.IncomeTotal}, {"ОбщДоходОбл", i.TaxableTotal}, {"ОбщРасхПрмВыч", i.ExpensesTotal}});
+}
+
+}  // namespace kvz::ndfl3

@@ -1,0 +1,22 @@
+#include "export/signer_element.h"
+
+#include "export/representative_name.h"
+
+namespace kvz {
+
+void WriteSigner(const XmlElement& document, const mTDeclaration& d, bool withOrganisation) {
+    const XmlElement signer = document.Add("Подписант");
+    const bool personally = d.ConfirmedBy == 0;
+    signer.Set("ПрПодп", personally ? "1" : "2");
+    if (personally) return;
+    const RepresentativeName name = SplitRepresentativeName(d.RepresentativeName);
+    const XmlElement fio = signer.Add("ФИО");
+    fio.Set("Фамилия", name.Surname);
+    fio.Set("Имя", name.FirstName);
+    fio.SetOptional("Отчество", name.Patronymic);
+    const XmlElement representative = signer.Add("СвПред");
+    representative.Set("НаимДок", d.RepresentativeDocument);
+    if (withOrganisation) representative.SetOptional("НаимОрг", d.RepresentativeOrganization);
+}
+
+}  // namespace kvz

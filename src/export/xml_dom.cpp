@@ -1,0 +1,174 @@
+#include "export/xml_dom.h"
+
+#include <libxml/parser.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "export/export_error.h"
+#include "export/export_texts.h"
+#include "storage/encoding.h"
+#include "storage/errors.h"
+
+namespace kvz {
+
+namespace {
+
+const xmlChar* Xml(const char* text) { return reinterpret_cast<const xmlChar*>(text); }
+
+std::string NameOf(const xmlNode* node) { return node->name ? reinterpret_cast<const char*>(node->name) : ""; }
+
+bool IsElement(const xmlNode* node) { return node && node->type == XML_ELEMENT_NODE; }
+
+// "Name" or "Name[n]" when the parent holds more than one element of that name.
+std::string StepOf(const xmlNode* element) {
+    int position = 0, total = 0;
+    if (const xmlNode* parent = element->parent; parent && parent->type == XML_ELEMENT_NODE) {
+        for (const xmlNode* sibling = parent->children; sibling; sibling = sibling->next) {
+            if (!IsElement(sibling) || NameOf(sibling) != NameOf(element)) continue;
+            ++total;
+            if (sibling == element) position = total;
+        }
+    }
+    return total > 1 ? NameOf(element) + "[" + std::to_string(position) + "]" : NameOf(element);
+}
+
+// A character XML 1.0 cannot carry, even as a reference.
+bool HasForbiddenControl(std::string_view text) {
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') return true;
+    }
+    return false;
+}
+
+std::string Dump(xmlDoc* document, const char* encoding) {
+    xmlChar* memory = nullptr;
+    int size = 0;
+    xmlDocDumpFormatMemoryEnc(document, &memory, &size, encoding, 1);
+    if (!memory || size < 0) {
+        if (memory) xmlFree(memory);
+        throw std::runtime_error("документ XML не удалось записать в текст");
+    }
+    std::string text(reinterpret_cast<const char*>(memory), static_cast<std::size_t>(size));
+    xmlFree(memory);
+    return text;
+}
+
+}  // namespace
+
+std::string EscapeAttributeText(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '"') out += "&quot;";
+        else out += c;
+    }
+    return out;
+}
+
+void LoadDocumentText(xmlDoc* document, std::string_view text) {
+    const std::string bytes = Utf8ToCp1251(text);
+    xmlDoc* parsed = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
+                                   XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    if (!parsed || !xmlDocGetRootElement(parsed)) {
+        if (parsed) xmlFreeDoc(parsed);
+        throw std::runtime_error("заголовок документа XML не разобран");
+    }
+    xmlNode* root = xmlDocCopyNode(xmlDocGetRootElement(parsed), document, 1);
+    xmlFreeDoc(parsed);
+    if (!root) throw std::runtime_error("заголовок документа XML не перенесен в документ");
+    if (xmlNode* old = xmlDocSetRootElement(document, root)) xmlFreeNode(old);
+    if (document->encoding) xmlFree(const_cast<xmlChar*>(document->encoding));
+    document->encoding = xmlStrdup(Xml(kFileEncoding));
+}
+
+XmlElement XmlElement::Add(const char* name) const {
+    xmlNode* child = xmlNewDocNode(Node_->doc, nullptr, Xml(name), nullptr);
+    if (!child || !xmlAddChild(Node_, child)) {
+        if (child) xmlFreeNode(child);
+        throw std::runtime_error(std::string("элемент ") + name + " не добавлен в документ XML");
+    }
+    return XmlElement(child);
+}
+
+void XmlElement::Set(const char* name, std::string_view value) const {
+    std::string text;
+    try {
+        text = UpperCaseCp1251(value);
+    } catch (const EEncodingError&) {
+        // Kept as typed: CheckWritableValues names every such value once the tree is
+        // complete, so that the message can point at each place.
+        text = std::string(value);
+    }
+    if (!xmlSetProp(Node_, Xml(name), Xml(text.c_str())))
+        throw std::runtime_error(std::string("атрибут ") + name + " не записан в документ XML");
+}
+
+void XmlElement::SetOptional(const char* name, std::string_view value) const {
+    if (!IsBlankText(value)) Set(name, value);
+}
+
+XmlElement RootOf(xmlDoc* document) {
+    xmlNode* root = xmlDocGetRootElement(document);
+    if (!root) throw std::runtime_error("в документе XML нет корневого элемента");
+    return XmlElement(root);
+}
+
+std::string ElementPlace(const xmlNode* element) {
+    std::vector<std::string> steps;
+    for (const xmlNode* node = element; IsElement(node); node = node->parent) steps.insert(steps.begin(), StepOf(node));
+    std::size_t skip = 0;
+    if (steps.size() > skip + 1) ++skip;  // the document element
+    if (steps.size() > skip + 1 && steps[skip] == "Документ") ++skip;
+    if (steps.size() > skip + 1 && (steps[skip] == "НДФЛ3" || steps[skip] == "НДФЛ4")) ++skip;
+    std::string place;
+    for (std::size_t i = skip; i < steps.size(); ++i) place += (place.empty() ? "" : "/") + steps[i];
+    return place;
+}
+
+std::vector<std::string> UnwritableValues(xmlDoc* document) {
+    std::vector<std::string> problems;
+    std::vector<const xmlNode*> pending{xmlDocGetRootElement(document)};
+    while (!pending.empty()) {
+        const xmlNode* element = pending.back();
+        pending.pop_back();
+        if (!IsElement(element)) continue;
+        for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
+            xmlChar* raw = xmlNodeListGetString(element->doc, attribute->children, 1);
+            const std::string value = raw ? reinterpret_cast<const char*>(raw) : "";
+            if (raw) xmlFree(raw);
+            const std::string place =
+                ElementPlace(element) + "/" + reinterpret_cast<const char*>(attribute->name);
+            if (HasForbiddenControl(value)) {
+                problems.push_back(place + ": управляющий символ, который нельзя записать в файл XML");
+                continue;
+            }
+            try {
+                Utf8ToCp1251(value);
+            } catch (const EEncodingError& e) {
+                problems.push_back(place + " = \"" + value + "\": " + e.what());
+            }
+        }
+        // Children in reverse so that problems come out in document order.
+        std::vector<const xmlNode*> children;
+        for (const xmlNode* child = element->children; child; child = child->next) children.push_back(child);
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return problems;
+}
+
+void CheckWritableValues(xmlDoc* document) {
+    const std::vector<std::string> problems = UnwritableValues(document);
+    if (problems.empty()) return;
+    std::string message = kUnwritableHeading;
+    for (const std::string& line : problems) message += "\n" + line;
+    throw EExportRefused(message);
+}
+
+std::string SerializeCp1251(xmlDoc* document) { return Dump(document, kFileEncoding); }
+
+std::string SerializeUtf8(xmlDoc* document) { return Dump(document, "UTF-8"); }
+
+}  // namespace kvz
