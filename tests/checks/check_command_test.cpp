@@ -1,0 +1,116 @@
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "check_declarations.h"
+#include "checks/findings_report.h"
+#include "support/temp_dir.h"
+
+namespace kvz {
+namespace {
+
+using test::CompleteDeclaration;
+using test::TempDir;
+
+const CheckFindings kTwo = {
+    {kCheckSectionConditions, kCaptionConditions, kCheckFieldInspection, "Не введен номер инспекции"},
+    {kCheckSectionConditions, kCaptionConditions, kCheckFieldRepresentativeName,
+     "Не указаны ФИО подписанта-представителя"},
+};
+
+TEST(FindingsReport, TextHasOneLineAFinding) {
+    EXPECT_EQ(FindingsText(kTwo),
+              "раздел 1, поле 1 (Задание условий): Не введен номер инспекции\n"
+              "раздел 1, поле 3 (Задание условий): Не указаны ФИО подписанта-представителя\n");
+    EXPECT_EQ(FindingsText({}), "Проверка декларации завершена успешно\n");
+}
+
+TEST(FindingsReport, Json) {
+    const nlohmann::ordered_json j = FindingsJson(kTwo);
+    EXPECT_EQ(j.dump(),
+              R"({"passed":false,"findings":[{"section":1,"sectionTitle":"Задание условий","field":1,)"
+              R"("message":"Не введен номер инспекции"},{"section":1,"sectionTitle":"Задание условий",)"
+              R"("field":3,"message":"Не указаны ФИО подписанта-представителя"}]})");
+    EXPECT_EQ(FindingsJson({}).dump(), R"({"passed":true,"findings":[]})");
+}
+
+struct CliResult {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+CliResult RunCli(const TempDir& dir, const std::string& arguments) {
+    const std::string errFile = dir.File("stderr.txt");
+    const std::string command = std::string(KVZ_BIN_DIR) + "/kvarzen-cli " + arguments + " 2>" + errFile;
+    CliResult r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = test::FileExists(errFile) ? test::ReadFileText(errFile) : "";
+    return r;
+}
+
+// The tool learns the command when the program registers it; until then there is
+// nothing to run.
+bool CommandRegistered(const TempDir& dir) {
+    return RunCli(dir, "check --help").err.find("Неизвестная команда") == std::string::npos;
+}
+
+TEST(CheckCommand, PrintsFindingsAndExitsByThem) {
+    TempDir dir;
+    if (!CommandRegistered(dir)) GTEST_SKIP() << "kvarzen-cli has no check command yet";
+
+    auto good = CompleteDeclaration();
+    good->SaveToFile(dir.File("good.qz5"));
+    CliResult passed = RunCli(dir, "check " + dir.File("good.qz5"));
+    EXPECT_EQ(passed.code, 0);
+    EXPECT_EQ(passed.out, "Проверка декларации завершена успешно\n");
+
+    auto bad = CompleteDeclaration();
+    bad->Person.Surname = "";
+    bad->SaveToFile(dir.File("bad.qz5"));
+    CliResult failed = RunCli(dir, "check " + dir.File("bad.qz5"));
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_EQ(failed.out, "раздел 2, поле 1 (Сведения о декларанте): Не введена фамилия\n");
+
+    CliResult json = RunCli(dir, "check --json " + dir.File("bad.qz5"));
+    EXPECT_EQ(json.code, 1);
+    const auto j = nlohmann::json::parse(json.out);
+    EXPECT_EQ(j["passed"], false);
+    ASSERT_EQ(j["findings"].size(), 1u);
+    EXPECT_EQ(j["findings"][0]["section"], 2);
+    EXPECT_EQ(j["findings"][0]["field"], 1);
+    EXPECT_EQ(j["findings"][0]["message"], "Не введена фамилия");
+}
+
+TEST(CheckCommand, UnreadableDocumentsAndWrongArguments) {
+    TempDir dir;
+    if (!CommandRegistered(dir)) GTEST_SKIP() << "kvarzen-cli has no check command yet";
+
+    CliResult missing = RunCli(dir, "check " + dir.File("none.qz5"));
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.out.empty());
+    EXPECT_FALSE(missing.err.empty());
+
+    test::WriteFileText(dir.File("damaged.qz5"), std::string(200, '\x7f'));
+    CliResult damaged = RunCli(dir, "check --json " + dir.File("damaged.qz5"));
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_TRUE(damaged.out.empty());
+    EXPECT_FALSE(damaged.err.empty());
+
+    EXPECT_EQ(RunCli(dir, "check").code, 2);
+    EXPECT_EQ(RunCli(dir, "check a.qz5 b.qz5").code, 2);
+    EXPECT_EQ(RunCli(dir, "check --xml a.qz5").code, 2);
+}
+
+}  // namespace
+}  // namespace kvz
