@@ -58,9 +58,12 @@ DateTime EncodeDate(int year, int month, int day) {
 }
 
 void DecodeDate(DateTime value, int& year, int& month, int& day) {
+    // Day counts from damaged or hostile data are kept inside 01.01.0001-31.12.9999.
+    const double first = -static_cast<double>(kEpochOffset);
+    const double last = static_cast<double>(DaysFromCivil(9999, 12, 31) - kEpochOffset);
+    if (!(value >= first)) value = first;  // NaN too
+    if (value > last) value = last;
     long days = static_cast<long>(std::floor(value)) + kEpochOffset;
-    if (days < 0) days = 0;
-    if (days > DaysFromCivil(9999, 12, 31)) days = DaysFromCivil(9999, 12, 31);
     // Year estimate, then correct.
     int y = static_cast<int>(days / 365.2425) + 1;
     while (y > 1 && DaysFromCivil(y, 1, 1) > days) --y;

@@ -3,6 +3,7 @@
 // Sums are exact; rounding happens only in the named helpers below.
 #include <compare>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 namespace kvz {
@@ -21,14 +22,28 @@ public:
     double ToDouble() const { return static_cast<double>(raw_) / kScale; }
     constexpr bool IsZero() const { return raw_ == 0; }
 
-    constexpr Money operator+(Money o) const { return FromRaw(raw_ + o.raw_); }
-    constexpr Money operator-(Money o) const { return FromRaw(raw_ - o.raw_); }
-    constexpr Money operator-() const { return FromRaw(-raw_); }
-    Money& operator+=(Money o) { raw_ += o.raw_; return *this; }
-    Money& operator-=(Money o) { raw_ -= o.raw_; return *this; }
+    // Sums are exact; one that leaves the range raises std::overflow_error rather
+    // than wrapping into a wrong amount.
+    constexpr Money operator+(Money o) const {
+        int64_t sum = 0;
+        if (__builtin_add_overflow(raw_, o.raw_, &sum)) ThrowOverflow();
+        return FromRaw(sum);
+    }
+    constexpr Money operator-(Money o) const {
+        int64_t difference = 0;
+        if (__builtin_sub_overflow(raw_, o.raw_, &difference)) ThrowOverflow();
+        return FromRaw(difference);
+    }
+    constexpr Money operator-() const { return Money() - *this; }
+    Money& operator+=(Money o) { return *this = *this + o; }
+    Money& operator-=(Money o) { return *this = *this - o; }
     constexpr auto operator<=>(const Money&) const = default;
 
 private:
+    [[noreturn]] static void ThrowOverflow() {
+        throw std::overflow_error("Сумма выходит за пределы допустимого диапазона.");
+    }
+
     int64_t raw_ = 0;
 };
 

@@ -1,6 +1,8 @@
 // Day counts and texts; windows-1251 at the file boundary.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "storage/dates.h"
 #include "storage/encoding.h"
 #include "storage/errors.h"
@@ -40,4 +42,11 @@ TEST(Encoding, Windows1251RoundTripAndRefusals) {
     EXPECT_THROW(Cp1251ToUtf8("\x98"), EEncodingError);
     EXPECT_EQ(Cp866ToUtf8("\x8F\xE0\xA8"), "При");
     EXPECT_EQ(UpperCaseCp1251("ул. ёлочная, д.5a"), "УЛ. ЁЛОЧНАЯ, Д.5A");
+}
+
+TEST(Dates, DayCountsOutsideTheCalendarAreClamped) {
+    EXPECT_EQ(DateToText(1e300), "31.12.9999");
+    EXPECT_EQ(DateToText(-1e300), "01.01.0001");
+    EXPECT_EQ(DateToText(std::nan("")), "01.01.0001");
+    EXPECT_EQ(YearOf(3e6), 9999);
 }

@@ -52,3 +52,13 @@ TEST(AmountTexts, ParsingIsExactOrRefused) {
     for (int64_t raw : {0LL, 1LL, -1LL, 9999LL, 10000LL, -123456789LL, 922337203685477LL})
         EXPECT_EQ(MoneyFromText(MoneyToText(Money::FromRaw(raw))), Money::FromRaw(raw)) << raw;
 }
+
+TEST(AmountArithmetic, SumsOutsideTheRangeAreRefusedNotWrapped) {
+    Money big = Money::FromRaw(INT64_MAX - 5);
+    EXPECT_THROW(big + Money::FromRaw(10), std::overflow_error);
+    EXPECT_THROW(Money::FromRaw(INT64_MIN) - Money::FromRaw(1), std::overflow_error);
+    EXPECT_THROW(-Money::FromRaw(INT64_MIN), std::overflow_error);
+    Money sum = Money::FromRaw(1);
+    sum += Money::FromRaw(2);
+    EXPECT_EQ(sum, Money::FromRaw(3));
+}
