@@ -214,8 +214,9 @@ TEST(Framework, RandomDeclarationsNeverThrowAndRepeat) {
 
 TEST(Framework, AmountsBeyondRangeAreRefusedAndLeaveNoRecords) {
     auto d = BusyDeclaration(kDecl3Ndfl);
-    // Two incomes that together would wrap a 64-bit sum around.
-    AddThirteen(*d, {Line(2000, Money::FromRaw(INT64_MAX / 2 + 1)), Line(2000, Money::FromRaw(INT64_MAX / 2 + 1))});
+    // Two sources whose incomes together would wrap a 64-bit sum around.
+    AddThirteen(*d, {Line(2000, Money::FromRaw(INT64_MAX / 2 + 1))});
+    AddThirteen(*d, {Line(2000, Money::FromRaw(INT64_MAX / 2 + 1))});
     kTSvodSum sum;
     try {
         sum.Calculate(*d);
