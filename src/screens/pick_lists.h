@@ -1,0 +1,52 @@
+#pragma once
+// The named pick lists of the screens, all made of the one pick-list dialog.
+#include <functional>
+#include <string>
+
+#include "directory/inspection_directory.h"
+#include "screens/pick_list_dialog.h"
+
+namespace kvz {
+
+// Two-digit code of a stored numeric code, as the lists show it; the lists open
+// at "01" for a code that was never chosen (0).
+std::string TwoDigitCode(int code);
+
+// Code lists of fixed rows: on "Да" the chosen row gives its code as a number.
+class TfmCodeList : public TPickListDialog {
+    Q_OBJECT
+public:
+    TfmCodeList(const PickListCaptions& captions, const std::vector<DirectoryEntry>& rows, int currentCode,
+                QWidget* parent);
+    int SelectedCodeValue() const;
+};
+
+class TfmDocType : public TfmCodeList {
+    Q_OBJECT
+public:
+    TfmDocType(int currentCode, QWidget* parent);
+};
+
+class TfmRegionName : public TfmCodeList {
+    Q_OBJECT
+public:
+    TfmRegionName(int currentCode, QWidget* parent);
+};
+
+// Countries of "Oksm.xml".
+class TfmGrazhd : public TPickListDialog {
+    Q_OBJECT
+public:
+    TfmGrazhd(const InspectionDirectory& countries, QWidget* parent);
+};
+
+// Inspections of "InspectionNumbers.xml"; the third button offers the import of
+// the classifier when the window gives a way to open it.
+class TfmInputInspectionNumber : public TPickListDialog {
+    Q_OBJECT
+public:
+    TfmInputInspectionNumber(const InspectionDirectory& inspections, const std::function<void()>& showImport,
+                             QWidget* parent);
+};
+
+}  // namespace kvz
