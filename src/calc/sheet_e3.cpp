@@ -32,7 +32,11 @@ mbTPens ContractItem(const mTPens& contract) {
 bool kTSvodSum::CalcPrilE3() {
     PrilE3.Clear();
     const mTDeclaration& declaration = Declaration();
-    for (const mTPens& contract : declaration.Social.PensionContracts) {
+    // Contracts belong to the social deductions: with those switched off they are
+    // not kept in the document either, so they must not change the tax.
+    static const std::vector<mTPens> kNone;
+    const auto& contracts = declaration.Social.Granted ? declaration.Social.PensionContracts : kNone;
+    for (const mTPens& contract : contracts) {
         if (contract.ContractKind >= 1 && contract.ContractKind <= 3) {
             const mbTPens item = ContractItem(contract);
             PrilE3.ContributionsPaid += item.AmountPaid;

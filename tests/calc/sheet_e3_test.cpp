@@ -14,6 +14,7 @@ protected:
     Contributions() : D(test::deduct::DeductionDeclaration(kDecl3Ndfl)) { Sum.Bind(*D); }
 
     mTPens& Contract(int32_t kind, Money paid, Money byAgent = Money()) {
+        D->Social.Granted = true;
         mTPens& p = D->Social.PensionContract(D->Social.PensionContractAdd());
         p.ContractKind = kind;
         p.Contribution = paid;
@@ -29,6 +30,14 @@ protected:
     std::unique_ptr<mTDeclaration> D;
     kTSvodSum Sum;
 };
+
+TEST_F(Contributions, ContractsCountOnlyWithSocialDeductionsGranted) {
+    Contract(1, Rub(60000));
+    D->Social.Granted = false;  // the document does not keep the contracts then
+    const kTSvodSumPrilE3& e3 = Run();
+    EXPECT_EQ(e3.ContributionsPaid, Money());
+    EXPECT_TRUE(e3.Contracts.empty());
+}
 
 TEST_F(Contributions, OrdinaryContractsTakeTheSharedLimitFirst) {
     Contract(1, Rub(60000));
