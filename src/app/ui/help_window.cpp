@@ -1,0 +1,58 @@
+#include "app/ui/help_window.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/ui/program_icons.h"
+
+namespace kvz {
+
+THelpWindow::THelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+    setObjectName(QStringLiteral("THelpWindow"));
+    setWindowTitle(QStringLiteral("Справка - Кварзен 2015"));
+    setWindowIcon(PictureIcon(ProgramPicture::Program));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    Browser_ = new QTextBrowser(this);
+    Browser_->setObjectName(QStringLiteral("HelpBrowser"));
+    Browser_->setOpenExternalLinks(true);
+    Browser_->setOpenLinks(true);
+    setCentralWidget(Browser_);
+
+    QToolBar* bar = addToolBar(QStringLiteral("Навигация"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Назад"));
+    back->setShortcut(QKeySequence::Back);
+    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Вперёд"));
+    forward->setShortcut(QKeySequence::Forward);
+    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Содержание"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QAction::triggered, Browser_, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, Browser_, &QTextBrowser::forward);
+    connect(home, &QAction::triggered, Browser_, &QTextBrowser::home);
+    connect(Browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(Browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(Browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = Browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Справка - Кварзен 2015")
+                                       : title + QStringLiteral(" - Справка - Кварзен 2015"));
+    });
+}
+
+void THelpWindow::ShowPage(const QString& path) {
+    const QFileInfo page(path);
+    Browser_->setSearchPaths({page.absolutePath()});
+    Browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+}  // namespace kvz

@@ -1,0 +1,67 @@
+#include "app/ui/program_data_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "directory/atomic_file.h"
+
+namespace kvz {
+
+namespace {
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+}  // namespace
+
+std::string InspectionDirectoryFailure(const std::string& reason) {
+    return "Поменяйте язык и региональные стандарты ОС на русские.\n"
+           "Если это не поможет, обратитесь в службу поддержки программы «Кварзен 2015» компании «Орвелт» "
+           "и сообщите текст этого сообщения.\n\n" +
+           reason;
+}
+
+ProgramDataFiles LoadProgramDataFiles(const std::string& programFolder) {
+    ProgramDataFiles files;
+
+    const std::string inspections = programFolder + kInspectionsFile;
+    if (Exists(inspections)) {
+        try {
+            files.inspections = ReadInspectionDirectory(inspections);
+        } catch (const std::exception& error) {
+            throw EStartAborted(InspectionDirectoryFailure(error.what()));
+        }
+    }
+
+    const std::string countries = programFolder + kCountriesFile;
+    if (Exists(countries)) {
+        try {
+            files.countries = ReadInspectionDirectory(countries);
+        } catch (const std::exception& error) {
+            files.problems.push_back(error.what());
+        }
+    }
+
+    const std::string activities = programFolder + kActivitiesFile;
+    if (Exists(activities)) {
+        try {
+            files.activityCodes = ParseXml(ReadWholeFile(activities), activities + ": ");
+        } catch (const std::exception& error) {
+            files.problems.push_back(error.what());
+        }
+    }
+
+    const std::string rates = programFolder + kCurrencyRatesFile;
+    if (Exists(rates)) {
+        try {
+            files.currencyRates = ReadCurrencyRates(rates);
+        } catch (const std::exception& error) {
+            files.problems.push_back(error.what());
+        }
+    }
+    return files;
+}
+
+}  // namespace kvz

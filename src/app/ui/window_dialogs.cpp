@@ -1,0 +1,123 @@
+#include "app/ui/window_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/document_paths.h"
+#include "export/export_folder.h"
+
+namespace kvz {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The chosen file of a dialog that was accepted, else "".
+std::string ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? std::string() : files.front().toStdString();
+}
+
+void SetFilters(QFileDialog& dialog, const FileDialogOptions& options) {
+    dialog.setNameFilters(NameFilters(options.filters));
+    dialog.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+}
+
+}  // namespace
+
+QStringList NameFilters(const std::vector<FileFilter>& filters) {
+    QStringList result;
+    for (const FileFilter& filter : filters) {
+        QString title = QString::fromStdString(filter.title);
+        const QString pattern = QString::fromStdString(filter.pattern);
+        if (title.endsWith(QLatin1Char(' ') + pattern)) title.chop(pattern.size() + 1);
+        result << QStringLiteral("%1 (%2)").arg(title, pattern);
+    }
+    return result;
+}
+
+MessageAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
+                             MessageButtons buttons) {
+    QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::Ok) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return MessageAnswer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return MessageAnswer::Yes;
+    if (box.clickedButton() == no) return MessageAnswer::No;
+    return MessageAnswer::Cancel;
+}
+
+QWidget* QtWindowDialogs::DialogParent() const {
+    return Parent_ != nullptr && Parent_->isVisible() ? Parent_ : nullptr;
+}
+
+MessageAnswer QtWindowDialogs::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon,
+                                           MessageButtons buttons) {
+    return ShowMessageBox(DialogParent(), QString::fromStdString(text), QString::fromStdString(caption), icon,
+                          buttons);
+}
+
+bool QtWindowDialogs::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kProgramTitle), QString::fromStdString(text),
+                    QMessageBox::NoButton, DialogParent());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+std::string QtWindowDialogs::AskOpenFile(const FileDialogOptions& options) {
+    QFileDialog dialog(DialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    SetFilters(dialog, options);
+    return ChosenFile(dialog);
+}
+
+std::string QtWindowDialogs::AskSaveFile(const FileDialogOptions& options) {
+    QFileDialog dialog(DialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The folder must exist; an existing file is replaced without a question.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    SetFilters(dialog, options);
+    return ChosenFile(dialog);
+}
+
+std::optional<std::string> QtWindowDialogs::AskFolder(const std::string& title, const std::string& preselected) {
+    QFileDialog dialog(DialogParent(), QString::fromStdString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    const std::string start = ExistingFolderOrEmpty(preselected);
+    if (!start.empty()) dialog.setDirectory(QString::fromStdString(start));
+    const std::string chosen = ChosenFile(dialog);
+    if (chosen.empty()) return std::nullopt;
+    return chosen;
+}
+
+}  // namespace kvz
