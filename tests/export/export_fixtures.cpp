@@ -1,6 +1,7 @@
 #include "export/export_fixtures.h"
 
 #include <libxml/parser.h>
+#include <libxml/xpath.h>
 
 #include <filesystem>
 #include <fstream>
@@ -109,6 +110,71 @@ std::vector<std::string> Violations(const std::string& bytes, const std::string&
     auto doc = Parse(bytes);
     if (!doc) return {"not well-formed"};
     return SchemaViolations(doc.get(), schemaPath);
+}
+
+struct XmlView::Impl {
+    std::unique_ptr<xmlDoc, DocFree> Doc;
+    xmlXPathContextPtr Context = nullptr;
+
+    // The nodes of an expression, or none.
+    std::vector<xmlNodePtr> Nodes(const std::string& xpath) const {
+        // libxml2's XPath parser takes a step after "/" only when it starts with an
+        // ASCII letter; the explicit axis lets Cyrillic names through.
+        std::string expression;
+        for (std::size_t i = 0; i < xpath.size(); ++i) {
+            expression += xpath[i];
+            if (xpath[i] == '/' && i + 1 < xpath.size() && static_cast<unsigned char>(xpath[i + 1]) >= 0x80)
+                expression += "child::";
+        }
+        std::vector<xmlNodePtr> nodes;
+        xmlXPathObjectPtr found =
+            xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(expression.c_str()), Context);
+        if (!found) throw std::runtime_error("bad XPath " + xpath);
+        if (found->nodesetval)
+            for (int i = 0; i < found->nodesetval->nodeNr; ++i) nodes.push_back(found->nodesetval->nodeTab[i]);
+        xmlXPathFreeObject(found);
+        return nodes;
+    }
+};
+
+XmlView::XmlView(const std::string& bytes) : Impl_(new Impl) {
+    Impl_->Doc = Parse(bytes);
+    if (!Impl_->Doc) {
+        delete Impl_;
+        throw std::runtime_error("not well-formed");
+    }
+    Impl_->Context = xmlXPathNewContext(Impl_->Doc.get());
+}
+
+XmlView::~XmlView() {
+    xmlXPathFreeContext(Impl_->Context);
+    delete Impl_;
+}
+
+int XmlView::Count(const std::string& xpath) const { return static_cast<int>(Impl_->Nodes(xpath).size()); }
+
+std::vector<std::string> XmlView::Values(const std::string& xpath) const {
+    std::vector<std::string> values;
+    for (xmlNodePtr node : Impl_->Nodes(xpath)) {
+        xmlChar* text = xmlNodeGetContent(node);
+        values.push_back(text ? reinterpret_cast<const char*>(text) : "");
+        if (text) xmlFree(text);
+    }
+    return values;
+}
+
+std::string XmlView::Value(const std::string& xpath) const {
+    const std::vector<std::string> values = Values(xpath);
+    return values.empty() ? std::string() : values.front();
+}
+
+std::string XmlView::AttributeNames(const std::string& xpath) const {
+    const std::vector<xmlNodePtr> nodes = Impl_->Nodes(xpath);
+    std::string names;
+    if (nodes.empty()) return names;
+    for (xmlAttrPtr a = nodes.front()->properties; a; a = a->next)
+        names += (names.empty() ? "" : " ") + std::string(reinterpret_cast<const char*>(a->name));
+    return names;
 }
 
 std::vector<std::string> FilesIn(const std::string& folder) {

@@ -54,6 +54,27 @@ ReadBack ReadExported(const std::string& bytes);
 // Every violation of the schema, as the export would report them.
 std::vector<std::string> Violations(const std::string& bytes, const std::string& schemaPath);
 
+// XPath questions on an exported file (windows-1251 bytes or UTF-8 text).
+class XmlView {
+public:
+    explicit XmlView(const std::string& bytes);
+    ~XmlView();
+    XmlView(const XmlView&) = delete;
+    XmlView& operator=(const XmlView&) = delete;
+
+    int Count(const std::string& xpath) const;
+    // The string values of every node the path selects, in document order.
+    std::vector<std::string> Values(const std::string& xpath) const;
+    // The string value of the first node ("" when there is none).
+    std::string Value(const std::string& xpath) const;
+    // The attribute names of the first element the path selects, blank-separated.
+    std::string AttributeNames(const std::string& xpath) const;
+
+private:
+    struct Impl;
+    Impl* Impl_;
+};
+
 // The files of a folder.
 std::vector<std::string> FilesIn(const std::string& folder);
 

@@ -1,0 +1,126 @@
+// The authority's schema as the last word before a file is written: what it asks of
+// a value, said in the user's words, and declarations it refuses.
+#include <gtest/gtest.h>
+
+#include "export/export_fixtures.h"
+#include "export/schema_rules.h"
+#include "export/schema_validation.h"
+#include "support/calc_fixtures.h"
+#include "support/temp_dir.h"
+
+namespace kvz::test {
+namespace {
+
+const SchemaRules& Rules() {
+    static const SchemaRules rules = SchemaRules::FromFile(Ndfl3SchemaPath());
+    return rules;
+}
+
+std::string Explain(const std::string& element, const std::string& attribute, const std::string& value) {
+    const ValueRule* rule = Rules().Find(element.empty() ? "Файл/Документ" : "Файл/Документ/" + element, attribute);
+    return rule ? ExplainRequirement(*rule, value) : "no rule for " + element + "/" + attribute;
+}
+
+TEST(SchemaRules, AmountsCodesDatesAndTextsAreExplainedFromTheSchema) {
+    EXPECT_EQ(Explain("НДФЛ3/СумНалПу", "ПодлУпл", "115360.14"), "нужно целое число рублей");
+    EXPECT_EQ(Explain("НДФЛ3/НалБаза/РасчНалПУ", "Исчисл", "12345678901234"), "нужно не больше 13 цифр");
+    EXPECT_EQ(Explain("НДФЛ3/НалБаза/РасчНалБаза", "СумНалВыч", "0.123"), "нужно не больше 2 знаков после точки");
+    EXPECT_EQ(Explain("НДФЛ3/НалБаза/РасчНалБаза", "СумНалВыч", "1,5"), "нужно число с точкой в качестве разделителя");
+    EXPECT_EQ(Explain("НДФЛ3/СумНалПу", "ОКТМО", ""), "нужен код ОКТМО из 8 или 11 цифр");
+    EXPECT_EQ(Explain("НДФЛ3/ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх", "ДатаРегЗем", "30.12.1899"),
+              "нужна дата в виде ДД.ММ.ГГГГ с 1900 по 2099 год");
+    EXPECT_EQ(Explain("НДФЛ3/ДоходИстРФ/ИстЮЛ", "Наим", ""), "значение не может быть пустым");
+    EXPECT_EQ(Explain("НДФЛ3/ДоходИстРФ", "ВидДоход", "10"),
+              "нужно одно из значений: 01, 02, 03, 04, 05, 06, 07, 08, 09");
+    EXPECT_EQ(Explain("СвНП/НПФЛ3/ФИОФЛ", "Фамилия", std::string(61, 'x')),
+              "нужно не больше 60 символов, а здесь 61");
+    EXPECT_EQ(Explain("СвНП/НПФЛ3/СвАдрРФ/АдрРФ", "КодРегион", "7А"), "нужно 2 цифры");
+    EXPECT_EQ(Explain("СвНП/НПФЛ3/СвАдрРФ/АдрРФ", "КодРегион", "007"), "нужно ровно 2 символа");
+    EXPECT_EQ(Explain("", "НомКорр", "1.5"), "нужно целое число");
+    EXPECT_EQ(Explain("НДФЛ3/ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх", "ГодНачИспВыч", "15"),
+              "нужен год из четырех цифр");
+    // A value the rule accepts has nothing to explain.
+    EXPECT_EQ(Explain("НДФЛ3/СумНалПу", "ПодлУпл", "115360"), "");
+    EXPECT_EQ(Rules().Find("Файл/Документ/НДФЛ3/СумНалПу", "Нет"), nullptr);
+}
+
+std::unique_ptr<mTDeclaration> Resident() {
+    auto d = NewDeclaration(kDecl3Ndfl, kIncomeRussian);
+    d->InspectionCode = "7724";
+    d->Standard.Granted = false;
+    FillPerson(d->Person);
+    return d;
+}
+
+struct Refusal {
+    std::string Result;
+    std::vector<std::string> Messages;
+    std::vector<std::string> Files;
+};
+
+Refusal Export(mTDeclaration& d) {
+    FixedClockAndGuid fixed;
+    TempDir dir;
+    Refusal r;
+    ExportDeclaration(dir.Path() + "/", d, kExportFileMode, r.Result, CollectingSettings(r.Messages));
+    r.Files = FilesIn(dir.Path());
+    return r;
+}
+
+TEST(SchemaRefusal, TaxWithKopecksIsRefusedWithEveryPlaceAndNoFile) {
+    auto d = Resident();
+    mTThirteenPercent& s =
+        AddThirteen(*d, {Line(2000, Rub(1000000))}, {Rub(1000000), Rub(130000), Rub("14639.86"), "45915000"});
+    s.SourceName = "ООО Южный ветер";
+    s.Inn = "7724261610";
+    s.Kpp = "772401001";
+    const Refusal r = Export(*d);
+    EXPECT_EQ(r.Result, "ERROR");
+    EXPECT_TRUE(r.Files.empty());
+    ASSERT_EQ(r.Messages.size(), 1u);
+    EXPECT_EQ(r.Messages[0], std::string(kSchemaRefusedHeading) +
+                                 "\nСумНалПу/ПодлУпл = \"115360.14\": нужно целое число рублей"
+                                 "\nНалБаза/РасчНалПУ/УдержОбщ = \"14639.86\": нужно целое число рублей"
+                                 "\nНалБаза/РасчНалПУ/ИсчислУпл = \"115360.14\": нужно целое число рублей"
+                                 "\nНалБаза/РасчНалПУ/ПодлУпл = \"115360.14\": нужно целое число рублей"
+                                 "\nДоходИстРФ/НалУдерж = \"14639.86\": нужно целое число рублей");
+}
+
+TEST(SchemaRefusal, ARefundToASourceWithoutOktmoAndMissingRequiredTexts) {
+    auto d = Resident();
+    for (int i = 0; i < 2; ++i) {
+        mTThirteenPercent& s =
+            AddThirteen(*d, {Line(2000, Rub(100000))}, {Rub(100000), Rub(13000), Rub(14000), i ? "45915000" : ""});
+        s.SourceName = i ? "" : "ООО Южный ветер";
+        s.Inn = "7724261610";
+        s.Kpp = "772401001";
+    }
+    d->Person.Surname = "";
+    const Refusal r = Export(*d);
+    EXPECT_EQ(r.Result, "ERROR");
+    EXPECT_TRUE(r.Files.empty());
+    ASSERT_EQ(r.Messages.size(), 1u);
+    EXPECT_EQ(r.Messages[0], std::string(kSchemaRefusedHeading) +
+                                 "\nСвНП/НПФЛ3/ФИОФЛ/Фамилия = \"\": значение не может быть пустым"
+                                 "\nСумНалПу/ОКТМО = \"\": нужен код ОКТМО из 8 или 11 цифр"
+                                 "\nДоходИстРФ[2]/ИстЮЛ/Наим = \"\": значение не может быть пустым");
+}
+
+TEST(SchemaRefusal, AMissingSchemaStopsTheExportInsteadOfWritingUnchecked) {
+    auto d = Resident();
+    FixedClockAndGuid fixed;
+    TempDir dir;
+    std::vector<std::string> messages;
+    ExportSettings settings = CollectingSettings(messages);
+    settings.SchemaPath = dir.File("absent.xsd");
+    std::string result;
+    ExportDeclaration(dir.Path() + "/", *d, kExportFileMode, result, settings);
+    EXPECT_EQ(result, "ERROR");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Не удалось прочитать схему формата файла " + dir.File("absent.xsd") +
+                               ": переустановите программу");
+    EXPECT_TRUE(FilesIn(dir.Path()).empty());
+}
+
+}  // namespace
+}  // namespace kvz::test
