@@ -1,5 +1,6 @@
 #include "screens/section_screen_factory.h"
 
+#include "screens/initial_data_screen.h"
 #include "screens/not_available_screen.h"
 
 namespace kvz {
@@ -29,7 +30,13 @@ QString SectionTitle(Section section) {
 }  // namespace
 
 std::unique_ptr<TThinkingFrame> CreateSectionScreen(Section section, mTDeclaration& declaration,
-                                                    const ScreenResources&, QWidget* parent) {
+                                                    const ScreenResources& resources, QWidget* parent) {
+    switch (section) {
+        case Section::Conditions:
+            return std::make_unique<TfrInitialData>(declaration, resources, parent);
+        default:
+            break;
+    }
     return std::make_unique<TfrNotAvailable>(SectionTitle(section), declaration, parent);
 }
 
