@@ -115,10 +115,6 @@ TEST(SourceCheck, SkipGoesOnAndFixEndsTheRun) {
     EXPECT_EQ(RunSource(dialog, {kName, "", "", "7707083894"}), kSourceFieldInn);
     EXPECT_EQ(dialog.Messages(), (Strings{kNoOktmo, kInnWrong}));
     EXPECT_EQ(LastCheckAnswer(), kCheckAnswerFix);
-
-    ScriptedCheckDialog first({kCheckAnswerFix});
-    EXPECT_EQ(RunSource(first, {"", "", "", "123"}), kSourceFieldName);
-    EXPECT_EQ(first.Messages(), Strings{kNoName});
 }
 
 TEST(SourceCheck, SkipOnceDisabledStaysDisabledForTheRun) {
