@@ -7,7 +7,6 @@
 #include <QDateEdit>
 #include <QSpinBox>
 
-#include <cmath>
 #include <memory>
 
 #include "screens/masked_edit.h"
@@ -32,7 +31,12 @@ Money MoneyFromScreenText(const QString& text) {
     return MoneyFromText(trimmed.toStdString(), ',');
 }
 
-QDate DateOfDayCount(DateTime day) { return kDayZero.addDays(static_cast<qint64>(std::floor(day))); }
+QDate DateOfDayCount(DateTime day) {
+    // Decoding keeps day counts of damaged documents inside the calendar.
+    int year = 0, month = 0, dayOfMonth = 0;
+    DecodeDate(day, year, month, dayOfMonth);
+    return QDate(year, month, dayOfMonth);
+}
 
 DateTime DayCountOfDate(const QDate& date) { return static_cast<DateTime>(kDayZero.daysTo(date)); }
 

@@ -2,6 +2,7 @@
 
 #include "screens/initial_data_screen.h"
 #include "screens/not_available_screen.h"
+#include "screens/person_data_screen.h"
 
 namespace kvz {
 
@@ -34,6 +35,8 @@ std::unique_ptr<TThinkingFrame> CreateSectionScreen(Section section, mTDeclarati
     switch (section) {
         case Section::Conditions:
             return std::make_unique<TfrInitialData>(declaration, resources, parent);
+        case Section::Taxpayer:
+            return std::make_unique<TfrPersonData>(declaration, resources, parent);
         default:
             break;
     }

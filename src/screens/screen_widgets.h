@@ -1,0 +1,19 @@
+#pragma once
+// Small editors that several screens build the same way.
+#include <QString>
+
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace kvz {
+
+// A date picker showing "DD.MM.YYYY" that allows no date after today.
+QDateEdit* NewPastDateEdit(QWidget* parent = nullptr);
+// The "..." button that opens a pick list.
+QPushButton* NewPickButton(const QString& objectName, const QString& hint, QWidget* parent = nullptr);
+// A read-only panel showing what a pick list chose.
+QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
+
+}  // namespace kvz
