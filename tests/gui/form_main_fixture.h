@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -219,7 +220,8 @@ T* Find(QWidget& form, const char* name) {
 }
 
 // Runs `act` on the next modal dialog once it is shown (a modal exec() does not return
-// to the test until the dialog closes). Fails the dialog with `fallback` if none comes.
+// to the test until the dialog closes). A dialog that `act` leaves open is closed a
+// little later, so that a failing test ends instead of waiting for ever.
 inline void OnNextModal(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer();
     timer->setInterval(20);
@@ -228,7 +230,11 @@ inline void OnNextModal(std::function<void(QWidget*)> act) {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             timer->stop();
             timer->deleteLater();
+            QPointer<QWidget> shown(modal);
             act(modal);
+            QTimer::singleShot(3000, [shown] {
+                if (shown && shown->isVisible()) shown->close();
+            });
         } else if (++*tries > 250) {
             timer->stop();
             timer->deleteLater();

@@ -1,0 +1,253 @@
+// The document commands of the main window: the title, the extension rule and the
+// file dialogs, with the dialogs scripted and with the real ones.
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "form_main_fixture.h"
+
+namespace kvz::test {
+
+namespace {
+
+bool Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+void Trigger(TFormMain& form, const char* action) { Find<QAction>(form, action)->trigger(); }
+
+}  // namespace
+
+class FormMainDocumentsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(Settings_.isValid());
+        KeepSettingsIn(Settings_.path());
+        ClearSettings();
+    }
+
+    void titleAndExtensionFollowSaveAndSaveAs() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+        QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Кварзен 2015"));
+
+        // Save as keeps the name as given.
+        const std::string old = folder.Path() + "old.qz4";
+        dialogs.saveFiles.push_back(old);
+        Trigger(*form, "miSaveAs");
+        QVERIFY(Exists(old));
+        QCOMPARE(form->windowTitle(), QStringLiteral("old.qz4 - Кварзен 2015"));
+        QCOMPARE(dialogs.saveOptions.back().defaultExtension, std::string("qz5"));
+        QCOMPARE(dialogs.saveOptions.back().filters,
+                 (std::vector<FileFilter>{{"Кварзен 2015 *.qz5", "*.qz5"}}));
+
+        // A plain save writes this year's extension without asking.
+        QTest::mouseClick(Find<QToolButton>(*form, "fbSave"), Qt::LeftButton);
+        QVERIFY(Exists(folder.Path() + "old.qz5"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("old.qz5 - Кварзен 2015"));
+        QCOMPARE(dialogs.saveOptions.size(), std::size_t(1));
+        QVERIFY(form->Controller().Unchanged());
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void openingOldYearAndCancellingOpen() {
+        ProgramFolder folder;
+        const std::string old = folder.Path() + "Иванов.qz4";
+        {
+            mTDeclaration declaration;
+            declaration.SetIncomeKinds(kIncomeRussian);
+            declaration.SaveToFile(old);
+        }
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+
+        dialogs.openFiles.push_back(old);
+        QTest::mouseClick(Find<QToolButton>(*form, "fbOpen"), Qt::LeftButton);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Иванов.qz4 - Кварзен 2015"));
+        const FileDialogOptions& open = dialogs.openOptions.back();
+        QCOMPARE(open.defaultExtension, std::string("qz5"));
+        QCOMPARE(open.filters.size(), std::size_t(12));
+        QCOMPARE(open.filters.front(), (FileFilter{"Кварзен 2015", "*.qz5"}));
+        QCOMPARE(open.filters.back(), (FileFilter{"Кварзен 200*", "*.qzl"}));
+
+        // The conditions screen is shown again, and the old-year file is not touched by save.
+        QCOMPARE(Shown(*form)->ShownSection(), Section::Conditions);
+        Trigger(*form, "miSave");
+        QVERIFY(Exists(folder.Path() + "Иванов.qz5"));
+
+        dialogs.openFiles.push_back("");
+        Trigger(*form, "miOpen");
+        QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Кварзен 2015"));
+        QVERIFY(form->Controller().DocumentPath().empty());
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void damagedDocumentIsReportedWithTheProgramsCaption() {
+        ProgramFolder folder;
+        const std::string path = folder.Path() + "broken.qz5";
+        {
+            QFile file(QString::fromStdString(path));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not a declaration at all, only some text in a file");
+        }
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({path});
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs.messages[0].caption, std::string("Кварзен 2015"));
+        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Error);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Кварзен 2015"));
+        QCOMPARE(Shown(*form)->ShownSection(), Section::Conditions);
+    }
+
+    void qtSaveDialogAddsTheExtensionAndReplacesWithoutAsking() {
+        QTemporaryDir target;
+        const QString existing = target.filePath(QStringLiteral("decl.qz5"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        QWidget owner;
+        QtWindowDialogs dialogs(&owner);
+        QStringList filters;
+        bool confirmOverwrite = true;
+        QString suffix;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) return modal->close();
+            filters = dialog->nameFilters();
+            suffix = dialog->defaultSuffix();
+            confirmOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            // Typed by the user without the extension.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name == nullptr) return modal->close();
+            name->setText(target.filePath(QStringLiteral("decl")));
+            static_cast<QDialog*>(dialog)->accept();
+            return true;
+        });
+        const std::string chosen = dialogs.AskSaveFile({{{"Кварзен 2015 *.qz5", "*.qz5"}}, "qz5"});
+        QCOMPARE(QString::fromStdString(chosen), existing);
+        QCOMPARE(filters, QStringList{QStringLiteral("Кварзен 2015 (*.qz5)")});
+        QCOMPARE(suffix, QStringLiteral("qz5"));
+        QVERIFY(!confirmOverwrite);
+    }
+
+    void qtOpenDialogListsEveryYear() {
+        QWidget owner;
+        QtWindowDialogs dialogs(&owner);
+        QStringList filters;
+        OnNextModal([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) filters = dialog->nameFilters();
+            modal->close();
+        });
+        QCOMPARE(dialogs.AskOpenFile({{{"Кварзен 2015", "*.qz5"}, {"Кварзен 2014", "*.qz4"}}, "qz5"}), std::string());
+        QCOMPARE(filters, (QStringList{QStringLiteral("Кварзен 2015 (*.qz5)"), QStringLiteral("Кварзен 2014 (*.qz4)")}));
+    }
+
+    void qtFolderDialogPreselectsOnlyAnExistingFolder() {
+        QTemporaryDir target;
+        QWidget owner;
+        QtWindowDialogs dialogs(&owner);
+        QString title;
+        QString shownFolder;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) return modal->close();
+            title = dialog->windowTitle();
+            shownFolder = dialog->directory().absolutePath();
+            static_cast<QDialog*>(dialog)->accept();
+            return true;
+        });
+        const auto chosen = dialogs.AskFolder("Кварзен 2015", target.path().toStdString());
+        QCOMPARE(title, QStringLiteral("Кварзен 2015"));
+        QCOMPARE(shownFolder, QDir(target.path()).absolutePath());
+        QVERIFY(chosen.has_value());
+        QCOMPARE(QDir(QString::fromStdString(*chosen)).absolutePath(), QDir(target.path()).absolutePath());
+
+        const std::string missing = target.path().toStdString() + "/no-such-folder";
+        OnNextModal([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) shownFolder = dialog->directory().absolutePath();
+            modal->close();
+        });
+        QVERIFY(!dialogs.AskFolder("Кварзен 2015", missing).has_value());
+        QVERIFY(shownFolder != QString::fromStdString(missing));
+    }
+
+    void qtMessageBoxSpeaksRussianAndReportsTheButton() {
+        QString caption;
+        QStringList buttons;
+        OnNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return modal->close();
+            caption = box->windowTitle();
+            for (QAbstractButton* button : box->buttons()) buttons << button->text();
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == QStringLiteral("Нет")) button->click();
+            }
+            return true;
+        });
+        const MessageAnswer answer = ShowMessageBox(nullptr, QStringLiteral("Вы хотите сохранить декларацию?"),
+                                                    QStringLiteral("Кварзен 2015"), MessageIcon::Question,
+                                                    MessageButtons::YesNoCancel);
+        QCOMPARE(answer, MessageAnswer::No);
+        QCOMPARE(caption, QStringLiteral("Кварзен 2015"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")}));
+
+        // Closing the box without a button is Cancel.
+        OnNextModal([](QWidget* modal) { modal->close(); });
+        QCOMPARE(ShowMessageBox(nullptr, QStringLiteral("?"), QStringLiteral("Кварзен 2015"), MessageIcon::Question,
+                                MessageButtons::YesNoCancel),
+                 MessageAnswer::Cancel);
+    }
+
+    void helpOpensTheStartPageOrSaysItIsMissing() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+        Trigger(*form, "miHelp");
+        auto* browser = form->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+        QVERIFY(browser != nullptr);
+        QVERIFY(browser->window()->isVisible());
+        QCOMPARE(browser->source().fileName(), QStringLiteral("runprogramm.htm"));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Проверка декларации")));
+        QVERIFY(dialogs.messages.empty());
+        browser->window()->close();
+
+        ProgramFolder bare(false);
+        DialogScript bareDialogs;
+        auto withoutHelp = MakeForm(bare, bareDialogs, screens);
+        withoutHelp->Start({});
+        Trigger(*withoutHelp, "miHelp");
+        QCOMPARE(bareDialogs.Texts(), std::vector<std::string>{"Не найден файл справки Kvrz2015.chm"});
+        QCOMPARE(bareDialogs.messages[0].icon, MessageIcon::Error);
+    }
+
+    void helpPagesLinkToEachOther() {
+        ProgramFolder folder;
+        QTextBrowser browser;
+        browser.setSource(QUrl::fromLocalFile(folder.File(QStringLiteral("help/runprogramm.htm"))));
+        QVERIFY(browser.toHtml().contains(QStringLiteral("EditSOUN.htm")));
+        browser.setSource(QUrl(QStringLiteral("EditSOUN.htm")));
+        QCOMPARE(browser.source().fileName(), QStringLiteral("EditSOUN.htm"));
+        QVERIFY(browser.toPlainText().contains(QStringLiteral("Импорт СОУН")));
+    }
+
+private:
+    QTemporaryDir Settings_;
+};
+
+}  // namespace kvz::test
+
+QTEST_MAIN(kvz::test::FormMainDocumentsTest)
+#include "form_main_documents_test.moc"
