@@ -33,7 +33,7 @@ example = {
     "SupportingSheets": 6,
     "Person": {
         "Surname": "Смирнова", "FirstName": "Ольга", "Patronymic": "Викторовна",
-        "PersonInn": "772412345674",
+        "PersonInn": "772412345636",
         "DocTypeCode": 21, "DocTypeName": "Паспорт гражданина Российской Федерации",
         "DocSeriesNumber": "45 08 123456", "DocIssueDate": "12.09.2008", "BirthDate": "04.06.1983",
         "DocIssuedBy": "ОВД района Бирюлево Восточное г. Москвы", "BirthPlace": "г. Москва",
