@@ -139,16 +139,19 @@ std::vector<std::string> UnwritableValues(xmlDoc* document) {
             xmlChar* raw = xmlNodeListGetString(element->doc, attribute->children, 1);
             const std::string value = raw ? reinterpret_cast<const char*>(raw) : "";
             if (raw) xmlFree(raw);
-            const std::string place =
-                ElementPlace(element) + "/" + reinterpret_cast<const char*>(attribute->name);
+            // The place is worked out only for a value that has a problem: it walks the
+            // siblings, which would make a large document quadratic.
+            auto place = [&] { return ElementPlace(element) + "/" + reinterpret_cast<const char*>(attribute->name); };
             if (HasForbiddenControl(value)) {
-                problems.push_back(place + ": управляющий символ, который нельзя записать в файл XML");
+                problems.push_back(place() + ": управляющий символ, который нельзя записать в файл XML");
                 continue;
             }
-            try {
-                Utf8ToCp1251(value);
-            } catch (const EEncodingError& e) {
-                problems.push_back(place + " = \"" + value + "\": " + e.what());
+            if (!CanEncodeCp1251(value)) {
+                try {
+                    Utf8ToCp1251(value);
+                } catch (const EEncodingError& e) {
+                    problems.push_back(place() + " = \"" + value + "\": " + e.what());
+                }
             }
         }
         // Children in reverse so that problems come out in document order.
