@@ -7,10 +7,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "app/document_paths.h"
+#include "app/ui/flash_button.h"
 #include "app/ui/form_main.h"
 #include "app/ui/program_settings.h"
 #include "app/ui/window_dialogs.h"
