@@ -1,0 +1,157 @@
+// The pick lists: rows and captions, the row marked in advance, Enter, double
+// click and Escape, a code that no row has, and the import button.
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "app/section.h"
+#include "model/declaration.h"
+#include "screens/not_available_screen.h"
+#include "screens/pick_lists.h"
+#include "screens/section_screen_factory.h"
+
+using namespace kvz;
+
+namespace {
+
+InspectionDirectory Inspections() {
+    InspectionDirectory directory;
+    directory.Entries = {{"7701", "ИФНС № 1"}, {"7702", "ИФНС № 2"}, {"7702", "ИФНС № 2 (дубль)"}, {"5001", "ИФНС МО"}};
+    return directory;
+}
+
+QString Marked(const TPickListDialog& dialog) {
+    QTreeWidgetItem* item = dialog.List()->currentItem();
+    return item && item->isSelected() ? item->text(0) : QString();
+}
+
+}  // namespace
+
+class PickListsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void inspectionListRowsAndCaptions() {
+        const InspectionDirectory directory = Inspections();
+        TfmInputInspectionNumber dialog(directory, {}, nullptr);
+        QCOMPARE(dialog.windowTitle(), QString("Справочник инспекций"));
+        QCOMPARE(dialog.List()->topLevelItemCount(), 4);
+        QCOMPARE(dialog.List()->headerItem()->text(0), QString("Код"));
+        QCOMPARE(dialog.List()->headerItem()->text(1), QString("Наименование инспекции"));
+        QCOMPARE(dialog.List()->topLevelItem(3)->text(1), QString("ИФНС МО"));
+        QVERIFY(dialog.findChild<QPushButton*>("fbImportSoun") == nullptr);
+    }
+
+    void preselectMarksTheFirstRowWithTheCode() {
+        const InspectionDirectory directory = Inspections();
+        TfmInputInspectionNumber dialog(directory, {}, nullptr);
+        dialog.Preselect("7702");
+        QCOMPARE(dialog.List()->indexOfTopLevelItem(dialog.List()->currentItem()), 1);
+        QCOMPARE(Marked(dialog), QString("7702"));
+        QCOMPARE(dialog.SelectedName(), std::string("ИФНС № 2"));
+    }
+
+    void enterTakesTheHighlightedRow() {
+        const InspectionDirectory directory = Inspections();
+        TfmInputInspectionNumber dialog(directory, {}, nullptr);
+        dialog.Preselect("7701");
+        dialog.show();
+        QTest::keyClick(dialog.List(), Qt::Key_Down);
+        QTest::keyClick(dialog.List(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.SelectedCode(), std::string("7702"));
+    }
+
+    void doubleClickTakesTheRow() {
+        const InspectionDirectory directory = Inspections();
+        TfmInputInspectionNumber dialog(directory, {}, nullptr);
+        dialog.show();
+        QTreeWidgetItem* item = dialog.List()->topLevelItem(3);
+        const QRect rect = dialog.List()->visualItemRect(item);
+        QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(dialog.List()->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.SelectedCode(), std::string("5001"));
+    }
+
+    void escapeLeavesWithoutAChoice() {
+        const InspectionDirectory directory = Inspections();
+        TfmInputInspectionNumber dialog(directory, {}, nullptr);
+        dialog.show();
+        QTest::keyClick(dialog.List(), Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void unknownCodeMarksNothingAndComesBack() {
+        const InspectionDirectory directory = Inspections();
+        TfmInputInspectionNumber dialog(directory, {}, nullptr);
+        dialog.Preselect("9999");
+        QCOMPARE(Marked(dialog), QString());
+        dialog.show();
+        QTest::keyClick(dialog.List(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.SelectedCode(), std::string("9999"));
+    }
+
+    void importButtonOpensTheImport() {
+        const InspectionDirectory directory = Inspections();
+        int opened = 0;
+        TfmInputInspectionNumber dialog(directory, [&] { ++opened; }, nullptr);
+        auto* button = dialog.findChild<QPushButton*>("fbImportSoun");
+        QVERIFY(button != nullptr);
+        QCOMPARE(button->text(), QString("Пролистал весь справочник, моя инспекция отсутствует..."));
+        button->click();
+        QCOMPARE(opened, 1);
+        QCOMPARE(dialog.result(), 0);  // the list stays open
+    }
+
+    void documentTypesAndRegionsOpenAtTwoDigitCodes() {
+        TfmDocType types(21, nullptr);
+        QCOMPARE(types.windowTitle(), QString("Справочник видов документов"));
+        QCOMPARE(types.List()->topLevelItemCount(), 14);
+        QCOMPARE(types.List()->headerItem()->text(1), QString("Наименование документа"));
+        QCOMPARE(Marked(types), QString("21"));
+        TfmDocType chosenNever(0, nullptr);
+        QCOMPARE(Marked(chosenNever), QString());  // there is no type "01"
+
+        TfmRegionName regions(7, nullptr);
+        QCOMPARE(regions.windowTitle(), QString("Справочник регионов"));
+        QCOMPARE(regions.List()->topLevelItemCount(), 85);
+        QCOMPARE(Marked(regions), QString("07"));
+        QCOMPARE(regions.SelectedCodeValue(), 7);
+        QCOMPARE(regions.List()->topLevelItem(84)->text(0), QString("99"));
+        TfmRegionName first(0, nullptr);
+        QCOMPARE(Marked(first), QString("01"));
+        QCOMPARE(TwoDigitCode(5), std::string("05"));
+        QCOMPARE(TwoDigitCode(91), std::string("91"));
+    }
+
+    void countryList() {
+        InspectionDirectory countries;
+        countries.Entries = {{"643", "РОССИЯ"}, {"112", "БЕЛАРУСЬ"}};
+        TfmGrazhd dialog(countries, nullptr);
+        QCOMPARE(dialog.windowTitle(), QString("Справочник стран"));
+        QCOMPARE(dialog.List()->headerItem()->text(1), QString("Наименование государства"));
+        dialog.Preselect("112");
+        QCOMPARE(Marked(dialog), QString("112"));
+        QCOMPARE(dialog.SelectedName(), std::string("БЕЛАРУСЬ"));
+    }
+
+    void factoryGivesEverySectionAScreen() {
+        mTDeclaration declaration;
+        ScreenResources resources;
+        for (Section section : kAllSections) {
+            std::unique_ptr<TThinkingFrame> screen = CreateSectionScreen(section, declaration, resources, nullptr);
+            QVERIFY(screen != nullptr);
+            const bool built = section == Section::Conditions || section == Section::Taxpayer;
+            QCOMPARE(dynamic_cast<TfrNotAvailable*>(screen.get()) == nullptr, built);
+            if (!built) {
+                auto* text = screen->findChild<QLabel*>("lblNotAvailable");
+                QVERIFY(text && text->text().contains("недоступен"));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(PickListsTest)
+#include "pick_lists_test.moc"
