@@ -91,6 +91,10 @@ void TCheckDialogFrame::reject() { done(kCheckAnswerClosed); }
 void TCheckDialogFrame::FitToMessage() {
     const int height = std::max(kMessageMinHeight, Message_->heightForWidth(kMessageWidth));
     Message_->setFixedSize(kMessageWidth, height);
+    // The panel's cached size goes now, not when its posted layout request arrives.
+    Message_->parentWidget()->layout()->invalidate();
+    Message_->parentWidget()->updateGeometry();
+    layout()->invalidate();
     layout()->activate();
     setFixedSize(layout()->sizeHint());
 }
