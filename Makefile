@@ -35,8 +35,7 @@ fuzz: deps
 	CXX=clang++-14 cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVZ_FUZZ=ON -DKVZ_GUI=OFF
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target kvz_fuzz_load_document
 	mkdir -p $(BUILD_FUZZ)/corpus
-	cp -n data/*.qz5 $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
-	cp -n $(BUILD_FUZZ)/bin/example.qz5 $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
+	cp -n tests/data/golden/*.qz5 $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
 	$(BUILD_FUZZ)/fuzz/kvz_fuzz_load_document -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $(BUILD_FUZZ)/corpus
 
 clean:
