@@ -44,18 +44,5 @@ TEST(ExportFolder, AMissingPresetIsDroppedAndCancelKeepsItDropped) {
     EXPECT_EQ(ExistingFolderOrEmpty(folder), "");
 }
 
-TEST(ExportFolder, TheTargetEndsWithExactlyOneSlash) {
-    EXPECT_EQ(ExportTargetFolder("/tmp/out"), "/tmp/out/");
-    EXPECT_EQ(ExportTargetFolder("/tmp/out/"), "/tmp/out/");
-    EXPECT_EQ(ExportTargetFolder("/"), "/");
-}
-
-TEST(ExportFolder, TheProgramFolderIsThatOfTheRunningFile) {
-    const std::string folder = ProgramFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '/');
-    EXPECT_TRUE(IsExistingDirectory(folder));
-}
-
 }  // namespace
 }  // namespace kvz
