@@ -10,7 +10,7 @@ namespace kvz {
 
 namespace {
 
-constexpr int kWidth = 132;
+constexpr int kWidth = 156;
 constexpr int kPicture = 32;
 constexpr int kMargin = 6;
 constexpr int kGap = 4;

@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/document_paths.h"
 #include "app/ui/about_box.h"
 #include "app/ui/flash_button.h"
@@ -244,6 +246,10 @@ QWidget* TFormMain::BuildSectionColumn() {
         const Section section = entry.section;
         connect(button, &TFlashButton::clicked, this, [this, section] { Controller_->SwitchSection(section); });
     }
+    // One height for all, so that the column reads as one even list.
+    int height = 0;
+    for (const auto& [section, button] : SectionButtons_) height = std::max(height, button->sizeHint().height());
+    for (const auto& [section, button] : SectionButtons_) button->setFixedHeight(height);
     column->addStretch(1);
     return PnlSelectGroup;
 }

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Takes the screenshots of this folder: the program on the bundled example under a
+# virtual display of 1280 × 900 with a window manager, driven by pointer clicks at
+# fixed places (they follow the window's default size and position on first start).
+#   xvfb-run -a -s "-screen 0 1280x900x24" docs/screenshots/take_screenshots.sh build/release/bin
+# Needs openbox and ImageMagick's import.
+set -euo pipefail
+BIN="$(cd "$1" && pwd)"
+OUT="$(cd "$(dirname "$0")" && pwd)"
+CLICK="python3 $OUT/xclick.py"
+export XDG_CONFIG_HOME="$(mktemp -d)"   # first start: default settings and place
+shot() { sleep "${2:-1.5}"; import -window root "$OUT/$1.png"; }
+
+openbox >/dev/null 2>&1 &
+sleep 1
+"$BIN/kvarzen" "$BIN/example.qz5" &
+PID=$!
+trap 'kill $PID 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
+
+shot conditions 4.5
+$CLICK 516 187        # "..." at the inspection: the inspection directory
+sleep 1.5
+$CLICK 520 667        # "Пролистал весь справочник, моя инспекция отсутствует..."
+shot load_soun
+$CLICK 835 580        # "OK"
+sleep 1
+$CLICK 908 667        # "Нет"
+sleep 1
+$CLICK 175 290        # "Сведения о декларанте"
+shot person_naim
+$CLICK 752 187        # the address page
+shot person_address
+$CLICK 135 135        # "Создать"
+sleep 1.5
+$CLICK 635 135        # "Проверить" on the empty declaration
+shot check_dialog
