@@ -18,6 +18,7 @@ const Command kCommands[] = {
     {"info", kvz::cli::RunInfo, "info FILE.qz5                 содержимое документа в JSON"},
     {"create", kvz::cli::RunCreate, "create FILE.json OUT.qz5      документ из JSON"},
     {"check", kvz::cli::RunCheck, "check FILE.qz5 [--json]       проверка декларации"},
+    {"export", kvz::cli::RunExport, "export FILE.qz5 --to DIR       XML-файл декларации для налогового органа"},
     {"calc", kvz::cli::RunCalc, "calc FILE.qz5                 расчет всех листов в JSON"},
     {"import-soun", kvz::cli::RunImportSoun, "import-soun SOUN1.DBF OUT.xml  справочник инспекций из классификатора"},
     {"import-rates", kvz::cli::RunImportRates, "import-rates FILE... OUT.xml  курсы валют из файлов Банка России"},
