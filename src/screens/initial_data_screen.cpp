@@ -97,6 +97,7 @@ TfrInitialData::TfrInitialData(mTDeclaration& declaration, const ScreenResources
         ShowIncomeKinds();
         ApplyDeclarationKindState();
         ApplySignerState();
+        ShowInspectionName();
     });
     connect(Binder_, &TFieldBinder::documentModified, this, &TThinkingFrame::documentModified);
 }
@@ -110,6 +111,9 @@ void TfrInitialData::BuildInspectionAndCorrection(QGridLayout* grid) {
     fbInspection_->setToolTip(QStringLiteral("Справочник инспекций"));
     fbInspection_->setEnabled(Resources_.inspections != nullptr);
     connect(fbInspection_, &QPushButton::clicked, this, &TfrInitialData::OnPickInspection);
+    lblInspectionName_ = new QLabel;
+    lblInspectionName_->setObjectName(QStringLiteral("lblInspectionName"));
+    connect(meInspectionCode_, &TCheckedLineEdit::changed, this, &TfrInitialData::ShowInspectionName);
     CorrectionNumber_ = new QSpinBox;
     CorrectionNumber_->setRange(0, 999);
     CorrectionNumber_->setMaximumWidth(80);
@@ -118,7 +122,7 @@ void TfrInitialData::BuildInspectionAndCorrection(QGridLayout* grid) {
     auto* inspection = new QHBoxLayout;
     inspection->addWidget(meInspectionCode_);
     inspection->addWidget(fbInspection_);
-    inspection->addStretch(1);
+    inspection->addWidget(lblInspectionName_, 1);
     grid->addLayout(inspection, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Номер корректировки")), 1, 0);
     grid->addWidget(CorrectionNumber_, 1, 1, Qt::AlignLeft);
@@ -189,6 +193,7 @@ QWidget* TfrInitialData::BuildSigner() {
              QStringLiteral("rbConfirmedBy1"));
     AddRadio(ConfirmedBy_, radios, QStringLiteral("Представителем - ЮЛ"), kSignerOrganization,
              QStringLiteral("rbConfirmedBy2"));
+    radios->addStretch(1);
     connect(ConfirmedBy_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) ApplySignerState();
     });
@@ -204,6 +209,20 @@ QWidget* TfrInitialData::BuildSigner() {
     layout->addWidget(lblRepresentativeOrganization_, 3, 0);
     layout->addWidget(meRepresentativeOrganization_, 3, 1);
     return box;
+}
+
+void TfrInitialData::ShowInspectionName() {
+    QString name;
+    if (Resources_.inspections != nullptr) {
+        const std::string code = meInspectionCode_->text().toStdString();
+        for (const DirectoryEntry& entry : Resources_.inspections->Entries) {
+            if (entry.Code == code) {
+                name = QString::fromStdString(entry.Name);
+                break;
+            }
+        }
+    }
+    lblInspectionName_->setText(name);
 }
 
 void TfrInitialData::SetChecked(QButtonGroup* group, int id) {

@@ -57,6 +57,8 @@ private:
     void ApplyExpectedIncomeState();
     // Shows the declaration's income kinds in the boxes.
     void ShowIncomeKinds();
+    // The directory's name of the inspection whose code is typed.
+    void ShowInspectionName();
     // Asks before income kinds holding entered data are switched off; true to go on.
     bool ConfirmIncomeKinds(uint8_t newKinds, const std::string& lead);
     void SetChecked(QButtonGroup* group, int id);
@@ -67,6 +69,7 @@ private:
 
     TMaskedEdit* meInspectionCode_;
     QPushButton* fbInspection_;
+    QLabel* lblInspectionName_;
     QSpinBox* CorrectionNumber_;
     QButtonGroup* DeclarationKind_;
     QButtonGroup* TaxpayerKind_;

@@ -64,9 +64,9 @@ QGroupBox* TfrPersonNaim::BuildNames() {
     lblBirthDate_ = new QLabel(QStringLiteral("Дата рождения"));
     lblBirthPlace_ = new QLabel(QStringLiteral("Место рождения"));
     int row = 0;
-    auto add = [&](QWidget* label, QWidget* editor) {
+    auto add = [&](QWidget* label, QWidget* editor, Qt::Alignment alignment = {}) {
         grid->addWidget(label, row, 0);
-        grid->addWidget(editor, row++, 1);
+        grid->addWidget(editor, row++, 1, alignment);
     };
     add(new QLabel(QStringLiteral("Фамилия")), meSurname_);
     add(new QLabel(QStringLiteral("Имя")), meFirstName_);
@@ -74,7 +74,7 @@ QGroupBox* TfrPersonNaim::BuildNames() {
     add(new QLabel(QStringLiteral("ИНН")), meInn_);
     add(lblOktmo_, meOktmo_);
     add(lblPhone_, mePhone_);
-    add(lblBirthDate_, BirthDate_);
+    add(lblBirthDate_, BirthDate_, Qt::AlignLeft);
     add(lblBirthPlace_, meBirthPlace_);
     grid->setColumnStretch(1, 1);
     return box;

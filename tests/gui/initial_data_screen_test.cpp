@@ -3,6 +3,7 @@
 // deleted, the order of its checks and the inspection picker.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -340,6 +341,7 @@ private slots:
         h.Click("fbInspection");
         QCOMPARE(preselected, QString("7701"));
         QCOMPARE(h.Find<TMaskedEdit>("InspectionCode")->text(), QString("5001"));
+        QCOMPARE(h.Find<QLabel>("lblInspectionName")->text(), QString("Инспекция по Московской области"));
         QCOMPARE(h.modified->count(), 1);
 
         OnNextModal([](QDialog* dialog) {
