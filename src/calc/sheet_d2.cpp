@@ -129,7 +129,8 @@ bool kTSvodSum::CalcPrilH1() {
     if (declaration.DeclarationKind != kDecl3Ndfl) return true;
 
     Allowances allowances;
-    for (const kTIncomeLine& line : ThirteenAndForeignLines(declaration)) CountLine(line, allowances, PrilH1);
+    ForEachThirteenAndForeignLine(declaration,
+                                  [&](const kTIncomeLine& line) { CountLine(line, allowances, PrilH1); });
 
     kTSvodSumPrilH1& h = PrilH1;
     CapAt(h.HousingSaleDeduction, h.HousingSaleIncome);

@@ -69,11 +69,11 @@ void ResidentAdPrizes(mTDeclaration& declaration, kTSvodSumPrilM& m) {
 
 // A non-resident's advertising prizes are lines of the 13 % sources.
 void NonResidentAdPrizes(const mTDeclaration& declaration, kTSvodSumPrilM& m) {
-    for (const kTIncomeLine& line : LinesOfSources(declaration.Thirteen)) {
-        if (line.IncomeCode != kAdPrizeCode || line.DeductionCode == 0) continue;
+    ForEachLineOfSources(declaration.Thirteen, [&m](const kTIncomeLine& line) {
+        if (line.IncomeCode != kAdPrizeCode || line.DeductionCode == 0) return;
         m.AdPrizeIncome += line.Amount;
         m.ExemptPrizes += line.DeductionAmount;
-    }
+    });
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ void NonResidentAdPrizes(const mTDeclaration& declaration, kTSvodSumPrilM& m) {
 bool kTSvodSum::CalcPrilM() {
     PrilM.Clear();
     mTDeclaration& declaration = Declaration();
-    for (const kTIncomeLine& line : ThirteenAndForeignLines(declaration)) CountLine(line, PrilM);
+    ForEachThirteenAndForeignLine(declaration, [this](const kTIncomeLine& line) { CountLine(line, PrilM); });
     for (const ExemptKind& kind : kExemptKinds) {
         if (Limited(kind) && PrilM.*kind.Exempt > kind.Limit) PrilM.*kind.Exempt = kind.Limit;
         PrilM.ExemptTotal += PrilM.*kind.Exempt;

@@ -36,17 +36,18 @@ const std::array<ProfRow, 8> kProfRows{{
 }};
 constexpr std::size_t kNonResidentRows = 1;
 
-void Compute(const std::vector<kTIncomeLine>& lines, std::size_t rows, P& record) {
-    for (const kTIncomeLine& line : lines) {
-        for (std::size_t r = 0; r < rows; ++r) {
-            const ProfRow& row = kProfRows[r];
-            if (line.IncomeCode < row.IncomeFrom || line.IncomeCode > row.IncomeTo ||
-                line.DeductionCode != row.DeductionCode)
-                continue;
-            record.*row.Income += line.Amount;
-            record.*row.Expense += line.DeductionAmount;
-        }
+void CountLine(const kTIncomeLine& line, std::size_t rows, P& record) {
+    for (std::size_t r = 0; r < rows; ++r) {
+        const ProfRow& row = kProfRows[r];
+        if (line.IncomeCode < row.IncomeFrom || line.IncomeCode > row.IncomeTo ||
+            line.DeductionCode != row.DeductionCode)
+            continue;
+        record.*row.Income += line.Amount;
+        record.*row.Expense += line.DeductionAmount;
     }
+}
+
+void CapAndTotal(P& record) {
     // Each pair is visited once even where two rows share it.
     const std::array<Money P::*, 7> incomes{&P::ContractIncome,       &P::AuthorActualIncome, &P::AuthorNormIncome,
                                             &P::ShareCapitalIncome,   &P::EarlyRedemptionIncome,
@@ -67,15 +68,20 @@ bool kTSvodSum::CalcPrilG() {
     PrilG.Clear();
     const mTDeclaration& declaration = Declaration();
     if (declaration.DeclarationKind == kDecl3Ndfl)
-        Compute(LinesOfSources(declaration.Thirteen), kProfRows.size(), PrilG);
+        ForEachLineOfSources(declaration.Thirteen,
+                             [this](const kTIncomeLine& line) { CountLine(line, kProfRows.size(), PrilG); });
     else if (declaration.DeclarationKind == kDecl3NdflNonResident)
-        Compute(LinesOfSources(declaration.ThirteenNR), kNonResidentRows, PrilG);
+        ForEachLineOfSources(declaration.ThirteenNR,
+                             [this](const kTIncomeLine& line) { CountLine(line, kNonResidentRows, PrilG); });
+    CapAndTotal(PrilG);
     return true;
 }
 
 bool kTSvodSum::CalcPrilG_In() {
     PrilG_In.Clear();
-    Compute(ForeignIncomeLines(Declaration()), kProfRows.size(), PrilG_In);
+    ForEachForeignIncomeLine(Declaration(),
+                             [this](const kTIncomeLine& line) { CountLine(line, kProfRows.size(), PrilG_In); });
+    CapAndTotal(PrilG_In);
     return true;
 }
 
