@@ -21,7 +21,10 @@ constexpr int kFirstYearOfNewRules = 2014;
 constexpr int32_t kOldRulesMark = -1;
 
 // The share of the object that belongs to the taxpayer, as a fraction with a
-// positive denominator. A share without a denominator is the whole object.
+// positive denominator no smaller than its numerator. A share without a
+// denominator is the whole object. A share is part of the object, so one above the
+// whole counts as the whole and one below nothing as nothing: that keeps the limit
+// for the share within the limit itself, whatever numbers a document holds.
 struct Share {
     int64_t Numerator = 1;
     int64_t Denominator = 1;
@@ -34,6 +37,8 @@ Share ShareOf(const mTConstructionDeductObj& object) {
         share.Numerator = -share.Numerator;
         share.Denominator = -share.Denominator;
     }
+    if (share.Numerator < 0) share.Numerator = 0;
+    if (share.Numerator > share.Denominator) return {};
     return share;
 }
 

@@ -1,6 +1,8 @@
 // The property deduction for housing.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "calc/svod_sum.h"
 #include "storage/dates.h"
 #include "support/deduction_fixtures.h"
@@ -62,6 +64,31 @@ TEST_F(HousingDeduction, AThirdOfTheLimitIsRoundedToKopecks) {
     EXPECT_EQ(Run().AcquisitionExpenses, Rub("666666.67"));
     D->Construction.Object(0).ObjectCost = Rub("600000.12345");
     EXPECT_EQ(Run().AcquisitionExpenses, Rub("600000.12"));
+}
+
+// A share is part of the object: never more than the whole, never below nothing,
+// whatever numbers a damaged document holds.
+TEST_F(HousingDeduction, AbsurdSharesStayBetweenNothingAndTheWholeObject) {
+    mTConstructionDeductObj& object = AddProperty(*D, Rub(5000000), 2015, 3, 2);
+    EXPECT_EQ(Run().AcquisitionExpenses, Rub(2000000));
+    EXPECT_EQ(Sum.PrilZ.OwnershipShare, 1.0L);
+
+    object.ShareNumerator = std::numeric_limits<int32_t>::max();
+    object.ShareDenominator = 1;
+    EXPECT_EQ(Run().AcquisitionExpenses, Rub(2000000));
+
+    object.ShareNumerator = std::numeric_limits<int32_t>::min();
+    EXPECT_EQ(Run().AcquisitionExpenses, Money());
+    EXPECT_EQ(Sum.PrilZ.OwnershipShare, 0.0L);
+    EXPECT_EQ(Sum.PrilZ.ObjectExpensesTaken, std::vector<Money>{Money()});
+
+    object.ShareNumerator = 1;
+    object.ShareDenominator = -2;
+    EXPECT_EQ(Run().AcquisitionExpenses, Money());
+
+    object.ShareNumerator = std::numeric_limits<int32_t>::min();
+    object.ShareDenominator = std::numeric_limits<int32_t>::min();
+    EXPECT_EQ(Run().AcquisitionExpenses, Rub(2000000));
 }
 
 TEST_F(HousingDeduction, AnInvestmentCountsFromTheTransferAct) {
