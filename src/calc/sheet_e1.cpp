@@ -24,10 +24,22 @@ constexpr int64_t kDisabledChild = 3000;
 constexpr int64_t kDisabledChildDouble = 6000;
 
 // Positions of the monthly self-code list: "----", "104", "105".
+constexpr int32_t kMonthCodeNone = 0;
 constexpr int32_t kMonthCode104 = 1;
 constexpr int32_t kMonthCode105 = 2;
 // Position "нет" of the monthly single-parent list: the month gives the ordinary amount.
 constexpr int32_t kMonthNotSingleParent = 1;
+
+// The monthly values count only when given: the document keeps them only then, so a
+// declaration must not compute otherwise once saved and opened again. Without them no
+// month claims a personal code, and no month the single parent's double amount.
+int32_t MonthSelfCode(const mTStandartDeduct& standard, int m) {
+    return standard.MonthlySelfCodesGiven ? standard.MonthlySelfCodes[m] : kMonthCodeNone;
+}
+
+int32_t MonthChildStatus(const mTStandartDeduct& standard, int m) {
+    return standard.MonthlyChildStatusGiven ? standard.MonthlyChildStatus[m] : kMonthNotSingleParent;
+}
 
 using MonthFlags = std::array<bool, kMonths>;
 
@@ -108,8 +120,8 @@ void PersonalDeduction(const mTStandartDeduct& standard, const MonthFlags& deduc
     case mTStandartDeduct::kSelfChanged:
         for (int m = 0; m < kMonths; ++m) {
             if (!deductionMonths[m]) continue;
-            if (standard.MonthlySelfCodes[m] == kMonthCode105) e1.Deduction3000 += Money::FromUnits(kPersonal3000);
-            if (standard.MonthlySelfCodes[m] == kMonthCode104) e1.Deduction500 += Money::FromUnits(kPersonal500);
+            if (MonthSelfCode(standard, m) == kMonthCode105) e1.Deduction3000 += Money::FromUnits(kPersonal3000);
+            if (MonthSelfCode(standard, m) == kMonthCode104) e1.Deduction500 += Money::FromUnits(kPersonal500);
         }
         break;
     default:  // 103: neither code, or a code the program does not know
@@ -121,7 +133,7 @@ void PersonalDeduction(const mTStandartDeduct& standard, const MonthFlags& deduc
 bool DoubleInMonth(const mTStandartDeduct& standard, int m) {
     switch (standard.ChildStatus) {
     case mTStandartDeduct::kChildOrdinary: return false;
-    case mTStandartDeduct::kChildChanged: return standard.MonthlyChildStatus[m] != kMonthNotSingleParent;
+    case mTStandartDeduct::kChildChanged: return MonthChildStatus(standard, m) != kMonthNotSingleParent;
     default: return true;  // 102, single parent
     }
 }

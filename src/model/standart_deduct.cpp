@@ -79,9 +79,17 @@ void mTStandartDeduct::SetBusinessIncomeByMonth(int month, Money value) { Busine
 Money mTStandartDeduct::GetBusinessExpenseByMonth(int month) const { return BusinessExpenseByMonth[MonthSlot(month)]; }
 void mTStandartDeduct::SetBusinessExpenseByMonth(int month, Money value) { BusinessExpenseByMonth[MonthSlot(month)] = value; }
 int32_t mTStandartDeduct::GetMonthlySelfCodes(int month) const { return MonthlySelfCodes[MonthSlot(month)]; }
-void mTStandartDeduct::SetMonthlySelfCodes(int month, int32_t value) { MonthlySelfCodes[MonthSlot(month)] = value; }
+// A value stored for a month gives the block: the document keeps it and the
+// calculation counts it.
+void mTStandartDeduct::SetMonthlySelfCodes(int month, int32_t value) {
+    MonthlySelfCodes[MonthSlot(month)] = value;
+    MonthlySelfCodesGiven = true;
+}
 int32_t mTStandartDeduct::GetMonthlyChildStatus(int month) const { return MonthlyChildStatus[MonthSlot(month)]; }
-void mTStandartDeduct::SetMonthlyChildStatus(int month, int32_t value) { MonthlyChildStatus[MonthSlot(month)] = value; }
+void mTStandartDeduct::SetMonthlyChildStatus(int month, int32_t value) {
+    MonthlyChildStatus[MonthSlot(month)] = value;
+    MonthlyChildStatusGiven = true;
+}
 
 void mTStandartDeduct::Save(mTDocumentStorage& storage) const {
     try {

@@ -45,7 +45,8 @@ public:
     bool GetBusinessMonthChecked(int index) const;
     void SetBusinessMonthChecked(int index, bool value);
 
-    // Blocks addressed by month number 1 … 12.
+    // Blocks addressed by month number 1 … 12. Setting a monthly self code or child
+    // status also sets its Given flag: the block is saved and counted only when given.
     Money GetBusinessIncomeByMonth(int month) const;
     void SetBusinessIncomeByMonth(int month, Money value);
     Money GetBusinessExpenseByMonth(int month) const;

@@ -3,6 +3,7 @@
 
 #include "calc/svod_sum.h"
 #include "support/deduction_fixtures.h"
+#include "support/temp_dir.h"
 
 namespace kvz {
 namespace {
@@ -65,6 +66,31 @@ TEST_F(StandardDeductions, ChangingPersonalCodeCountsEachMonthByItsCode) {
     EXPECT_EQ(e1.Deduction3000, Rub(9000));
     EXPECT_EQ(e1.Deduction500, Rub(2500));
     EXPECT_EQ(e1.StandardTotal, Rub(11500));
+}
+
+// The monthly codes and statuses count only when given, as the document keeps them
+// only then; without them no month claims a personal code or the double amount.
+TEST_F(StandardDeductions, MonthlyCodesAndStatusesCountOnlyWhenGiven) {
+    MonthlySalary(Rub(10000));
+    mTStandartDeduct& s = D->Standard;
+    s.SelfCode = mTStandartDeduct::kSelfChanged;
+    s.ChildStatus = mTStandartDeduct::kChildChanged;
+    s.ChildrenCount = 1;
+    s.MonthlySelfCodes.fill(2);
+    s.MonthlyChildStatus.fill(0);  // single parent in every month
+    const kTSvodSumPrilE1& e1 = Run();
+    EXPECT_EQ(e1.Deduction3000, Money());
+    EXPECT_EQ(e1.ChildDeduction, Rub(12 * 1400));
+    EXPECT_EQ(e1.ChildDeductionDouble, Money());
+
+    // The dialogs store month by month, which gives the values.
+    for (int month = 1; month <= 12; ++month) {
+        s.SetMonthlySelfCodes(month, 2);
+        s.SetMonthlyChildStatus(month, month <= 6 ? 1 : 0);
+    }
+    EXPECT_EQ(Run().Deduction3000, Rub(36000));
+    EXPECT_EQ(Sum.PrilE1.ChildDeduction, Rub(6 * 1400));
+    EXPECT_EQ(Sum.PrilE1.ChildDeductionDouble, Rub(6 * 2800));
 }
 
 TEST_F(StandardDeductions, ChildDeductionStopsWhenIncomePasses280000) {
@@ -210,6 +236,31 @@ TEST_F(StandardDeductions, NotGrantedOrNotResidentGivesNothing) {
     D->Standard.Granted = true;
     D->DeclarationKind = kDecl3NdflNonResident;
     EXPECT_EQ(Run(), kTSvodSumPrilE1());
+}
+
+// What the calculation reads must be what the document keeps: a declaration saved
+// and opened again gives the same deductions.
+TEST(DeductionsOfAReopenedDeclaration, AreTheSameAsBeforeSaving) {
+    test::TempDir dir;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        SCOPED_TRACE(seed);
+        auto original = test::deduct::RandomDeductionDeclaration(seed);
+        original->SaveToFile(dir.File("d.qz5"));
+        mTDeclaration reopened;
+        reopened.LoadFromFile(dir.File("d.qz5"));
+        kTSvodSum before;
+        kTSvodSum after;
+        before.Calculate(*original);
+        after.Calculate(reopened);
+        EXPECT_EQ(before.PrilE1, after.PrilE1);
+        EXPECT_EQ(before.PrilE2, after.PrilE2);
+        EXPECT_EQ(before.PrilE3, after.PrilE3);
+        EXPECT_EQ(before.PrilZ, after.PrilZ);
+        EXPECT_EQ(before.PrilM, after.PrilM);
+        EXPECT_EQ(before.PrilH1, after.PrilH1);
+        EXPECT_EQ(before.PrilG, after.PrilG);
+        EXPECT_EQ(before.PrilG_In, after.PrilG_In);
+    }
 }
 
 TEST_F(StandardDeductions, CalculateFeedsTheStandardTotalFromTheDeclaration) {
