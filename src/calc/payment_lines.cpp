@@ -130,8 +130,10 @@ void NonResidentLines(const kTSvodSum& sum, const mTDeclaration& d, PaymentLineB
     if (net.Raw() > 0) {
         lines.Append(kKbkOther, kPay, net);
     } else if (net.Raw() < 0) {
-        Money refund = lines.Allocate(-net, d.ThirteenNR);
-        refund = lines.Allocate(refund, d.InvestTov);
+        // A non-resident's partnership income is taxed at 30 % and its withheld tax
+        // is refunded there; beyond the 13 % sources the refund stems from the
+        // taxpayer's own advances and is the taxpayer's.
+        const Money refund = lines.Allocate(-net, d.ThirteenNR);
         if (refund.Raw() > 0) lines.AddRefundRest(refund);
     }
     SettleRate(sum.List5, lines, d.Dividends);

@@ -189,16 +189,29 @@ TEST(PaymentLinesNonResident, PaymentsAt13And15And30JoinOneLine) {
     EXPECT_EQ(c.Lines(), (std::vector<bmTList1>{Line(kKbkOther, kHome, kPay, 445)}));
 }
 
-TEST(PaymentLinesNonResident, A13PercentRefundWalksNonResidentSourcesThenPartnershipsThenTheTaxpayer) {
+TEST(PaymentLinesNonResident, A13PercentRefundWalksNonResidentSourcesThenTheTaxpayer) {
     LinesCase c(kDecl3NdflNonResident, kIncomeRussian | kIncomeInvestTov);
     AddThirteen(*c.Declaration, {}, c.Withheld(9999, kOktmoC));  // the 30 % list, not this one
     AddThirteenNR(*c.Declaration, {}, c.Withheld(1000, kOktmoA));
+    // A non-resident's partnership income is taxed at 30 %: its withheld tax is no
+    // part of the 13 % refund, which beyond the 13 % sources is the taxpayer's own.
     AddPartnership(*c.Declaration, {}, c.Withheld(500, kOktmoB));
     c.Sum.List1.RefundDue = R(2000);
     EXPECT_FALSE(c.Run());
     EXPECT_EQ(c.Lines(), (std::vector<bmTList1>{Line(kKbkWithheldRefund, kOktmoA, kRefund, 1000),
-                                                Line(kKbkWithheldRefund, kOktmoB, kRefund, 500),
-                                                Line(kKbkWithheldRefund, kHome, kRefund, 500)}));
+                                                Line(kKbkWithheldRefund, kHome, kRefund, 1000)}));
+}
+
+TEST(PaymentLinesNonResident, NoSourceIsNamedForMoreThanItWithheld) {
+    LinesCase c(kDecl3NdflNonResident, kIncomeRussian | kIncomeInvestTov);
+    AddThirteenNR(*c.Declaration, {}, c.Withheld(1000, kOktmoA));
+    AddPartnership(*c.Declaration, {}, c.Withheld(800, kOktmoB));
+    c.Sum.List1.RefundDue = R(1500);  // 500 of it from the advances paid under a patent
+    c.Sum.List2.RefundDue = R(800);   // all the partnership withheld
+    EXPECT_FALSE(c.Run());
+    EXPECT_EQ(c.Lines(), (std::vector<bmTList1>{Line(kKbkWithheldRefund, kOktmoA, kRefund, 1000),
+                                                Line(kKbkWithheldRefund, kHome, kRefund, 500),
+                                                Line(kKbkWithheldRefund, kOktmoB, kRefund, 800)}));
 }
 
 TEST(PaymentLinesNonResident, DividendRefundsThen30PercentRefundsOverTheirSources) {
