@@ -217,6 +217,14 @@ inline std::unique_ptr<TFormMain> MakeForm(const ProgramFolder& folder, DialogSc
     return std::make_unique<TFormMain>(std::move(parts));
 }
 
+// Types text as key presses; QTest::keyClicks takes Latin letters only.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 template <typename T>
 T* Find(QWidget& form, const char* name) {
     return form.findChild<T*>(QString::fromUtf8(name));

@@ -1,0 +1,136 @@
+// The main window with the program's own section screens: a screen's check refuses
+// the switch through the window's check dialog, and the declaration check lands on
+// the taxpayer's field.
+#include <QPushButton>
+
+#include "checks/ui/check_all_error_dialog.h"
+#include "checks/ui/check_error_dialog.h"
+#include "form_main_fixture.h"
+
+namespace kvz::test {
+
+namespace {
+
+std::unique_ptr<TFormMain> RealForm(const ProgramFolder& folder, DialogScript& dialogs) {
+    FormMainParts parts;
+    parts.programFolder = folder.Path();
+    parts.dialogs = std::make_unique<FakeDialogs>(dialogs);
+    return std::make_unique<TFormMain>(std::move(parts));
+}
+
+// Answers the next check dialog with the button and remembers what it showed.
+struct CheckAnswer {
+    QString title;
+    QString message;
+    void Next(const char* button) {
+        OnNextModal([this, button](QWidget* modal) {
+            auto* dialog = qobject_cast<TCheckDialogFrame*>(modal);
+            if (dialog == nullptr) return modal->close();
+            title = dialog->windowTitle();
+            message = dialog->MessageText();
+            dialog->findChild<QPushButton*>(QString::fromUtf8(button))->click();
+            return true;
+        });
+    }
+};
+
+QWidget* Editor(TFormMain& form, const char* field) {
+    return form.CurrentScreen()->findChild<QWidget*>(QString::fromUtf8(field));
+}
+
+}  // namespace
+
+class FormMainRealScreensTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(Settings_.isValid());
+        KeepSettingsIn(Settings_.path());
+        ClearSettings();
+    }
+
+    void providesTheScreensWhatTheyNeed() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = RealForm(folder, dialogs);
+        const ScreenResources& resources = form->Resources();
+        QVERIFY(resources.inspections != nullptr);
+        QVERIFY(resources.inspections->Entries.size() > 3000);
+        QVERIFY(resources.countries != nullptr);
+        QVERIFY(qobject_cast<TfmCheckError*>(dynamic_cast<QObject*>(resources.checkDialog)) != nullptr);
+        QVERIFY(resources.askYesNo);
+        QVERIFY(resources.showInspectionImport);
+        QVERIFY(form->DataFiles().activityCodes != nullptr);
+        QVERIFY(form->DataFiles().problems.empty());
+
+        dialogs.yesNo.push_back(true);
+        QVERIFY(resources.askYesNo("Удалить?"));
+        QCOMPARE(dialogs.messages.back().caption, std::string("Кварзен 2015"));
+    }
+
+    void taxpayerChecksRefuseToLeaveAnEmptySurname() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = RealForm(folder, dialogs);
+        form->Start({});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        // The new document has no inspection yet: the conditions screen says so.
+        CheckAnswer answer;
+        answer.Next("btnSkipAll");
+        QTest::mouseClick(form->SectionButton(Section::Taxpayer), Qt::LeftButton);
+        QCOMPARE(answer.message, QStringLiteral("Не введен номер инспекции"));
+        TThinkingFrame* taxpayer = form->CurrentScreen();
+        QVERIFY(form->SectionButton(Section::Taxpayer)->isChecked());
+
+        answer.Next("btnFix");
+        QTest::mouseClick(form->SectionButton(Section::Conditions), Qt::LeftButton);
+        QCOMPARE(answer.title, QStringLiteral("Проверка: Сведения о декларанте"));
+        QCOMPARE(answer.message, QStringLiteral("Не введена фамилия"));
+        QCOMPARE(form->CurrentScreen(), taxpayer);
+        QVERIFY(form->SectionButton(Section::Taxpayer)->isChecked());
+        QVERIFY(!form->SectionButton(Section::Conditions)->isChecked());
+        // The window's own focus: the test platform does not hand activation back
+        // to the window when the check dialog closes.
+        QCOMPARE(form->focusWidget(), Editor(*form, "Surname"));
+
+        // Typed in, the surname lets the next check speak; skipping everything leaves.
+        TypeText(Editor(*form, "Surname"), QStringLiteral("Смирнова"));
+        QVERIFY(!form->Controller().Unchanged());
+        answer.Next("btnSkipAll");
+        QTest::mouseClick(form->SectionButton(Section::Conditions), Qt::LeftButton);
+        QCOMPARE(answer.message, QStringLiteral("Не введено имя"));
+        QVERIFY(form->SectionButton(Section::Conditions)->isChecked());
+        QCOMPARE(form->Controller().Declaration().Person.Surname, std::string("Смирнова"));
+    }
+
+    void declarationCheckLandsOnTheTaxpayersField() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = RealForm(folder, dialogs);
+        form->Start({});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->Controller().Declaration().InspectionCode = "7724";
+
+        CheckAnswer answer;
+        answer.Next("btnFix");
+        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        QCOMPARE(answer.title, QStringLiteral("Проверка: Сведения о декларанте"));
+        QVERIFY(form->SectionButton(Section::Taxpayer)->isChecked());
+        QCOMPARE(form->Controller().CurrentSection(), Section::Taxpayer);
+        // The window's own focus: the test platform does not hand activation back
+        // to the window when the check dialog closes.
+        QCOMPARE(form->focusWidget(), Editor(*form, "Surname"));
+        QVERIFY(dialogs.messages.empty());
+    }
+
+private:
+    QTemporaryDir Settings_;
+};
+
+}  // namespace kvz::test
+
+QTEST_MAIN(kvz::test::FormMainRealScreensTest)
+#include "form_main_real_screens_test.moc"
