@@ -85,24 +85,6 @@ private slots:
         QVERIFY(DateOfDayCount(std::numeric_limits<double>::quiet_NaN()).isValid());
         QCOMPARE(DayCountOfDate(QDate(1899, 12, 30)), 0.0);
     }
-
-    void setterAccessGoesThroughTheModel() {
-        QWidget root;
-        TFieldBinder binder(&root);
-        int32_t stored = 4;
-        int calls = 0;
-        auto* edit = new TMaskedEdit(edtDigital, 3, 0, &root);
-        binder.BindInteger(edit, "SupportingSheets",
-                           {[&] { return stored; }, [&](const int32_t& v) {
-                               ++calls;
-                               stored = v;
-                           }});
-        binder.Fill();
-        edit->setText("12");
-        binder.Store();
-        QCOMPARE(stored, 12);
-        QCOMPARE(calls, 1);
-    }
 };
 
 QTEST_MAIN(FieldBinderTest)
