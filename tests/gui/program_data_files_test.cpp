@@ -1,0 +1,96 @@
+// The data files next to the program as the window reads them at start: missing
+// ones leave their part out, a damaged inspection directory ends the start, other
+// damaged files are reported and left out.
+#include "form_main_fixture.h"
+
+#include "app/ui/program_data_files.h"
+
+namespace kvz::test {
+
+namespace {
+
+void Spoil(const ProgramFolder& folder, const char* name) {
+    QFile file(folder.File(QString::fromUtf8(name)));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections><Inspection Code=");
+}
+
+}  // namespace
+
+class ProgramDataFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(Settings_.isValid());
+        KeepSettingsIn(Settings_.path());
+        ClearSettings();
+    }
+
+    void readsEveryFileThatIsThere() {
+        ProgramFolder folder;
+        const ProgramDataFiles files = LoadProgramDataFiles(folder.Path());
+        QVERIFY(files.inspections.has_value());
+        QVERIFY(files.countries.has_value());
+        QCOMPARE(files.countries->Entries.size(), std::size_t(251));
+        QVERIFY(files.activityCodes != nullptr);
+        QVERIFY(!files.currencyRates.has_value());  // not shipped
+        QVERIFY(files.problems.empty());
+    }
+
+    void missingFilesLeaveTheirPickersOut() {
+        ProgramFolder folder;
+        QVERIFY(QFile::remove(folder.File(QStringLiteral("InspectionNumbers.xml"))));
+        QVERIFY(QFile::remove(folder.File(QStringLiteral("Oksm.xml"))));
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+        QVERIFY(form->Resources().inspections == nullptr);
+        QVERIFY(form->Resources().countries == nullptr);
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void damagedInspectionDirectoryEndsTheStart() {
+        ProgramFolder folder;
+        Spoil(folder, "InspectionNumbers.xml");
+        try {
+            LoadProgramDataFiles(folder.Path());
+            QFAIL("the start went on");
+        } catch (const EStartAborted& error) {
+            const QString text = QString::fromUtf8(error.what());
+            QVERIFY(text.startsWith(QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские.")));
+            QVERIFY(text.contains(QStringLiteral("InspectionNumbers.xml")));
+        }
+        DialogScript dialogs;
+        ScreenScript screens;
+        QVERIFY_THROWS_EXCEPTION(EStartAborted, MakeForm(folder, dialogs, screens));
+    }
+
+    void otherDamagedFilesAreReportedAfterTheStart() {
+        ProgramFolder folder;
+        Spoil(folder, "Oksm.xml");
+        Spoil(folder, "CurrencyRates.xml");
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+        QVERIFY(form->Resources().countries == nullptr);
+        QVERIFY(form->Resources().inspections != nullptr);
+        QCOMPARE(dialogs.messages.size(), std::size_t(2));
+        QVERIFY(QString::fromStdString(dialogs.messages[0].text).contains(QStringLiteral("Oksm.xml")));
+        QVERIFY(QString::fromStdString(dialogs.messages[1].text).contains(QStringLiteral("CurrencyRates.xml")));
+        QCOMPARE(dialogs.messages[0].icon, MessageIcon::Error);
+        QCOMPARE(dialogs.messages[0].caption, std::string("Кварзен 2015"));
+        // The document itself is open and usable.
+        QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Кварзен 2015"));
+    }
+
+private:
+    QTemporaryDir Settings_;
+};
+
+}  // namespace kvz::test
+
+QTEST_MAIN(kvz::test::ProgramDataFilesTest)
+#include "program_data_files_test.moc"
