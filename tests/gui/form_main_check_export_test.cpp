@@ -31,12 +31,14 @@ std::string SaveExample(const ProgramFolder& folder) {
 // Any check dialog that comes up is answered "Отмена" and remembered.
 struct UnexpectedDialogs {
     QStringList titles;
+    QPointer<QTimer> watch;
     void Watch() {
-        OnNextModal([this](QWidget* modal) {
+        watch = OnNextModal([this](QWidget* modal) {
             titles << modal->windowTitle();
             modal->close();
         });
     }
+    ~UnexpectedDialogs() { delete watch.data(); }
 };
 
 }  // namespace
@@ -173,6 +175,22 @@ private slots:
         QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), 1);
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QVERIFY(form.centralWidget()->isEnabled());
+    }
+
+    void exportToAFolderThatCannotBeWrittenAsksForAnother() {
+        ProgramFolder folder;
+        QTemporaryDir target;
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+        // The folder is gone by the time the file would be written.
+        dialogs.folders.push_back(target.path().toStdString() + "/removed");
+        Find<QAction>(*form, "miExport")->trigger();
+        QCOMPARE(dialogs.Texts(),
+                 std::vector<std::string>{"Не удалось сохранить файл в указанный каталог. Выберите другой каталог или "
+                                          "запускайте программу с правами администратора."});
+        QVERIFY(QDir(target.path()).entryList(QDir::Files).isEmpty());
     }
 
     void exportStopsAtAFindingBeforeTheFolderDialog() {

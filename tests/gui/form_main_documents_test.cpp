@@ -233,16 +233,6 @@ private slots:
         QCOMPARE(bareDialogs.messages[0].icon, MessageIcon::Error);
     }
 
-    void helpPagesLinkToEachOther() {
-        ProgramFolder folder;
-        QTextBrowser browser;
-        browser.setSource(QUrl::fromLocalFile(folder.File(QStringLiteral("help/runprogramm.htm"))));
-        QVERIFY(browser.toHtml().contains(QStringLiteral("EditSOUN.htm")));
-        browser.setSource(QUrl(QStringLiteral("EditSOUN.htm")));
-        QCOMPARE(browser.source().fileName(), QStringLiteral("EditSOUN.htm"));
-        QVERIFY(browser.toPlainText().contains(QStringLiteral("Импорт СОУН")));
-    }
-
 private:
     QTemporaryDir Settings_;
 };

@@ -233,8 +233,9 @@ T* Find(QWidget& form, const char* name) {
 // Runs `act` on the next modal dialog once it is shown (a modal exec() does not return
 // to the test until the dialog closes). A dialog that `act` leaves open is closed a
 // little later, so that a failing test ends instead of waiting for ever.
-inline void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer();
+// The returned timer may be deleted to stop waiting.
+inline QPointer<QTimer> OnNextModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer(QCoreApplication::instance());
     timer->setInterval(20);
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
@@ -252,6 +253,7 @@ inline void OnNextModal(std::function<void(QWidget*)> act) {
         }
     });
     timer->start();
+    return timer;
 }
 
 }  // namespace kvz::test

@@ -84,20 +84,6 @@ private slots:
     }
     void cleanup() { SetClock({}); }
 
-    void showsItsCaptionLinesAndControls() {
-        Harness h;
-        TfmLoadSoun dialog(h.Folder(), h.Services());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Загрузка СОУН"));
-        QStringList lines;
-        for (QLabel* label : dialog.findChildren<QLabel*>()) lines << label->text();
-        QVERIFY(lines.contains(QStringLiteral("Инспекция может отсутствовать в справочнике по двум причинам:")));
-        QVERIFY(lines.contains(QStringLiteral("- перезапустить программу \"Кварзен 2015\"")));
-        QVERIFY(Child<QLabel>(dialog, "lblHelpLink")->text().contains(QStringLiteral("подробно расписано в Справке")));
-        QCOMPARE(Child<QPushButton>(dialog, "btnBrowse")->text(), QStringLiteral("..."));
-        QCOMPARE(Child<QPushButton>(dialog, "btnImport")->text(), QStringLiteral("Импорт СОУН"));
-        QCOMPARE(Child<QPushButton>(dialog, "btnOk")->text(), QStringLiteral("OK"));
-    }
-
     void browsedTableIsImportedWithProgress() {
         Harness h;
         WriteInspectionDirectory(h.Directory(), {"00", "01.01.2015", {{"0101", "Старая инспекция"}}});

@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "app/document_paths.h"
@@ -300,6 +302,9 @@ uint32_t TFormMain::RunDeclarationCheck(mTDeclaration& declaration) {
 }
 
 std::string TFormMain::RunExport(const std::string& folder, mTDeclaration& declaration) {
+    // A folder the user may not write to is the user's to change, not a fault of the
+    // program: no file name lets the command say so and offer another folder.
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::string();
     ExportSettings settings;
     settings.ShowMessage = [this](const std::string& text) {
         Dialogs_->ShowMessage(text, kProgramTitle, MessageIcon::Error, MessageButtons::Ok);
