@@ -7,7 +7,8 @@ namespace kvz {
 
 std::string Ndfl3FileIdentifier(const std::string& inspectionCode, const std::string& inn, DateTime date,
                                 const std::string& guid) {
-    const std::string innPart = inn.empty() ? std::string(kNoInn) : inn;
+    // Blanks count as no ИНН, as they do for the taxpayer block (СведФЛ2).
+    const std::string innPart = IsBlankText(inn) ? std::string(kNoInn) : inn;
     return kNdfl3Prefix + inspectionCode + "_" + inspectionCode + "_" + innPart + "_" + IdentifierDateText(date) +
            "_" + guid;
 }

@@ -12,7 +12,7 @@ inline constexpr const char* kNdfl4Prefix = "NO_NDFL4_";
 inline constexpr const char* kNoInn = "000000000000";
 inline constexpr const char* kXmlExtension = ".xml";
 
-// "NO_NDFL3_" code "_" code "_" ИНН (or "000000000000") "_" YYYYMMDD "_" GUID.
+// "NO_NDFL3_" code "_" code "_" ИНН (or "000000000000" when blank) "_" YYYYMMDD "_" GUID.
 std::string Ndfl3FileIdentifier(const std::string& inspectionCode, const std::string& inn, DateTime date,
                                 const std::string& guid);
 // "NO_NDFL4_" code "_" code "_" ИНН (as it is, also when empty) "_" YYYYMMDD "_" GUID.

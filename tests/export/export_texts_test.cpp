@@ -31,6 +31,14 @@ TEST(ExportFileName, IdentifiersThatCannotNameAFileAreRefused) {
     EXPECT_ANY_THROW(CheckFileIdentifier(".."));
 }
 
+TEST(ExportFileName, AnInnOfBlanksIsWrittenAsNoInn) {
+    const DateTime day = EncodeDate(2016, 3, 15);
+    EXPECT_EQ(Ndfl3FileIdentifier("7724", "", day, "G"), "NO_NDFL3_7724_7724_000000000000_20160315_G");
+    // The taxpayer block reads blanks as no ИНН; the file name must agree with it.
+    EXPECT_EQ(Ndfl3FileIdentifier("7724", "            ", day, "G"), "NO_NDFL3_7724_7724_000000000000_20160315_G");
+    EXPECT_EQ(Ndfl3FileIdentifier("7724", "772412345636", day, "G"), "NO_NDFL3_7724_7724_772412345636_20160315_G");
+}
+
 TEST(RepresentativeName, SplitsIntoThreeParts) {
     EXPECT_EQ(SplitRepresentativeName("Петров Пётр Петрович"),
               (RepresentativeName{"Петров", "Пётр", "Петрович"}));
