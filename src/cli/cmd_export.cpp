@@ -1,9 +1,10 @@
-// kvarzen-cli export FILE.qz5 (--to DIR | --stdout) [--no-check]: the tax
-// authority's XML file of the declaration.
+// kvarzen-cli export (--to DIR FILE.qz5... | --stdout FILE.qz5) [--no-check]: the tax
+// authority's XML files of the declarations.
 #include <iostream>
 
 #include "checks/declaration_check.h"
 #include "checks/findings_report.h"
+#include "cli/batch.h"
 #include "cli/commands.h"
 #include "cli/document_io.h"
 #include "export/declaration_export.h"
@@ -15,7 +16,8 @@ namespace kvz::cli {
 namespace {
 
 void PrintExportUsage(std::ostream& out) {
-    out << "Использование: kvarzen-cli export FILE.qz5 (--to DIR | --stdout) [--no-check]\n"
+    out << "Использование: kvarzen-cli export FILE.qz5... --to DIR [--no-check]\n"
+           "               kvarzen-cli export FILE.qz5 --stdout [--no-check]\n"
            "Выгружает декларацию в XML-файл формата налоговой службы (3-НДФЛ или 4-НДФЛ).\n"
            "  --to DIR    записать файл в каталог DIR (кодировка windows-1251) и напечатать\n"
            "              его имя\n"
@@ -24,11 +26,15 @@ void PrintExportUsage(std::ostream& out) {
            "  --no-check  не проверять декларацию перед выгрузкой\n"
            "Перед выгрузкой декларация проверяется так же, как командой check; при\n"
            "замечаниях файл не создается. Документ 3-НДФЛ проверяется по схеме формата.\n"
-           "Код выхода: 0 - файл сформирован, 1 - замечания или ошибка, 2 - неверный вызов.\n";
+           "Несколько документов выгружаются за один запуск: по строке на документ\n"
+           "(\"FILE: имя XML-файла\" или \"FILE: ошибка: причина\"); документ с ошибкой не\n"
+           "останавливает остальные.\n"
+           "Код выхода: 0 - все файлы сформированы, 1 - замечания или ошибка хотя бы в одном\n"
+           "документе, 2 - неверный вызов.\n";
 }
 
 struct ExportOptions {
-    std::string Path;
+    std::vector<std::string> Paths;
     std::string Folder;
     bool ToStdout = false;
     bool Check = true;
@@ -44,22 +50,41 @@ bool ParseOptions(const Args& args, ExportOptions& options) {
             options.ToStdout = true;
         } else if (a == "--no-check") {
             options.Check = false;
-        } else if (options.Path.empty() && !a.empty() && a[0] != '-') {
-            options.Path = a;
+        } else if (!a.empty() && a[0] != '-') {
+            options.Paths.push_back(a);
         } else {
             return false;
         }
     }
-    // Exactly one destination.
-    return !options.Path.empty() && (!options.Folder.empty()) != options.ToStdout;
+    // Exactly one destination; the document text goes out for one document only.
+    return !options.Paths.empty() && (!options.Folder.empty()) != options.ToStdout &&
+           !(options.ToStdout && options.Paths.size() > 1);
 }
 
-bool PassesCheck(mTDeclaration& declaration) {
-    const CheckFindings findings = CheckDeclarationForExport(declaration);
-    if (findings.empty()) return true;
-    std::cerr << FindingsText(findings)
-              << "Выгрузка отменена: исправьте замечания или запустите команду с --no-check.\n";
-    return false;
+// The file name (or the document's text) of one export, or why it was not made.
+DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& options) {
+    std::string error;
+    auto declaration = LoadDocument(path, error);
+    if (!declaration) return {false, error};
+    if (options.Check) {
+        const CheckFindings findings = CheckDeclarationForExport(*declaration);
+        if (!findings.empty())
+            return {false, FindingsText(findings) +
+                               "Выгрузка отменена: исправьте замечания или запустите команду с --no-check."};
+    }
+    std::string told;
+    ExportSettings settings;
+    settings.ShowMessage = [&told](const std::string& text) { told += (told.empty() ? "" : "\n") + text; };
+    const std::string folder = options.ToStdout ? std::string() : ExportTargetFolder(options.Folder);
+    std::string result;
+    try {
+        ExportDeclaration(folder, *declaration, options.ToStdout ? kExportTextMode : kExportFileMode, result,
+                          settings);
+    } catch (const std::exception& e) {
+        return {false, e.what()};
+    }
+    if (result == kExportErrorResult) return {false, told.empty() ? kExportFailedMessage : told};
+    return {true, result};
 }
 
 }  // namespace
@@ -78,23 +103,22 @@ int RunExport(const Args& args) {
         std::cerr << "Каталог не найден: " << options.Folder << "\n";
         return 1;
     }
-    auto declaration = LoadDocumentOrReport(options.Path);
-    if (!declaration) return 1;
-    if (options.Check && !PassesCheck(*declaration)) return 1;
+    if (options.Paths.size() > 1)
+        return RunBatch(
+            options.Paths,
+            [&options](const std::string& path) {
+                DocumentOutcome outcome = ExportDocument(path, options);
+                if (!outcome.Succeeded) outcome.Text = kBatchErrorWord + outcome.Text;
+                return outcome;
+            },
+            "выгружено", "не выгружено");
 
-    ExportSettings settings;
-    settings.ShowMessage = [](const std::string& text) { std::cerr << text << "\n"; };
-    const std::string folder = options.ToStdout ? std::string() : ExportTargetFolder(options.Folder);
-    std::string result;
-    try {
-        ExportDeclaration(folder, *declaration, options.ToStdout ? kExportTextMode : kExportFileMode, result,
-                          settings);
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << "\n";
+    const DocumentOutcome outcome = ExportDocument(options.Paths.front(), options);
+    if (!outcome.Succeeded) {
+        std::cerr << outcome.Text << "\n";
         return 1;
     }
-    if (result == kExportErrorResult) return 1;
-    std::cout << result << (options.ToStdout ? "" : "\n");
+    std::cout << outcome.Text << (options.ToStdout ? "" : "\n");
     return 0;
 }
 

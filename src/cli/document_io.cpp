@@ -15,15 +15,22 @@ std::string DocumentErrorMessage(const std::exception& e) {
     return text;
 }
 
-std::unique_ptr<mTDeclaration> LoadDocumentOrReport(const std::string& path) {
+std::unique_ptr<mTDeclaration> LoadDocument(const std::string& path, std::string& error) {
     auto declaration = std::make_unique<mTDeclaration>();
     try {
         declaration->LoadFromFile(path);
         return declaration;
     } catch (const std::exception& e) {
-        std::cerr << DocumentErrorMessage(e) << "\n";
+        error = DocumentErrorMessage(e);
         return nullptr;
     }
+}
+
+std::unique_ptr<mTDeclaration> LoadDocumentOrReport(const std::string& path) {
+    std::string error;
+    auto declaration = LoadDocument(path, error);
+    if (!declaration) std::cerr << error << "\n";
+    return declaration;
 }
 
 }  // namespace kvz::cli

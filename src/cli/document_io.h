@@ -7,6 +7,8 @@
 
 namespace kvz::cli {
 
+// Loads path; on failure returns null and error holds the program's message.
+std::unique_ptr<mTDeclaration> LoadDocument(const std::string& path, std::string& error);
 // Loads path; on failure prints the program's message to stderr and returns null.
 std::unique_ptr<mTDeclaration> LoadDocumentOrReport(const std::string& path);
 // The message shown for an error raised while loading or saving a document.

@@ -1,0 +1,110 @@
+// Many documents in one run of kvarzen-cli: one line a document, a damaged one never
+// stops the others, and the exit code tells whether all went through.
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "model/declaration.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+namespace kvz {
+namespace {
+
+using test::CliResult;
+using test::RunCli;
+using test::TempDir;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::set<std::string> FilesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename());
+    return names;
+}
+
+// a.qz5 and c.qz5 are the bundled example; b.qz5 is the example cut short.
+struct ThreeDocuments {
+    TempDir dir;
+    std::string a = dir.File("a.qz5"), b = dir.File("b.qz5"), c = dir.File("c.qz5");
+    std::string out = dir.File("out");
+
+    ThreeDocuments() {
+        const std::string example = std::string(KVZ_BIN_DIR) + "/example.qz5";
+        std::filesystem::copy_file(example, a);
+        std::filesystem::copy_file(example, c);
+        std::vector<unsigned char> bytes = test::ReadFileBytes(example);
+        bytes.resize(bytes.size() / 2);
+        test::WriteFileBytes(b, bytes);
+        std::filesystem::create_directory(out);
+    }
+    std::string All() const { return a + " " + b + " " + c; }
+};
+
+TEST(BatchCommand, ExportWritesEveryGoodDocumentAndNamesTheDamagedOne) {
+    ThreeDocuments docs;
+    const CliResult r = RunCli(docs.dir, "export --to " + docs.out + " " + docs.All());
+    EXPECT_NE(r.code, 0);
+    const std::set<std::string> written = FilesIn(docs.out);
+    ASSERT_EQ(written.size(), 2u);
+
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    EXPECT_EQ(lines[1].rfind(docs.b + ": ошибка: Неправильный формат файла декларации", 0), 0u) << lines[1];
+    for (const std::string& line : {lines[0], lines[2]}) {
+        const std::string name = line.substr(line.find(": ") + 2);
+        EXPECT_EQ(written.count(name), 1u) << line;
+    }
+    EXPECT_EQ(lines[0].rfind(docs.a + ": NO_NDFL3_", 0), 0u);
+    EXPECT_EQ(lines[2].rfind(docs.c + ": NO_NDFL3_", 0), 0u);
+
+    // Without the damaged one every document goes through.
+    EXPECT_EQ(RunCli(docs.dir, "export --to " + docs.out + " " + docs.a + " " + docs.c).code, 0);
+    EXPECT_EQ(FilesIn(docs.out).size(), 4u);
+    // The document text goes out for one document only.
+    EXPECT_EQ(RunCli(docs.dir, "export --stdout " + docs.a + " " + docs.c).code, 2);
+}
+
+TEST(BatchCommand, CheckGivesEachDocumentItsVerdict) {
+    ThreeDocuments docs;
+    mTDeclaration unsigned_;
+    unsigned_.LoadFromFile(docs.c);
+    unsigned_.Person.Surname = "";
+    unsigned_.SaveToFile(docs.c);
+
+    const CliResult text = RunCli(docs.dir, "check " + docs.All());
+    EXPECT_EQ(text.code, 1);
+    EXPECT_EQ(Lines(text.out),
+              (std::vector<std::string>{
+                  docs.a + ": Проверка декларации завершена успешно",
+                  docs.b + ": ошибка: Неправильный формат файла декларации, возможно он поврежден.",
+                  docs.c + ": замечания: раздел 2, поле 1 (Сведения о декларанте): Не введена фамилия",
+              }));
+
+    const CliResult json = RunCli(docs.dir, "check --json " + docs.All());
+    EXPECT_EQ(json.code, 1);
+    const std::vector<std::string> lines = Lines(json.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const auto first = nlohmann::json::parse(lines[0]), second = nlohmann::json::parse(lines[1]),
+               third = nlohmann::json::parse(lines[2]);
+    EXPECT_EQ(first["file"], docs.a);
+    EXPECT_EQ(first["passed"], true);
+    EXPECT_EQ(second["passed"], false);
+    EXPECT_TRUE(second.contains("error"));
+    EXPECT_EQ(third["findings"][0]["message"], "Не введена фамилия");
+
+    EXPECT_EQ(RunCli(docs.dir, "check " + docs.a + " " + docs.a).code, 0);
+}
+
+}  // namespace
+}  // namespace kvz

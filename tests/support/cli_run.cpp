@@ -1,0 +1,24 @@
+#include "support/cli_run.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+
+namespace kvz::test {
+
+CliResult RunCli(const TempDir& dir, const std::string& arguments) {
+    const std::string errFile = dir.File("stderr.txt");
+    const std::string command = std::string(KVZ_BIN_DIR) + "/kvarzen-cli " + arguments + " 2>" + errFile;
+    CliResult r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = FileExists(errFile) ? ReadFileText(errFile) : "";
+    return r;
+}
+
+}  // namespace kvz::test
