@@ -180,6 +180,7 @@ struct DohodCur {
     Money TaxComputedHere;             // "НалЗачРФОбщ", whole roubles
     Money TaxCredited;                 // "НалогЗачРФОбщ", whole roubles
     std::string IncomeKind;            // "КодВидДох": "1" controlled-company profit, "2" other
+    int SourceRow = 0;                 // 1-based number of the foreign income it comes from
 
     bool operator==(const DohodCur&) const = default;
 };

@@ -72,6 +72,7 @@ bool kTSvodSum::CalcPrilB(int32_t rate) {
         const mTCurrencyIncome& income = d.Foreign.Get(i);
         if (!RateCodeBelongs(income.IncomeRate, rate) || income.IncomeCode == kMaterialBenefitIncome) continue;
         sheet->Items.push_back(MakeItem(income, rate));
+        sheet->Items.back().SourceRow = i + 1;
         AddToTotals(*sheet, sheet->Items.back());
     }
     return true;

@@ -7,6 +7,7 @@
 #include "calc/svod_sum.h"
 #include "checks/check_text.h"
 #include "checks/inn_check.h"
+#include "checks/schema_field_checks.h"
 #include "model/declaration.h"
 #include "storage/dates.h"
 #include "storage/money.h"
@@ -142,6 +143,7 @@ public:
             CheckBusiness();
             CheckDeductions();
             CheckResidenceOktmo();
+            CheckSchemaFields();
         }
         return (static_cast<uint32_t>(static_cast<uint16_t>(CheckField)) << 16) | CheckSection;
     }
@@ -161,8 +163,7 @@ private:
     bool Calculate() {
         std::string failure;
         try {
-            kTSvodSum sum;
-            OktmoRequired = !sum.Calculate(D_);
+            OktmoRequired = !Sum_.Calculate(D_);
             return true;
         } catch (const std::exception& e) {
             failure = e.what();
@@ -350,6 +351,21 @@ private:
         if (IsBlank(oktmo) && OktmoRequired) Show(kCaptionPerson, text::kNoResidenceOktmo, kCheckFieldAddressOktmo);
     }
 
+    // The authority's rules on the values as the file would carry them come last, so
+    // that the messages above keep their order. The dialog shows the first; the
+    // findings list keeps every one.
+    void CheckSchemaFields() {
+        if (!Nothing()) return;
+        for (const CheckFinding& f : SchemaFieldFindings(D_, Sum_)) {
+            if (!Nothing()) {
+                if (Findings_) Findings_->push_back(f);
+                continue;
+            }
+            CheckSection = static_cast<uint16_t>(f.section);
+            Show(f.sectionTitle.c_str(), f.message, f.field);
+        }
+    }
+
     mTDeclaration& D_;
     CheckAllDialog& Dialog_;
     CheckFindings* Findings_;
@@ -358,6 +374,7 @@ private:
     int16_t CheckField = 0;
     int CheckAnswer = kCheckAnswerNone;
     bool OktmoRequired = false;
+    kTSvodSum Sum_;
 };
 
 // Answers every message "Отмена", so that the check reaches all it can.

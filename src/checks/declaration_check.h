@@ -24,6 +24,8 @@ enum CheckSectionNumber : uint16_t {
     kCheckSectionPerson = 2,       // taxpayer, name and document page
     kCheckSectionAddress = 3,      // taxpayer, address page
     kCheckSectionThirteen = 4,     // Russian income, 13 % sources
+    kCheckSectionNine = 5,         // Russian income, 9 % sources and dividends
+    kCheckSectionThirtyFive = 6,   // Russian income, 35 % sources
     kCheckSectionForeign = 7,      // foreign-currency income
     kCheckSectionBusiness = 8,     // business activities
     kCheckSectionDeductions = 9,   // deductions
@@ -34,12 +36,15 @@ enum CheckSectionNumber : uint16_t {
 // Field numbers of the result. Sections 4, 7 and 8 give the 1-based row instead.
 enum CheckFieldNumber : int {
     kCheckFieldInspection = 1,
+    kCheckFieldExpectedIncome = 2,
     kCheckFieldRepresentativeName = 3,
     kCheckFieldRepresentativeDocument = 4,
     kCheckFieldRepresentativeOrganization = 5,
+    kCheckFieldCorrectionNumber = 6,
 
     kCheckFieldSurname = 1,
     kCheckFieldFirstName = 2,
+    kCheckFieldPatronymic = 3,
     kCheckFieldPersonInn = 4,
     kCheckFieldDocType = 5,
     kCheckFieldDocSeriesNumber = 6,
@@ -47,6 +52,18 @@ enum CheckFieldNumber : int {
     kCheckFieldDocIssuedBy = 8,
     kCheckFieldBirthPlace = 9,
     kCheckFieldPersonOktmo = 10,
+    kCheckFieldBirthDate = 11,
+    kCheckFieldPhone = 12,
+    kCheckFieldCitizenshipCode = 13,
+
+    kCheckFieldPostIndex = 1,
+    kCheckFieldDistrict = 3,
+    kCheckFieldCity = 6,
+    kCheckFieldStreet = 7,
+    kCheckFieldHouse = 8,
+    kCheckFieldBuilding = 9,
+    kCheckFieldFlat = 10,
+    kCheckFieldForeignAddress = 11,
 
     kCheckFieldRegion = 2,
     kCheckFieldAddressOktmo = 4,
@@ -54,6 +71,8 @@ enum CheckFieldNumber : int {
 
     kCheckFieldSocialDeductions = 1,
     kCheckFieldStandardDeductions = 2,
+    kCheckFieldPropertyDeduction = 3,
+    kCheckFieldLossesAndInvestment = 4,
 };
 
 // Section captions of the check-all dialog.
@@ -65,6 +84,11 @@ inline constexpr const char* kCaptionBusiness = "Доходы от предпр�
 inline constexpr const char* kCaptionSocial = "Социальные вычеты";
 inline constexpr const char* kCaptionStandard = "Стандартные вычеты";
 inline constexpr const char* kCaptionCalculation = "Расчет декларации";
+inline constexpr const char* kCaptionNine = "Доходы, облагаемые ставкой 9%";
+inline constexpr const char* kCaptionThirtyFive = "Доходы, облагаемые ставкой 35%";
+inline constexpr const char* kCaptionProperty = "Имущественный налоговый вычет";
+inline constexpr const char* kCaptionLosses = "Убытки прошлых лет и инвестиционный вычет";
+inline constexpr const char* kCaptionInvestTov = "Инвестиционные товарищества";
 
 // Runs a fresh calculation of the declaration (which writes the values the
 // calculation owns into its sources), then the checks, each message in the dialog.

@@ -22,25 +22,44 @@ void Show(const ExportSettings& settings, const std::string& text) {
     else std::cerr << text << "\n";
 }
 
-// Builds the document of the declaration's form; returns its identifier.
-std::string BuildDocument(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum,
-                          const ExportSettings& settings) {
+std::string SchemaPathOf(const std::string& schemaPath) {
+    return schemaPath.empty() ? DefaultNdfl3SchemaPath() : schemaPath;
+}
+
+// Builds the document and refuses it when it cannot be written as it stands.
+std::string BuildCheckedDocument(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum,
+                                 const ExportSettings& settings) {
+    const std::string identifier = BuildDeclarationDocument(document, d, sum);
+    CheckWritableValues(document);
+    if (d.DeclarationKind != kDecl4Ndfl) CheckAgainstSchema(document, SchemaPathOf(settings.SchemaPath));
+    return identifier;
+}
+
+}  // namespace
+
+std::string BuildDeclarationDocument(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum) {
     const DateTime today = Today();
     const std::string guid = NewGuidText();
     if (d.DeclarationKind == kDecl4Ndfl) {
         const std::string identifier = Ndfl4FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid);
         BuildNdfl4Document(document, d, identifier, today);
-        CheckWritableValues(document);
         return identifier;
     }
     const std::string identifier = Ndfl3FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid);
     BuildNdfl3Document(document, d, sum, identifier, today);
-    CheckWritableValues(document);
-    CheckAgainstSchema(document, settings.SchemaPath.empty() ? DefaultNdfl3SchemaPath() : settings.SchemaPath);
     return identifier;
 }
 
-}  // namespace
+std::vector<SchemaViolation> ExportRefusals(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum,
+                                            const std::string& schemaPath) {
+    BuildDeclarationDocument(document, d, sum);
+    std::vector<SchemaViolation> refusals;
+    for (UnwritableValue& u : UnwritableValueList(document))
+        refusals.push_back({u.Element, u.Attribute, u.Value, u.Reason, u.Reason});
+    if (d.DeclarationKind == kDecl4Ndfl) return refusals;
+    for (SchemaViolation& v : SchemaViolationList(document, SchemaPathOf(schemaPath))) refusals.push_back(std::move(v));
+    return refusals;
+}
 
 void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, int mode, std::string& result,
                        const ExportSettings& settings) {
@@ -55,7 +74,7 @@ void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, in
     }
     XmlDomDocument document = CreateDomDocument(settings.EngineLibrary);
     try {
-        const std::string identifier = BuildDocument(document.get(), declaration, sum, settings);
+        const std::string identifier = BuildCheckedDocument(document.get(), declaration, sum, settings);
         if (mode == kExportFileMode) {
             CheckFileIdentifier(identifier);
             const std::string name = identifier + kXmlExtension;

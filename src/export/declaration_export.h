@@ -2,9 +2,14 @@
 // The export of the open declaration as the tax authority's XML file: 3-НДФЛ for a
 // resident or non-resident declaration, 4-НДФЛ for the expected income. Serves the
 // export command (file mode) and the print hand-over (text mode).
+#include <libxml/tree.h>
+
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "calc/svod_sum.h"
+#include "export/schema_validation.h"
 #include "model/declaration.h"
 
 namespace kvz {
@@ -36,5 +41,17 @@ struct ExportSettings {
 // An XML engine that cannot be obtained throws EXmlEngineError.
 void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, int mode, std::string& result,
                        const ExportSettings& settings = {});
+
+// Builds the document of the declaration's form (3-НДФЛ or 4-НДФЛ) from its
+// calculated records into document, as the export writes it; returns the file's
+// identifier. Nothing is checked.
+std::string BuildDeclarationDocument(xmlDoc* document, const mTDeclaration& declaration, const kTSvodSum& sum);
+
+// Everything the export would refuse in the declaration's document, which is built
+// into document: values that windows-1251 cannot hold and, for 3-НДФЛ, every
+// violation of the schema (schemaPath; empty: the copy next to the program).
+// Elements of the result point into document.
+std::vector<SchemaViolation> ExportRefusals(xmlDoc* document, const mTDeclaration& declaration, const kTSvodSum& sum,
+                                            const std::string& schemaPath = {});
 
 }  // namespace kvz

@@ -44,15 +44,6 @@ void WriteEntry(const XmlElement& ndfl3, const char* rate, const mTSourseIncomeI
     WritePayer(entry, source);
 }
 
-template <class Source>
-void WriteList(const XmlElement& ndfl3, const mTItemList<Source>& list, const char* rate,
-               const TaxOf& taxOf = OwnTax) {
-    for (int i = 0; i < list.Count(); ++i) {
-        const Source& s = list.Get(i);
-        WriteEntry(ndfl3, rate, s, s.TaxableAmount, s.TaxComputed, taxOf);
-    }
-}
-
 // The group is written only when a counted list has a source or there is 35 %
 // income; the 9 % sources alone do not open it.
 bool HasCountedSources(const mTDeclaration& d, const kTSvodSum& sum) {
@@ -63,22 +54,44 @@ bool HasCountedSources(const mTDeclaration& d, const kTSvodSum& sum) {
 
 }  // namespace
 
-void WriteIncomeSources(const XmlElement& ndfl3, const mTDeclaration& d, const kTSvodSum& sum) {
-    if (!HasCountedSources(d, sum)) return;
+std::vector<IncomeSourceOrigin> IncomeSourceOrigins(const mTDeclaration& d, const kTSvodSum& sum) {
+    std::vector<IncomeSourceOrigin> origins;
+    if (!HasCountedSources(d, sum)) return origins;
     const bool resident = d.DeclarationKind == kDecl3Ndfl;
     const bool nonResident = d.DeclarationKind == kDecl3NdflNonResident;
-    if (resident) WriteList(ndfl3, d.Nine, "09");
-    if (resident) WriteList(ndfl3, d.Thirteen, "13");
-    if (resident || nonResident) WriteList(ndfl3, d.InvestTov, nonResident ? "30" : "13");
-    if (resident) WriteList(ndfl3, d.Dividends, "13");
-    if (nonResident) WriteList(ndfl3, d.ThirteenNR, "13");
-    if (nonResident) WriteList(ndfl3, d.Dividends, "15", DividendTax15);
-    if (nonResident) WriteList(ndfl3, d.Thirteen, "30");
+    auto add = [&origins](IncomeSourceList list, int count, const char* rate) {
+        for (int i = 0; i < count; ++i) origins.push_back({list, i, rate});
+    };
+    if (resident) add(IncomeSourceList::Nine, d.Nine.Count(), "09");
+    if (resident) add(IncomeSourceList::Thirteen, d.Thirteen.Count(), "13");
+    if (resident || nonResident) add(IncomeSourceList::InvestTov, d.InvestTov.Count(), nonResident ? "30" : "13");
+    if (resident) add(IncomeSourceList::Dividends, d.Dividends.Count(), "13");
+    if (nonResident) add(IncomeSourceList::ThirteenNR, d.ThirteenNR.Count(), "13");
+    if (nonResident) add(IncomeSourceList::Dividends, d.Dividends.Count(), "15");
+    if (nonResident) add(IncomeSourceList::Thirteen, d.Thirteen.Count(), "30");
     if (resident && sum.PrilA35.IncomeTotal > Money()) {
-        for (int i = 0; i < d.ThirtyFive.Count(); ++i) {
-            const mTThirtyFivePercent& s = d.ThirtyFive.Get(i);
-            if (s.IncomeCode == kMaterialBenefitCode) continue;
-            WriteEntry(ndfl3, "35", s, s.TaxableAmount, s.TaxComputed, OwnTax);
+        for (int i = 0; i < d.ThirtyFive.Count(); ++i)
+            if (d.ThirtyFive.Get(i).IncomeCode != kMaterialBenefitCode)
+                origins.push_back({IncomeSourceList::ThirtyFive, i, "35"});
+    }
+    return origins;
+}
+
+void WriteIncomeSources(const XmlElement& ndfl3, const mTDeclaration& d, const kTSvodSum& sum) {
+    auto write = [&ndfl3](const IncomeSourceOrigin& o, const auto& s, const TaxOf& taxOf) {
+        WriteEntry(ndfl3, o.Rate, s, s.TaxableAmount, s.TaxComputed, taxOf);
+    };
+    for (const IncomeSourceOrigin& o : IncomeSourceOrigins(d, sum)) {
+        switch (o.List) {
+        case IncomeSourceList::Nine: write(o, d.Nine.Get(o.Index), OwnTax); break;
+        case IncomeSourceList::Thirteen: write(o, d.Thirteen.Get(o.Index), OwnTax); break;
+        case IncomeSourceList::ThirteenNR: write(o, d.ThirteenNR.Get(o.Index), OwnTax); break;
+        case IncomeSourceList::InvestTov: write(o, d.InvestTov.Get(o.Index), OwnTax); break;
+        case IncomeSourceList::ThirtyFive: write(o, d.ThirtyFive.Get(o.Index), OwnTax); break;
+        case IncomeSourceList::Dividends:
+            // Dividends of a non-resident are taxed at 15 % of their taxable amount.
+            write(o, d.Dividends.Get(o.Index), std::string(o.Rate) == "15" ? TaxOf(DividendTax15) : TaxOf(OwnTax));
+            break;
         }
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The parts of the 3-НДФЛ tree, each written by its own file; ndfl3_document.cpp
 // puts them together in the order of the form.
+#include <vector>
+
 #include "calc/svod_sum.h"
 #include "export/export_texts.h"
 #include "export/xml_dom.h"
@@ -22,7 +24,15 @@ inline void SetPlainIfPositive(const XmlElement& e, const char* name, Money m) {
 // НДФЛ3 children 1 and 2 (tax_sections.cpp).
 void WritePaymentLines(const XmlElement& ndfl3, const kTSvodSum& sum);
 void WriteRateBlocks(const XmlElement& ndfl3, const kTSvodSum& sum);
-// Child 3 (income_source_entries.cpp).
+// Child 3 (income_source_entries.cpp): one ДоходИстРФ per payment source, in the
+// order of IncomeSourceOrigins.
+enum class IncomeSourceList { Nine, Thirteen, ThirteenNR, InvestTov, Dividends, ThirtyFive };
+struct IncomeSourceOrigin {
+    IncomeSourceList List;
+    int Index;  // in that list
+    const char* Rate;
+};
+std::vector<IncomeSourceOrigin> IncomeSourceOrigins(const mTDeclaration& declaration, const kTSvodSum& sum);
 void WriteIncomeSources(const XmlElement& ndfl3, const mTDeclaration& declaration, const kTSvodSum& sum);
 // Children 4 to 6 (sheet_income_elements.cpp).
 void WriteForeignIncome(const XmlElement& ndfl3, const mTDeclaration& declaration, const kTSvodSum& sum);

@@ -237,7 +237,19 @@ std::string NumberRequirement(const ValueRule& rule, const std::string& value) {
     return {};
 }
 
+// "нужно 4 цифры" for a rule that is one run of digits, whatever its length facet.
+std::optional<std::string> DigitsRequirement(const ValueRule& rule, const std::string& value) {
+    static const std::regex kDigitsOnly(R"(^\[0-9\]\{(\d+)\}$)");
+    std::smatch match;
+    if (rule.Patterns.size() != 1 || !std::regex_match(rule.Patterns[0], match, kDigitsOnly)) return std::nullopt;
+    const int count = std::stoi(match[1]);
+    const bool digits = std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && static_cast<int>(value.size()) == count) return std::string();
+    return "нужно " + Counted(count, "цифра", "цифры", "цифр");
+}
+
 std::string TextRequirement(const ValueRule& rule, const std::string& value) {
+    if (std::optional<std::string> digits = DigitsRequirement(rule, value)) return *digits;
     const int length = static_cast<int>(TextLength(value));
     if (rule.Length && length != *rule.Length)
         return "нужно ровно " + Counted(*rule.Length, "символ", "символа", "символов");
@@ -247,10 +259,6 @@ std::string TextRequirement(const ValueRule& rule, const std::string& value) {
     if (rule.MaxLength && length > *rule.MaxLength)
         return "нужно " + AtMost(*rule.MaxLength, "символа", "символов") + ", а здесь " + std::to_string(length);
     if (rule.Patterns.empty()) return {};
-    static const std::regex kDigitsOnly(R"(^\[0-9\]\{(\d+)\}$)");
-    std::smatch match;
-    if (rule.Patterns.size() == 1 && std::regex_match(rule.Patterns[0], match, kDigitsOnly))
-        return "нужно " + Counted(std::stoi(match[1]), "цифра", "цифры", "цифр");
     std::string patterns;
     for (const std::string& p : rule.Patterns) patterns += (patterns.empty() ? "" : " или ") + p;
     return "значение не подходит под образец " + patterns;

@@ -100,8 +100,9 @@ class ViolationText {
 public:
     explicit ViolationText(const SchemaRules& rules) : Rules_(rules) {}
 
-    // The user's line for one error, or "" when the same place was already told.
-    std::string Line(const RawError& error) {
+    // The violation of one error; false when the same place was already told.
+    bool Read(const RawError& error, SchemaViolation& v) {
+        v.Element = error.Node;
         const std::string place = error.Node ? ElementPlace(error.Node) : "Файл";
         static const std::regex kAttribute(R"(attribute '([^']*)')");
         std::smatch match;
@@ -110,39 +111,44 @@ public:
         switch (error.Code) {
         case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_1:
         case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_2:
-            return Once(place + "/" + attribute, place + "/" + attribute + ": такого атрибута в формате нет");
+            v.Attribute = attribute;
+            v.Requirement = "такого атрибута в формате нет";
+            return Once(place + "/" + attribute, place + "/" + attribute + ": " + v.Requirement, v);
         case XML_SCHEMAV_CVC_COMPLEX_TYPE_4:
-            return Once(place + "/" + error.First, place + ": нет обязательного атрибута " + error.First);
+            v.Attribute = error.First;
+            v.Requirement = "значение обязательно";
+            return Once(place + "/" + error.First, place + ": нет обязательного атрибута " + error.First, v);
         case XML_SCHEMAV_ELEMENT_CONTENT:
-            return Once(place + "#" + error.Message, ContentLine(place, error.Message));
+            v.Requirement = ContentRequirement(error.Message);
+            return Once(place + "#" + error.Message, place + ": " + v.Requirement, v);
         default:
             break;
         }
-        if (!attribute.empty() && error.Node) return AttributeLine(place, error.Node, attribute, error.Message);
-        return Once(place + "#" + error.Message, place + ": формат не допускает это место (" + error.Message + ")");
+        if (!attribute.empty() && error.Node) {
+            v.Attribute = attribute;
+            v.Value = PropertyOf(error.Node, attribute);
+            if (const ValueRule* rule = Rules_.Find(NamePath(error.Node), attribute))
+                v.Requirement = ExplainRequirement(*rule, v.Value);
+            if (v.Requirement.empty()) v.Requirement = "значение не принято форматом (" + error.Message + ")";
+            return Once(place + "/" + attribute, place + "/" + attribute + " = \"" + v.Value + "\": " + v.Requirement,
+                        v);
+        }
+        v.Requirement = "формат не допускает это место (" + error.Message + ")";
+        return Once(place + "#" + error.Message, place + ": " + v.Requirement, v);
     }
 
 private:
-    std::string Once(const std::string& key, const std::string& line) {
-        return Told_.insert(key).second ? line : std::string();
+    bool Once(const std::string& key, std::string line, SchemaViolation& v) {
+        v.Line = std::move(line);
+        return Told_.insert(key).second;
     }
 
-    std::string AttributeLine(const std::string& place, const xmlNode* element, const std::string& attribute,
-                              const std::string& message) {
-        const std::string value = PropertyOf(element, attribute);
-        std::string requirement;
-        if (const ValueRule* rule = Rules_.Find(NamePath(element), attribute))
-            requirement = ExplainRequirement(*rule, value);
-        if (requirement.empty()) requirement = "значение не принято форматом (" + message + ")";
-        return Once(place + "/" + attribute, place + "/" + attribute + " = \"" + value + "\": " + requirement);
-    }
-
-    static std::string ContentLine(const std::string& place, const std::string& message) {
+    static std::string ContentRequirement(const std::string& message) {
         const std::string expected = ExpectedNames(message);
         if (message.find("Missing child element") != std::string::npos)
-            return place + ": не хватает элемента " + (expected.empty() ? "по формату" : expected);
-        if (!expected.empty()) return place + ": элемент не на своем месте, здесь нужен " + expected;
-        return place + ": элемент здесь не допускается";
+            return "не хватает элемента " + (expected.empty() ? "по формату" : expected);
+        if (!expected.empty()) return "элемент не на своем месте, здесь нужен " + expected;
+        return "элемент здесь не допускается";
     }
 
     const SchemaRules& Rules_;
@@ -153,7 +159,7 @@ private:
 
 std::string DefaultNdfl3SchemaPath() { return ProgramFolder() + kNdfl3SchemaFileName; }
 
-std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& schemaPath) {
+std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::string& schemaPath) {
     const std::shared_ptr<const LoadedSchema> schema = SchemaFor(schemaPath);
     std::vector<RawError> errors;
     xmlSchemaValidCtxtPtr context = xmlSchemaNewValidCtxt(schema->Schema.get());
@@ -161,13 +167,23 @@ std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& s
     xmlSchemaSetValidStructuredErrors(context, CollectError, &errors);
     const int result = xmlSchemaValidateDoc(context, document);
     xmlSchemaFreeValidCtxt(context);
-    std::vector<std::string> lines;
+    std::vector<SchemaViolation> violations;
     ViolationText text(schema->Rules);
     for (const RawError& error : errors)
-        if (std::string line = text.Line(error); !line.empty()) lines.push_back(std::move(line));
+        if (SchemaViolation v; text.Read(error, v)) violations.push_back(std::move(v));
     // A refusal without a reported reason must still stop the file.
-    if (result != 0 && lines.empty())
-        lines.push_back("документ не прошел проверку по схеме (код " + std::to_string(result) + ")");
+    if (result != 0 && violations.empty()) {
+        SchemaViolation v;
+        v.Requirement = "документ не прошел проверку по схеме (код " + std::to_string(result) + ")";
+        v.Line = v.Requirement;
+        violations.push_back(std::move(v));
+    }
+    return violations;
+}
+
+std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& schemaPath) {
+    std::vector<std::string> lines;
+    for (SchemaViolation& v : SchemaViolationList(document, schemaPath)) lines.push_back(std::move(v.Line));
     return lines;
 }
 

@@ -15,6 +15,18 @@ inline constexpr const char* kSchemaRefusedHeading =
 // The 3-НДФЛ schema next to the program.
 std::string DefaultNdfl3SchemaPath();
 
+// One place where the document breaks the schema.
+struct SchemaViolation {
+    const xmlNode* Element = nullptr;  // null when the document as a whole is refused
+    std::string Attribute;             // empty for a problem of the element itself
+    std::string Value;
+    std::string Requirement;           // what the schema asks, in the user's words
+    std::string Line;                  // place and requirement, as the export lists them
+};
+
+// Every violation in document order, each place once. Elements point into document.
+std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::string& schemaPath);
+
 // Every place where the document breaks the schema, in document order, one line
 // each: `СумНалПу/ПодлУпл = "115360.14": нужно целое число рублей`,
 // `СвНП/НПФЛ3: не хватает элемента СведФЛ1 или СведФЛ2`. Empty when the document is

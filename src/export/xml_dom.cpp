@@ -128,8 +128,8 @@ std::string ElementPlace(const xmlNode* element) {
     return place;
 }
 
-std::vector<std::string> UnwritableValues(xmlDoc* document) {
-    std::vector<std::string> problems;
+std::vector<UnwritableValue> UnwritableValueList(xmlDoc* document) {
+    std::vector<UnwritableValue> problems;
     std::vector<const xmlNode*> pending{xmlDocGetRootElement(document)};
     while (!pending.empty()) {
         const xmlNode* element = pending.back();
@@ -139,18 +139,16 @@ std::vector<std::string> UnwritableValues(xmlDoc* document) {
             xmlChar* raw = xmlNodeListGetString(element->doc, attribute->children, 1);
             const std::string value = raw ? reinterpret_cast<const char*>(raw) : "";
             if (raw) xmlFree(raw);
-            // The place is worked out only for a value that has a problem: it walks the
-            // siblings, which would make a large document quadratic.
-            auto place = [&] { return ElementPlace(element) + "/" + reinterpret_cast<const char*>(attribute->name); };
+            const std::string name = reinterpret_cast<const char*>(attribute->name);
             if (HasForbiddenControl(value)) {
-                problems.push_back(place() + ": управляющий символ, который нельзя записать в файл XML");
+                problems.push_back({element, name, value, "управляющий символ, который нельзя записать в файл XML", false});
                 continue;
             }
             if (!CanEncodeCp1251(value)) {
                 try {
                     Utf8ToCp1251(value);
                 } catch (const EEncodingError& e) {
-                    problems.push_back(place() + " = \"" + value + "\": " + e.what());
+                    problems.push_back({element, name, value, e.what(), true});
                 }
             }
         }
@@ -160,6 +158,17 @@ std::vector<std::string> UnwritableValues(xmlDoc* document) {
         pending.insert(pending.end(), children.rbegin(), children.rend());
     }
     return problems;
+}
+
+std::vector<std::string> UnwritableValues(xmlDoc* document) {
+    std::vector<std::string> lines;
+    // The place is worked out only for a value that has a problem: it walks the
+    // siblings, which would make a large document quadratic.
+    for (const UnwritableValue& p : UnwritableValueList(document)) {
+        const std::string place = ElementPlace(p.Element) + "/" + p.Attribute;
+        lines.push_back(p.ValueShown ? place + " = \"" + p.Value + "\": " + p.Reason : place + ": " + p.Reason);
+    }
+    return lines;
 }
 
 void CheckWritableValues(xmlDoc* document) {

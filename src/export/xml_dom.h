@@ -51,6 +51,15 @@ std::string ElementPlace(const xmlNode* element);
 
 inline constexpr const char* kUnwritableHeading = "Эти значения нельзя записать в файл декларации:";
 
+struct UnwritableValue {
+    const xmlNode* Element;
+    std::string Attribute;
+    std::string Value;
+    std::string Reason;
+    bool ValueShown;  // false for a control character, which cannot be shown
+};
+std::vector<UnwritableValue> UnwritableValueList(xmlDoc* document);
+
 // Every attribute value that windows-1251 cannot hold or that carries a control
 // character XML cannot carry, with its place ("СвНП/НПФЛ3/ФИОФЛ/Фамилия = ...").
 std::vector<std::string> UnwritableValues(xmlDoc* document);

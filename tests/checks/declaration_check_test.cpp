@@ -286,9 +286,13 @@ TEST(CheckDeclaration, SourcesAt13Percent) {
     EXPECT_EQ(findings[0].field, 3);
     EXPECT_EQ(findings[1].field, 2);
 
-    // Non-resident sources are not this section's concern.
+    // Non-resident sources are not this section's concern: one without lines passes.
     auto nr = CompleteDeclaration(kDecl3NdflNonResident);
-    nr->ThirteenNR.Add();
+    mTThirteenPercent& source = nr->ThirteenNR.Get(nr->ThirteenNR.Add());
+    source.SourceName = "ООО Ромашка";
+    source.Inn = "7707083893";
+    source.Kpp = "773601001";
+    source.Oktmo = "45397000";
     EXPECT_EQ(Check(*nr).result, Result(kCheckSectionAddress, 0));
 }
 

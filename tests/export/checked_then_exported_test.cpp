@@ -1,0 +1,106 @@
+// What the declaration check accepts, the export writes: complete declarations with
+// the slips a user makes on the screens (a short inspection number, a bad country
+// code, an unfinished property object, kopecks in a whole-rouble amount, random
+// texts anywhere) either fail the check or export without a refusal.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "checks/declaration_check.h"
+#include "export/export_fixtures.h"
+#include "export/random_complete_declaration.h"
+#include "support/random_declaration.h"
+#include "support/random_deductions.h"
+#include "support/random_income_sections.h"
+#include "support/temp_dir.h"
+
+namespace kvz::test {
+namespace {
+
+int Uniform(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+
+using Slip = std::function<void(std::mt19937&, mTDeclaration&)>;
+
+const std::vector<Slip>& Slips() {
+    static const std::vector<Slip> slips = {
+        [](std::mt19937&, mTDeclaration& d) { d.InspectionCode = "12"; },
+        [](std::mt19937&, mTDeclaration& d) { d.Person.CitizenshipCode = "99a9"; },
+        [](std::mt19937&, mTDeclaration& d) { d.Person.PostIndex = "123"; },
+        [](std::mt19937& rng, mTDeclaration& d) { d.Person.Patronymic = RandomText(rng, 80); },
+        [](std::mt19937& rng, mTDeclaration& d) { d.Person.Street = RandomText(rng, 60); },
+        [](std::mt19937& rng, mTDeclaration& d) { d.Person.DocSeriesNumber = RandomText(rng, 30); },
+        [](std::mt19937& rng, mTDeclaration& d) { d.RepresentativeName = RandomText(rng, 20); },
+        [](std::mt19937& rng, mTDeclaration& d) { d.CorrectionNumber = Uniform(rng, -2, 1000); },
+        [](std::mt19937& rng, mTDeclaration& d) { RandomFill(rng, d.Person); },
+        [](std::mt19937&, mTDeclaration& d) { d.CorrectedExpense = Money::FromRaw(12345678); },
+        [](std::mt19937& rng, mTDeclaration& d) {
+            if (d.Construction.ObjectCount() == 0) return;
+            mTConstructionDeductObj& o = d.Construction.Object(0);
+            if (Uniform(rng, 0, 1)) o.OwnershipKind = 0;
+            else o.ObjectNameCode = 0;
+            o.LandRegDate = o.ApplicationDate = 0;
+        },
+        [](std::mt19937& rng, mTDeclaration& d) {
+            if (d.Construction.ObjectCount() > 0) RandomFill(rng, d.Construction.Object(0));
+        },
+        [](std::mt19937& rng, mTDeclaration& d) {
+            if (d.Business.Count() > 0) RandomFill(rng, d.Business.Get(0));
+        },
+        [](std::mt19937& rng, mTDeclaration& d) {
+            if (d.Foreign.Count() > 0) RandomFill(rng, d.Foreign.Get(0));
+        },
+        [](std::mt19937& rng, mTDeclaration& d) {
+            if (d.Thirteen.Count() == 0) return;
+            mTThirteenPercent& s = d.Thirteen.Get(0);
+            s.Kpp = RandomText(rng, 12);
+            s.SourceName = RandomText(rng, 200);
+        },
+        [](std::mt19937& rng, mTDeclaration& d) { RandomFill(rng, d.Social); },
+    };
+    return slips;
+}
+
+TEST(CheckedThenExported, EveryDeclarationTheCheckAcceptsIsExported) {
+    FixedClockAndGuid fixed;
+    std::mt19937 rng(20161218u);
+    int accepted = 0, refused = 0;
+    for (int i = 0; i < 300; ++i) {
+        auto d = RandomCompleteDeclaration(rng, static_cast<uint8_t>(Uniform(rng, 0, 1)));
+        for (int n = Uniform(rng, 0, 2); n > 0; --n) Slips()[Uniform(rng, 0, int(Slips().size()) - 1)](rng, *d);
+        if (!CheckDeclarationForExport(*d).empty()) {
+            ++refused;
+            continue;
+        }
+        ++accepted;
+        TempDir dir;
+        std::vector<std::string> messages;
+        std::string result;
+        ExportDeclaration(dir.Path() + "/", *d, kExportFileMode, result, CollectingSettings(messages));
+        ASSERT_NE(result, "ERROR") << "declaration " << i << ": " << (messages.empty() ? "" : messages[0]);
+    }
+    // Both ways must be well used, or the property says little.
+    EXPECT_GE(accepted, 60);
+    EXPECT_GE(refused, 60);
+}
+
+// The slips of the window land on their fields with the program's words.
+TEST(CheckedThenExported, SlipsAreFindingsOnTheirFields) {
+    std::mt19937 rng(7);
+    auto d = RandomCompleteDeclaration(rng, kDecl3Ndfl);
+    d->InspectionCode = "12";
+    CheckFindings f = CheckDeclarationForExport(*d);
+    ASSERT_FALSE(f.empty());
+    EXPECT_EQ(f[0].section, kCheckSectionConditions);
+    EXPECT_EQ(f[0].field, kCheckFieldInspection);
+    EXPECT_EQ(f[0].message, "Номер инспекции \"12\": нужно 4 цифры");
+
+    d = RandomCompleteDeclaration(rng, kDecl3Ndfl);
+    d->Person.CitizenshipCode = "99a9";
+    f = CheckDeclarationForExport(*d);
+    ASSERT_FALSE(f.empty());
+    EXPECT_EQ(f[0].section, kCheckSectionPerson);
+    EXPECT_EQ(f[0].field, kCheckFieldCitizenshipCode);
+}
+
+}  // namespace
+}  // namespace kvz::test
