@@ -63,6 +63,13 @@ bool IsFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+// True when path names an existing file other than the open document's.
+bool IsOtherExistingFile(const std::string& path, const std::string& documentPath) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return false;
+    return documentPath.empty() || !std::filesystem::equivalent(path, documentPath, error) || error;
+}
+
 // Keeps a flag set for a scope, also when the scope ends by an exception.
 class FlagScope {
 public:
@@ -292,6 +299,11 @@ DocumentController::OfferResult DocumentController::OfferToSave() {
 
 bool DocumentController::SaveTo(const std::string& path) {
     Platform_.StoreScreen();
+    // One mis-click must not destroy another declaration.
+    if (IsOtherExistingFile(path, DocumentPath_) &&
+        Platform_.ShowMessage("Файл " + path + " уже существует. Заменить его?", kProgramTitle, MessageIcon::Question,
+                              MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
     try {
         Declaration_->SaveToFile(path);
     } catch (const std::exception& error) {

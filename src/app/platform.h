@@ -11,7 +11,7 @@
 namespace kvz {
 
 enum class MessageIcon { Information, Question, Error };
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 // The button the user pressed; closing a box without a button counts as Cancel.
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
@@ -35,7 +35,7 @@ public:
                                       MessageButtons buttons) = 0;
 
     // The chosen file, or "" when the user cancelled. The save dialog accepts only an
-    // existing folder and replaces an existing file without asking.
+    // existing folder; the commands ask before another existing file is replaced.
     virtual std::string AskOpenFile(const FileDialogOptions& options) = 0;
     virtual std::string AskSaveFile(const FileDialogOptions& options) = 0;
     // The picked folder, or nothing when the user cancelled. An empty or missing

@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "app/ui/russian_translation.h"
 #include "form_main_fixture.h"
 
 namespace kvz::test {
@@ -13,6 +14,11 @@ namespace kvz::test {
 namespace {
 
 bool Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+QByteArray ReadAll(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
 
 void Trigger(TFormMain& form, const char* action) { Find<QAction>(form, action)->trigger(); }
 
@@ -26,6 +32,7 @@ private slots:
         QVERIFY(Settings_.isValid());
         KeepSettingsIn(Settings_.path());
         ClearSettings();
+        QVERIFY(InstallRussianTranslation(*QCoreApplication::instance()));
     }
 
     void titleAndExtensionFollowSaveAndSaveAs() {
@@ -108,7 +115,7 @@ private slots:
         QCOMPARE(Shown(*form)->ShownSection(), Section::Conditions);
     }
 
-    void qtSaveDialogAddsTheExtensionAndReplacesWithoutAsking() {
+    void qtSaveDialogSpeaksRussianAddsTheExtensionAndRefusesAMissingFolder() {
         QTemporaryDir target;
         const QString existing = target.filePath(QStringLiteral("decl.qz5"));
         QFile file(existing);
@@ -117,18 +124,27 @@ private slots:
 
         QWidget owner;
         QtWindowDialogs dialogs(&owner);
-        QStringList filters;
-        bool confirmOverwrite = true;
-        QString suffix;
+        QStringList filters, buttons;
+        bool confirmOverwrite = true, stayedOpen = false;
+        QString suffix, refusal;
         OnNextModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             if (dialog == nullptr) return modal->close();
             filters = dialog->nameFilters();
             suffix = dialog->defaultSuffix();
             confirmOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            // Typed by the user without the extension.
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) buttons << button->text();
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             if (name == nullptr) return modal->close();
+            // A folder that does not exist is refused and the dialog stays.
+            name->setText(target.filePath(QStringLiteral("nonexist/x.qz5")));
+            OnNextModal([&](QWidget* box) {
+                if (auto* message = qobject_cast<QMessageBox*>(box)) refusal = message->text();
+                box->close();
+            });
+            static_cast<QDialog*>(dialog)->accept();
+            stayedOpen = dialog->isVisible();
+            // Typed by the user without the extension.
             name->setText(target.filePath(QStringLiteral("decl")));
             static_cast<QDialog*>(dialog)->accept();
             return true;
@@ -137,7 +153,47 @@ private slots:
         QCOMPARE(QString::fromStdString(chosen), existing);
         QCOMPARE(filters, QStringList{QStringLiteral("Кварзен 2015 (*.qz5)")});
         QCOMPARE(suffix, QStringLiteral("qz5"));
+        // The question before replacing is the command's, not the dialog's.
         QVERIFY(!confirmOverwrite);
+        QVERIFY2(buttons.contains(QStringLiteral("Отмена")), qPrintable(buttons.join(QLatin1Char('|'))));
+        QVERIFY(stayedOpen);
+        QVERIFY2(refusal.contains(QStringLiteral("nonexist")) && refusal.contains(QStringLiteral("не существует")),
+                 qPrintable(refusal));
+    }
+
+    void saveAsOverAnotherFileAsksAndNoKeepsIt() {
+        ProgramFolder folder;
+        const std::string other = folder.Path() + "другая.qz5";
+        {
+            mTDeclaration declaration;
+            declaration.Person.Surname = "Сидоров";
+            declaration.SaveToFile(other);
+        }
+        const QByteArray before = ReadAll(other);
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+
+        dialogs.saveFiles.push_back(other);
+        dialogs.answers.push_back(MessageAnswer::No);
+        Trigger(*form, "miSaveAs");
+        QCOMPARE(ReadAll(other), before);
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs.messages[0].text, "Файл " + other + " уже существует. Заменить его?");
+        QCOMPARE(dialogs.messages[0].caption, std::string(kProgramTitle));
+        QVERIFY(dialogs.messages[0].buttons == MessageButtons::YesNo);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Кварзен 2015"));
+
+        // "Да" replaces it; saving the open document again asks nothing.
+        dialogs.saveFiles.push_back(other);
+        dialogs.answers.push_back(MessageAnswer::Yes);
+        Trigger(*form, "miSaveAs");
+        QVERIFY(ReadAll(other) != before);
+        QCOMPARE(form->windowTitle(), QStringLiteral("другая.qz5 - Кварзен 2015"));
+        dialogs.saveFiles.push_back(other);
+        Trigger(*form, "miSaveAs");
+        QCOMPARE(dialogs.messages.size(), std::size_t(2));
     }
 
     void qtOpenDialogListsEveryYear() {

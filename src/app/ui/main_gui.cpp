@@ -10,12 +10,14 @@
 #include "app/document_paths.h"
 #include "app/ui/form_main.h"
 #include "app/ui/program_settings.h"
+#include "app/ui/russian_translation.h"
 #include "app/ui/start_splash.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kvz::kSettingsApplication));
     QApplication::setOrganizationName(QString::fromUtf8(kvz::kSettingsOrganization));
+    kvz::InstallRussianTranslation(application);
 
     kvz::TfmStart splash;
     splash.ShowNow();

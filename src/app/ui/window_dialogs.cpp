@@ -1,6 +1,8 @@
 #include "app/ui/window_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -29,6 +31,28 @@ std::string ChosenFile(QFileDialog& dialog) {
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? std::string() : files.front().toStdString();
 }
+
+// The save dialog stays open while the typed name points into a folder that does
+// not exist: the save would only fail afterwards.
+class SaveFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            const QDir folder = QFileInfo(files.front()).absoluteDir();
+            if (!folder.exists()) {
+                ShowMessageBox(this,
+                               QStringLiteral("Папка %1 не существует. Выберите существующую папку.")
+                                   .arg(QDir::toNativeSeparators(folder.path())),
+                               QString::fromUtf8(kProgramTitle), MessageIcon::Error, MessageButtons::Ok);
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
 
 void SetFilters(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setNameFilters(NameFilters(options.filters));
@@ -59,8 +83,10 @@ MessageAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString
     }
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
+    QPushButton* cancel =
+        buttons == MessageButtons::YesNoCancel ? box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole) : no;
+    // A replacing question defaults to keeping what is there.
+    box.setDefaultButton(buttons == MessageButtons::YesNo ? no : yes);
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == yes) return MessageAnswer::Yes;
@@ -99,9 +125,9 @@ std::string QtWindowDialogs::AskOpenFile(const FileDialogOptions& options) {
 }
 
 std::string QtWindowDialogs::AskSaveFile(const FileDialogOptions& options) {
-    QFileDialog dialog(DialogParent());
+    SaveFileDialog dialog(DialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The folder must exist; an existing file is replaced without a question.
+    // The folder must exist; the commands ask before another existing file is replaced.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     SetFilters(dialog, options);
