@@ -6,6 +6,8 @@
 #include <string>
 
 #include "checks/check_dialog.h"
+#include "directory/activity_classifier.h"
+#include "directory/currency_rates.h"
 #include "directory/inspection_directory.h"
 
 namespace kvz {
@@ -16,6 +18,12 @@ struct ScreenResources {
     const InspectionDirectory* inspections = nullptr;
     // The parsed "Oksm.xml"; null when it was missing (the country button is disabled).
     const InspectionDirectory* countries = nullptr;
+    // The parsed "Sp_OKVED2.xml"; null when it was missing or damaged (the activity
+    // code is then typed).
+    const ActivityClassifier* activities = nullptr;
+    // The parsed "CurrencyRates.xml"; null when it was missing or damaged, which
+    // leaves automatic rates unavailable and the currency picker disabled.
+    const CurrencyRateTable* currencyRates = nullptr;
     // A Yes/No question with the caption "Кварзен 2015"; true for "Да".
     // When empty, screens take the answer that keeps the user's data ("Нет").
     std::function<bool(const std::string& text)> askYesNo;

@@ -59,7 +59,7 @@ class ProgramFolder {
 public:
     explicit ProgramFolder(bool withHelp = true) {
         const QString data = QStringLiteral(KVZ_SOURCE_DIR "/data/");
-        for (const char* name : {"InspectionNumbers.xml", "Oksm.xml", "Sp_OKVED2.xml"}) {
+        for (const char* name : {"InspectionNumbers.xml", "Oksm.xml", "Sp_OKVED2.xml", "CurrencyRates.xml"}) {
             CopyFile(data + QString::fromUtf8(name), Dir_.filePath(QString::fromUtf8(name)));
         }
         for (const QString& schema : QDir(data).entryList({QStringLiteral("*.xsd")})) {

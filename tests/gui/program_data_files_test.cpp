@@ -33,8 +33,8 @@ private slots:
         QVERIFY(files.inspections.has_value());
         QVERIFY(files.countries.has_value());
         QCOMPARE(files.countries->Entries.size(), std::size_t(251));
-        QVERIFY(files.activityCodes != nullptr);
-        QVERIFY(!files.currencyRates.has_value());  // not shipped
+        QCOMPARE(files.activities->Entries.size(), std::size_t(2899));
+        QCOMPARE(files.currencyRates->Currencies.size(), std::size_t(6));
         QVERIFY(files.problems.empty());
     }
 
@@ -48,7 +48,27 @@ private slots:
         form->Start({});
         QVERIFY(form->Resources().inspections == nullptr);
         QVERIFY(form->Resources().countries == nullptr);
+        QVERIFY(form->Resources().activities != nullptr);
+        QVERIFY(form->Resources().currencyRates != nullptr);
         QVERIFY(dialogs.messages.empty());
+    }
+
+    // The rate file ships with the program: without it the user learns once, at
+    // start, that rates must be typed; everything else works.
+    void missingRateFileIsReportedOnce() {
+        ProgramFolder folder;
+        QVERIFY(QFile::remove(folder.File(QStringLiteral("CurrencyRates.xml"))));
+        DialogScript dialogs;
+        ScreenScript screens;
+        auto form = MakeForm(folder, dialogs, screens);
+        form->Start({});
+        QVERIFY(form->Resources().currencyRates == nullptr);
+        QVERIFY(form->Resources().activities != nullptr);
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(dialogs.messages[0].text).contains(QStringLiteral("CurrencyRates.xml")));
+        QVERIFY(QString::fromStdString(dialogs.messages[0].text).contains(QStringLiteral("курса валюты недоступно")));
+        Find<QAction>(*form, "miCreate")->trigger();
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
     }
 
     void damagedInspectionDirectoryEndsTheStart() {
@@ -80,6 +100,7 @@ private slots:
         QCOMPARE(dialogs.messages.size(), std::size_t(2));
         QVERIFY(QString::fromStdString(dialogs.messages[0].text).contains(QStringLiteral("Oksm.xml")));
         QVERIFY(QString::fromStdString(dialogs.messages[1].text).contains(QStringLiteral("CurrencyRates.xml")));
+        QVERIFY(form->Resources().currencyRates == nullptr);
         QCOMPARE(dialogs.messages[0].icon, MessageIcon::Error);
         QCOMPARE(dialogs.messages[0].caption, std::string("Кварзен 2015"));
         // The document itself is open and usable.

@@ -160,8 +160,14 @@ mTBusinessNew NormActivity() {
     activity.ActivityKind = "2";
     activity.Income = Raw(123456700);
     activity.ExpensesConfirmed = false;
-    activity.UnconfirmedExpenses = Raw(24691300);
+    activity.UnconfirmedExpenses = ExpenseNorm(activity.Income);
     return activity;
+}
+
+TEST(BusinessNewTest, ExpenseNormIsAFifthOfTheIncomeInKopecks) {
+    EXPECT_EQ(ExpenseNorm(Raw(123456700)), Raw(24691300));  // 12 345.67 -> 2 469.13 (2 469.134)
+    EXPECT_EQ(ExpenseNorm(Raw(250)), Raw(100));             // 0.025 -> exactly half a kopeck, up
+    EXPECT_EQ(ExpenseNorm(kAbsentAmount), Money());          // an income not entered
 }
 
 TEST(BusinessNewTest, ConfirmedExpensesGoIntoTheirOwnStream) {

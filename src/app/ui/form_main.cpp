@@ -123,6 +123,8 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     DataFiles_ = LoadProgramDataFiles(ProgramFolder_);
     Resources_.inspections = DataFiles_.inspections ? &*DataFiles_.inspections : nullptr;
     Resources_.countries = DataFiles_.countries ? &*DataFiles_.countries : nullptr;
+    Resources_.activities = DataFiles_.activities ? &*DataFiles_.activities : nullptr;
+    Resources_.currencyRates = DataFiles_.currencyRates ? &*DataFiles_.currencyRates : nullptr;
     CheckDialog_ = new TfmCheckError(this);
     Resources_.checkDialog = CheckDialog_;
     Resources_.askYesNo = [this](const std::string& text) { return Dialogs_->AskYesNo(text); };

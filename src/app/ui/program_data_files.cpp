@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "directory/atomic_file.h"
 
 namespace kvz {
 
@@ -13,6 +12,9 @@ bool Exists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(path, error);
 }
+
+constexpr const char* kNoAutomaticRates =
+    "Автоматическое определение курса валюты недоступно: курсы доходов в валюте вводятся вручную.";
 
 }  // namespace
 
@@ -47,18 +49,20 @@ ProgramDataFiles LoadProgramDataFiles(const std::string& programFolder) {
     const std::string activities = programFolder + kActivitiesFile;
     if (Exists(activities)) {
         try {
-            files.activityCodes = ParseXml(ReadWholeFile(activities), activities + ": ");
+            files.activities = ReadActivityClassifier(activities);
         } catch (const std::exception& error) {
             files.problems.push_back(error.what());
         }
     }
 
     const std::string rates = programFolder + kCurrencyRatesFile;
-    if (Exists(rates)) {
+    if (!Exists(rates)) {
+        files.problems.push_back("Не найден файл курсов валют " + rates + ".\n" + kNoAutomaticRates);
+    } else {
         try {
             files.currencyRates = ReadCurrencyRates(rates);
         } catch (const std::exception& error) {
-            files.problems.push_back(error.what());
+            files.problems.push_back(error.what() + std::string("\n") + kNoAutomaticRates);
         }
     }
     return files;

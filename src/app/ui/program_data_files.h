@@ -1,15 +1,17 @@
 #pragma once
 // The data files that lie next to the program, read once at start: the inspection
 // directory, the country list, the activity classifier and the exchange rates. A
-// missing file leaves its part out; the screens then disable what needs it.
+// missing file leaves its part out; the screens then disable what needs it. The
+// rate file ships with the program, so its absence is reported too: without it
+// the rates of foreign incomes must be typed.
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "directory/activity_classifier.h"
 #include "directory/currency_rates.h"
 #include "directory/inspection_directory.h"
-#include "directory/xml_document.h"
 
 namespace kvz {
 
@@ -27,10 +29,10 @@ public:
 struct ProgramDataFiles {
     std::optional<InspectionDirectory> inspections;
     std::optional<InspectionDirectory> countries;
-    XmlDocument activityCodes;
+    std::optional<ActivityClassifier> activities;
     std::optional<CurrencyRateTable> currencyRates;
-    // Files that are there but cannot be read, each with its message; the program
-    // goes on without them.
+    // Files that are there but cannot be read, and a missing rate file, each with
+    // its message; the program goes on without them.
     std::vector<std::string> problems;
 };
 
