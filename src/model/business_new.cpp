@@ -1,12 +1,9 @@
 #include "model/business_new.h"
 
-#include "model/deduction_amount.h"
 #include "model/section_streams.h"
 #include "storage/document_storage.h"
 
 namespace kvz {
-
-Money ExpenseNorm(Money income) { return PercentOfIncome(income, kExpenseNormPercent); }
 
 void mTBusinessNew::Clear() {
     ActivityKind.clear();

@@ -52,10 +52,4 @@ public:
     Money UnconfirmedExpenses;
 };
 
-// Expenses without documents are taken at this share of the income.
-inline constexpr int kExpenseNormPercent = 20;
-// The expense total of the norm: 20 % of the income rounded to kopecks, halves up;
-// zero for an income not entered.
-Money ExpenseNorm(Money income);
-
 }  // namespace kvz

@@ -6,6 +6,7 @@
 
 #include "model/business_new.h"
 #include "model/currency_income.h"
+#include "model/expense_norm.h"
 #include "model/income_test_storage.h"
 #include "model/nalog.h"
 #include "storage/dates.h"
