@@ -61,7 +61,8 @@ private slots:
         QVERIFY(qobject_cast<TfmCheckError*>(dynamic_cast<QObject*>(resources.checkDialog)) != nullptr);
         QVERIFY(resources.askYesNo);
         QVERIFY(resources.showInspectionImport);
-        QVERIFY(form->DataFiles().activityCodes != nullptr);
+        QVERIFY(resources.activities != nullptr);
+        QVERIFY(resources.currencyRates != nullptr);
         QVERIFY(form->DataFiles().problems.empty());
 
         dialogs.yesNo.push_back(true);
