@@ -1,0 +1,93 @@
+// The checks of the foreign-income, business and partnership screens.
+#include <gtest/gtest.h>
+
+#include "check_declarations.h"
+#include "checks/income_screen_checks.h"
+
+namespace kvz {
+namespace {
+
+std::vector<std::string> Messages(const CheckFindings& findings) {
+    std::vector<std::string> texts;
+    for (const auto& f : findings) texts.push_back(f.message);
+    return texts;
+}
+
+std::unique_ptr<mTDeclaration> With(uint8_t kinds) {
+    auto d = test::CompleteDeclaration();
+    d->SetIncomeKinds(kinds);
+    return d;
+}
+
+TEST(IncomeScreenChecks, ForeignScreenNamesTheFirstFailingIncomeWithItsFirstRule) {
+    auto d = With(kIncomeForeign);
+    test::AddForeignIncome(*d);
+    EXPECT_TRUE(ForeignScreenFindings(*d).empty());
+
+    mTCurrencyIncome& second = test::AddForeignIncome(*d);
+    second.IncomeCode = 0;
+    second.SetIncomeInCurrency(Money());
+    mTCurrencyIncome& third = test::AddForeignIncome(*d);
+    third.CurrencyCode = " ";
+    const CheckFindings findings = ForeignScreenFindings(*d);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0], (CheckFinding{kCheckSectionForeign, "Доходы в валюте", 2,
+                                         "По данному источнику выплаты не указан код дохода"}));
+
+    // A deduction without an amount passes only for the securities incomes.
+    d->Foreign.Delete(2);
+    d->Foreign.Delete(1);
+    mTCurrencyIncome& f = d->Foreign.Get(0);
+    f.DeductionCode = 201;
+    EXPECT_EQ(Messages(ForeignScreenFindings(*d)),
+              std::vector<std::string>{"По данному источнику выплаты не указана сумма вычета"});
+    f.IncomeCode = 1530;
+    EXPECT_TRUE(ForeignScreenFindings(*d).empty());
+    f.UnitsOnIncomeDate = 0;
+    EXPECT_EQ(Messages(ForeignScreenFindings(*d)),
+              std::vector<std::string>{"По данному источнику выплаты не указан курс валюты"});
+}
+
+TEST(IncomeScreenChecks, BusinessScreenChecksEveryActivity) {
+    auto d = With(kIncomeBusiness);
+    test::AddActivity(*d);
+    EXPECT_TRUE(BusinessScreenFindings(*d).empty());
+
+    mTBusinessNew& norm = test::AddActivity(*d);
+    norm.ExpensesConfirmed = false;
+    mTBusinessNew& wrong = test::AddActivity(*d);
+    wrong.ExpenseItems = {};
+    wrong.ExpenseItems[kExpenseMaterial] = MoneyFromText("100");
+    wrong.ExpenseItems[kExpenseLabour] = MoneyFromText("50");
+    wrong.ExpenseItems[kExpenseLabourContracts] = MoneyFromText("60.5");
+    wrong.ExpenseItems[kExpenseTotal] = MoneyFromText("140");
+    const CheckFindings findings = BusinessScreenFindings(*d);
+    ASSERT_EQ(findings.size(), 3u);
+    EXPECT_EQ(findings[0].field, 2);
+    EXPECT_EQ(findings[0].message, "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.");
+    EXPECT_EQ(findings[1].field, 3);
+    EXPECT_EQ(findings[1].message,
+              "Расходы по оплате трудовых договоров(60,5) превышают сумму расходов на оплату труда (50)");
+    // Unlike the declaration check, a total above its parts is also refused here.
+    EXPECT_EQ(findings[2].message,
+              "Общие расходы (140) не совпадают с суммой расходов материальных, на оплату труда, прочих и "
+              "амортизационных отчислений (150)");
+    EXPECT_EQ(findings[2].sectionTitle, "Доходы от предпринимательской деятельности");
+}
+
+TEST(IncomeScreenChecks, ActivityCodeAndPartnershipLine) {
+    EXPECT_EQ(Messages(ActivityCodeFindings("01")),
+              std::vector<std::string>{"Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"});
+    EXPECT_EQ(ActivityCodeFindings("")[0].sectionTitle, "ОКВЭД");
+    EXPECT_TRUE(ActivityCodeFindings("01.1").empty());
+
+    EXPECT_EQ(InvestLineFindings(mTInvestTovIncome{}),
+              (CheckFindings{{kCheckSectionInvestTov, "Проверка данных участия в инвест. тов.", kCheckFieldOperationKind,
+                              "Не выбран вид операций"}}));
+    mTInvestTovIncome exit;
+    exit.OperationKind = 6;
+    EXPECT_TRUE(InvestLineFindings(exit).empty());
+}
+
+}  // namespace
+}  // namespace kvz
