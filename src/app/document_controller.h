@@ -11,14 +11,11 @@
 
 #include "app/platform.h"
 #include "app/section.h"
+#include "print/print_handover.h"
 
 namespace kvz {
 
 class mTDeclaration;
-
-// Modes of the print hand-over.
-inline constexpr int kPreviewMode = 2;
-inline constexpr int kPrintMode = 3;
 
 struct DocumentServices {
     // The whole-declaration check: the section number in the low half of the result,

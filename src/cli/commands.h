@@ -13,6 +13,7 @@ int RunCreate(const Args& args);
 int RunCalc(const Args& args);
 int RunCheck(const Args& args);
 int RunExport(const Args& args);
+int RunPdf(const Args& args);
 int RunImportSoun(const Args& args);
 int RunImportRates(const Args& args);
 

@@ -23,6 +23,7 @@
 #include "app/ui/about_box.h"
 #include "app/ui/flash_button.h"
 #include "app/ui/help_window.h"
+#include "app/ui/print_module_loader.h"
 #include "app/ui/program_icons.h"
 #include "checks/declaration_check.h"
 #include "checks/ui/check_all_error_dialog.h"
@@ -291,8 +292,8 @@ DocumentServices TFormMain::Services() {
     services.exportDeclaration = [this](const std::string& folder, mTDeclaration& declaration) {
         return RunExport(folder, declaration);
     };
-    services.printDeclaration = [this](mTDeclaration&, int) {
-        Dialogs_->ShowMessage(kPrintNotAvailable, kProgramTitle, MessageIcon::Information, MessageButtons::Ok);
+    services.printDeclaration = [this](mTDeclaration& declaration, int mode) {
+        HandOverToPrintModule(declaration, mode, ProgramFolder_, PrintServices());
     };
     return services;
 }
@@ -307,14 +308,39 @@ std::string TFormMain::RunExport(const std::string& folder, mTDeclaration& decla
     // A folder the user may not write to is the user's to change, not a fault of the
     // program: no file name lets the command say so and offer another folder.
     if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::string();
+    std::string result;
+    ExportDeclaration(folder, declaration, kExportFileMode, result, WindowExportSettings());
+    return result;
+}
+
+ExportSettings TFormMain::WindowExportSettings() {
     ExportSettings settings;
     settings.ShowMessage = [this](const std::string& text) {
         Dialogs_->ShowMessage(text, kProgramTitle, MessageIcon::Error, MessageButtons::Ok);
     };
     settings.SchemaPath = ProgramFolder_ + kNdfl3SchemaFileName;
-    std::string result;
-    ExportDeclaration(folder, declaration, kExportFileMode, result, settings);
-    return result;
+    return settings;
+}
+
+PrintHandoverServices TFormMain::PrintServices() {
+    PrintHandoverServices services;
+    services.createModule = [this] {
+        return Parts_.createPrintModule ? Parts_.createPrintModule() : LoadPrintModule(ProgramFolder_);
+    };
+    services.exportText = [this](mTDeclaration& declaration) {
+        std::string text;
+        ExportDeclaration(std::string(), declaration, kExportTextMode, text, WindowExportSettings());
+        return text;
+    };
+    services.inspectionName = [this](const std::string& code) {
+        return RecipientName(DataFiles_.inspections ? &*DataFiles_.inspections : nullptr, code);
+    };
+    services.askPrinter = [this] { return Dialogs_->AskPrinter(); };
+    services.windowHandle = [this] { return static_cast<std::intptr_t>(winId()); };
+    services.showError = [this](const std::string& text) {
+        Dialogs_->ShowMessage(text, kProgramTitle, MessageIcon::Error, MessageButtons::Ok);
+    };
+    return services;
 }
 
 void TFormMain::ShowInspectionImport() {

@@ -15,6 +15,8 @@
 #include "app/ui/program_data_files.h"
 #include "app/ui/program_settings.h"
 #include "app/ui/window_dialogs.h"
+#include "export/declaration_export.h"
+#include "print/print_handover.h"
 #include "screens/screen_resources.h"
 #include "screens/thinking_frame.h"
 
@@ -42,11 +44,9 @@ struct FormMainParts {
     ScreenFactory screenFactory;
     // The whole-declaration check; by default it asks through TfmCheckAllError.
     DeclarationCheck checkDeclaration;
+    // Creates the print module; by default it is loaded from the program's folder.
+    std::function<std::unique_ptr<PrintModule>()> createPrintModule;
 };
-
-inline constexpr const char* kPrintNotAvailable =
-    "Просмотр и печать декларации в этой версии программы пока недоступны.\n"
-    "Файл декларации для налоговой инспекции можно сформировать командой «Экспорт в xml».";
 
 class TFormMain : public QMainWindow, public Platform {
     Q_OBJECT
@@ -100,6 +100,8 @@ private:
     DocumentServices Services();
     uint32_t RunDeclarationCheck(mTDeclaration& declaration);
     std::string RunExport(const std::string& folder, mTDeclaration& declaration);
+    ExportSettings WindowExportSettings();
+    PrintHandoverServices PrintServices();
     void ShowInspectionImport();
     void FocusFirstListRow(Section section);
     void SaveWindowPlace();

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 #include "app/document_paths.h"
@@ -144,6 +146,15 @@ std::optional<std::string> QtWindowDialogs::AskFolder(const std::string& title, 
     const std::string chosen = ChosenFile(dialog);
     if (chosen.empty()) return std::nullopt;
     return chosen;
+}
+
+std::optional<PrinterChoice> QtWindowDialogs::AskPrinter() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, DialogParent());
+    dialog.setWindowTitle(QStringLiteral("Печать декларации"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return PrinterChoice{printer.printerName().toStdString(), printer.copyCount()};
 }
 
 }  // namespace kvz

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/platform.h"
+#include "print/print_handover.h"
 
 class QWidget;
 
@@ -25,6 +26,9 @@ public:
     virtual std::string AskOpenFile(const FileDialogOptions& options) = 0;
     virtual std::string AskSaveFile(const FileDialogOptions& options) = 0;
     virtual std::optional<std::string> AskFolder(const std::string& title, const std::string& preselected) = 0;
+    // The print dialog: the chosen printer and number of copies, nothing when the
+    // user cancelled. Dialogs without a printer choice decline.
+    virtual std::optional<PrinterChoice> AskPrinter() { return std::nullopt; }
 };
 
 // The Qt dialogs, owned by the window given as parent.
@@ -38,6 +42,7 @@ public:
     std::string AskOpenFile(const FileDialogOptions& options) override;
     std::string AskSaveFile(const FileDialogOptions& options) override;
     std::optional<std::string> AskFolder(const std::string& title, const std::string& preselected) override;
+    std::optional<PrinterChoice> AskPrinter() override;
 
 private:
     // The visible main window, or none while the program is starting.
