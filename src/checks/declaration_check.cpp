@@ -6,6 +6,7 @@
 
 #include "calc/svod_sum.h"
 #include "checks/check_text.h"
+#include "checks/field_rules.h"
 #include "checks/inn_check.h"
 #include "checks/schema_field_checks.h"
 #include "model/declaration.h"
@@ -143,7 +144,7 @@ public:
             CheckBusiness();
             CheckDeductions();
             CheckResidenceOktmo();
-            CheckSchemaFields();
+            CheckEnteredValues();
         }
         return (static_cast<uint32_t>(static_cast<uint16_t>(CheckField)) << 16) | CheckSection;
     }
@@ -351,12 +352,20 @@ private:
         if (IsBlank(oktmo) && OktmoRequired) Show(kCaptionPerson, text::kNoResidenceOktmo, kCheckFieldAddressOktmo);
     }
 
-    // The authority's rules on the values as the file would carry them come last, so
-    // that the messages above keep their order. The dialog shows the first; the
-    // findings list keeps every one.
-    void CheckSchemaFields() {
+    // The rules on entered values come last, so that the messages above keep their
+    // order: first those the schema cannot state, then the authority's schema on the
+    // values as the file would carry them (a field already told is not told again).
+    // The dialog shows the first; the findings list keeps every one.
+    void CheckEnteredValues() {
         if (!Nothing()) return;
-        for (const CheckFinding& f : SchemaFieldFindings(D_, Sum_)) {
+        CheckFindings findings = FieldRuleFindings(D_, ProgramCountryDirectory());
+        const std::size_t own = findings.size();
+        for (CheckFinding& f : SchemaFieldFindings(D_, Sum_)) {
+            const bool told = std::any_of(findings.begin(), findings.begin() + static_cast<std::ptrdiff_t>(own),
+                                          [&f](const CheckFinding& o) { return o.section == f.section && o.field == f.field; });
+            if (!told) findings.push_back(std::move(f));
+        }
+        for (const CheckFinding& f : findings) {
             if (!Nothing()) {
                 if (Findings_) Findings_->push_back(f);
                 continue;

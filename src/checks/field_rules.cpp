@@ -1,0 +1,140 @@
+#include "checks/field_rules.h"
+
+#include <algorithm>
+#include <mutex>
+#include <optional>
+
+#include "checks/check_text.h"
+#include "export/export_folder.h"
+#include "export/export_texts.h"
+#include "storage/dates.h"
+
+namespace kvz {
+
+namespace {
+
+constexpr const char* kOnlyLetters = " может содержать только буквы, пробелы, дефисы, апострофы и точки";
+
+// Code points of a UTF-8 text; nothing for a broken sequence.
+std::optional<std::u32string> CodePoints(const std::string& text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const int extra = byte < 0x80 ? 0 : (byte >> 5) == 0x6 ? 1 : (byte >> 4) == 0xE ? 2 : (byte >> 3) == 0x1E ? 3 : -1;
+        if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size() + (extra == 0 ? 1u : 0u))
+            return std::nullopt;
+        char32_t cp = extra == 0 ? byte : byte & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        out.push_back(cp);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+bool IsNameCharacter(char32_t c) {
+    return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= U'А' && c <= U'я') || c == U'Ё' ||
+           c == U'ё' || c == U' ' || c == U'-' || c == U'\'' || c == U'.';
+}
+
+const DirectoryEntry* FindCountry(const InspectionDirectory& countries, const std::string& code) {
+    const std::string padded = PadWithZeros(TrimText(code), 3);
+    for (const DirectoryEntry& e : countries.Entries)
+        if (PadWithZeros(TrimText(e.Code), 3) == padded) return &e;
+    return nullptr;
+}
+
+class Rules {
+public:
+    Rules(const mTDeclaration& d, const InspectionDirectory* countries) : D_(d), Countries_(countries) {}
+
+    CheckFindings Run() {
+        if (D_.ConfirmedBy != 0) Name(kCheckSectionConditions, kCheckFieldRepresentativeName, "ФИО представителя",
+                                      D_.RepresentativeName, kCaptionConditions);
+        const mTPersonInformation& p = D_.Person;
+        Name(kCheckSectionPerson, kCheckFieldSurname, "Фамилия", p.Surname, kCaptionPerson);
+        Name(kCheckSectionPerson, kCheckFieldFirstName, "Имя", p.FirstName, kCaptionPerson);
+        Name(kCheckSectionPerson, kCheckFieldPatronymic, "Отчество", p.Patronymic, kCaptionPerson);
+        if (Countries_) Citizenship(p);
+        if (Countries_ && (D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
+        if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) FirstUseYears();
+        return std::move(Findings_);
+    }
+
+private:
+    void Add(int section, int field, const char* caption, std::string message) {
+        Findings_.push_back(CheckFinding{section, caption, field, std::move(message)});
+    }
+
+    void Name(int section, int field, const char* label, const std::string& text, const char* caption) {
+        if (!IsPersonName(text)) Add(section, field, caption, std::string(label) + kOnlyLetters);
+    }
+
+    void Citizenship(const mTPersonInformation& p) {
+        if (IsBlank(p.CitizenshipCode)) return;  // written as Russia's code
+        const DirectoryEntry* country = FindCountry(*Countries_, p.CitizenshipCode);
+        if (!country) {
+            Add(kCheckSectionPerson, kCheckFieldCitizenshipCode, kCaptionPerson,
+                "Код страны \"" + p.CitizenshipCode + "\" не найден в справочнике стран");
+        } else if (!IsBlank(p.CitizenshipCountry) && TrimText(p.CitizenshipCountry) != country->Name) {
+            Add(kCheckSectionPerson, kCheckFieldCitizenshipCode, kCaptionPerson,
+                "Наименование страны \"" + p.CitizenshipCountry + "\" не соответствует коду " + p.CitizenshipCode +
+                    " (" + country->Name + ")");
+        }
+    }
+
+    void ForeignCountries() {
+        for (int i = 0; i < D_.Foreign.Count(); ++i) {
+            const std::string& code = D_.Foreign.Get(i).CountryCode;
+            if (!IsBlank(code) && !FindCountry(*Countries_, code))
+                Add(kCheckSectionForeign, i + 1, kCaptionForeign,
+                    "Доход в валюте № " + std::to_string(i + 1) + ". Код страны \"" + code +
+                        "\" не найден в справочнике стран");
+        }
+    }
+
+    void FirstUseYears() {
+        for (int i = 0; i < D_.Construction.ObjectCount(); ++i) {
+            const int year = YearOf(D_.Construction.Object(i).FirstUseYear);
+            if (year > kTaxYear) {
+                Add(kCheckSectionDeductions, kCheckFieldPropertyDeduction, kCaptionProperty,
+                    "Объект № " + std::to_string(i + 1) + ". Год начала использования вычета " + std::to_string(year) +
+                        " не может быть позже " + std::to_string(kTaxYear) + " года, за который подается декларация");
+                return;
+            }
+        }
+    }
+
+    const mTDeclaration& D_;
+    const InspectionDirectory* Countries_;
+    CheckFindings Findings_;
+};
+
+}  // namespace
+
+bool IsPersonName(const std::string& text) {
+    const std::optional<std::u32string> points = CodePoints(text);
+    return points && std::all_of(points->begin(), points->end(), IsNameCharacter);
+}
+
+CheckFindings FieldRuleFindings(const mTDeclaration& declaration, const InspectionDirectory* countries) {
+    return Rules(declaration, countries).Run();
+}
+
+const InspectionDirectory* ProgramCountryDirectory() {
+    static std::once_flag once;
+    static std::optional<InspectionDirectory> countries;
+    std::call_once(once, [] {
+        try {
+            countries = ReadInspectionDirectory(ProgramFolder() + "Oksm.xml");
+        } catch (const std::exception&) {
+            countries.reset();  // without the file the codes are not looked up, as the screens do
+        }
+    });
+    return countries ? &*countries : nullptr;
+}
+
+}  // namespace kvz

@@ -1,0 +1,27 @@
+#pragma once
+// Rules on entered values that the authority's schema cannot state: names of
+// people in letters only, country codes from the country directory with the name
+// that belongs to the code, and a property deduction first used no later than the
+// tax year. They run after the declaration's own checks, before the schema's.
+#include <string>
+
+#include "checks/declaration_check.h"
+#include "directory/inspection_directory.h"
+#include "model/declaration.h"
+
+namespace kvz {
+
+inline constexpr int kTaxYear = 2015;
+
+// True for a name of letters, spaces, hyphens, apostrophes and dots only.
+bool IsPersonName(const std::string& text);
+
+// Every finding in the order of the screens. countries: the parsed "Oksm.xml", or
+// null when it is not available (country codes are then not looked up).
+CheckFindings FieldRuleFindings(const mTDeclaration& declaration, const InspectionDirectory* countries);
+
+// The country directory next to the program, read once; null when it is missing
+// or unreadable.
+const InspectionDirectory* ProgramCountryDirectory();
+
+}  // namespace kvz

@@ -1,0 +1,87 @@
+// Rules on entered values beyond the schema: names of people, country codes with
+// their names, the first year of a property deduction.
+#include <gtest/gtest.h>
+
+#include "check_declarations.h"
+#include "checks/field_rules.h"
+#include "storage/dates.h"
+
+namespace kvz::test {
+namespace {
+
+const InspectionDirectory& Countries() {
+    static const InspectionDirectory countries{"", "", {{"051", "АРМЕНИЯ"}, {"643", "РОССИЯ"}, {"840", "США"}}};
+    return countries;
+}
+
+TEST(FieldRules, NamesOfPeopleAreLettersSpacesHyphensApostrophesAndDots) {
+    for (const char* good : {"Иванов", "Салтыков-Щедрин", "Д'Артаньян", "Smith Jr.", "Пётр Ёлкин", ""})
+        EXPECT_TRUE(IsPersonName(good)) << good;
+    for (const char* bad : {"Ivanov Иван ©", "Иванов2", "Петров_", "Сидоров!", "\xD0"})
+        EXPECT_FALSE(IsPersonName(bad)) << bad;
+
+    auto d = CompleteDeclaration();
+    d->ConfirmedBy = 1;
+    d->RepresentativeName = "Ivanov Иван ©";
+    d->Person.Patronymic = "Иванович1";
+    const CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0], (CheckFinding{kCheckSectionConditions, kCaptionConditions, kCheckFieldRepresentativeName,
+                                  "ФИО представителя может содержать только буквы, пробелы, дефисы, апострофы и точки"}));
+    EXPECT_EQ(f[1].section, kCheckSectionPerson);
+    EXPECT_EQ(f[1].field, kCheckFieldPatronymic);
+    // A representative's name is not asked for when the taxpayer signs.
+    d->ConfirmedBy = 0;
+    EXPECT_EQ(FieldRuleFindings(*d, nullptr).size(), 1u);
+}
+
+TEST(FieldRules, CountryCodesComeFromTheDirectoryWithTheirNames) {
+    auto d = CompleteDeclaration();
+    mTPersonInformation& p = d->Person;
+    p.CitizenshipCode = "643";
+    p.CitizenshipCountry = "РОССИЯ";
+    EXPECT_TRUE(FieldRuleFindings(*d, &Countries()).empty());
+    p.CitizenshipCountry = "АРМЕНИЯ";
+    CheckFindings f = FieldRuleFindings(*d, &Countries());
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0].field, kCheckFieldCitizenshipCode);
+    EXPECT_EQ(f[0].message, "Наименование страны \"АРМЕНИЯ\" не соответствует коду 643 (РОССИЯ)");
+    p.CitizenshipCode = "999";
+    f = FieldRuleFindings(*d, &Countries());
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0].message, "Код страны \"999\" не найден в справочнике стран");
+    // Without the directory nothing is looked up.
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+
+    p.CitizenshipCode = "51";  // codes count without their leading zeros
+    p.CitizenshipCountry = "АРМЕНИЯ";
+    d->SetIncomeKinds(kIncomeRussian | kIncomeForeign);
+    AddForeignIncome(*d).CountryCode = "840";
+    AddForeignIncome(*d).CountryCode = "1000";
+    f = FieldRuleFindings(*d, &Countries());
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0].section, kCheckSectionForeign);
+    EXPECT_EQ(f[0].field, 2);
+}
+
+TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
+    auto d = CompleteDeclaration();
+    d->Construction.Granted = true;
+    mTConstructionDeductObj object;
+    object.FirstUseYear = EncodeDate(2015, 1, 1);
+    d->Construction.ObjectAdd(object);
+    object.FirstUseYear = EncodeDate(2016, 1, 1);
+    d->Construction.ObjectAdd(object);
+    const CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0].section, kCheckSectionDeductions);
+    EXPECT_EQ(f[0].field, kCheckFieldPropertyDeduction);
+    EXPECT_EQ(f[0].message,
+              "Объект № 2. Год начала использования вычета 2016 не может быть позже 2015 года, за который подается "
+              "декларация");
+    d->Construction.Granted = false;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+}
+
+}  // namespace
+}  // namespace kvz::test
