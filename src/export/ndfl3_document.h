@@ -11,7 +11,7 @@
 
 namespace kvz {
 
-inline constexpr const char* kNdfl3ProgramVersion = "Kvrz2015_1.2.0";
+inline constexpr const char* kNdfl3ProgramVersion = "Kvrz2015_" KVZ_PROGRAM_VERSION;
 inline constexpr const char* kNdfl3FormatVersion = "5.10";
 
 // The text loaded into the document before the tree is appended.

@@ -10,7 +10,7 @@
 
 namespace kvz {
 
-inline constexpr const char* kNdfl4ProgramVersion = "1.2.0";
+inline constexpr const char* kNdfl4ProgramVersion = KVZ_PROGRAM_VERSION;
 inline constexpr const char* kNdfl4FormatVersion = "5.02";
 
 std::string Ndfl4HeaderText(const std::string& identifier);

@@ -32,7 +32,8 @@ bool Accepts99(const QString& text) {
     if (!AllOf(text, IsDigitOrSpace)) return false;
     const qsizetype space = text.indexOf(u' ');
     if (space < 0) return text.length() <= 2;
-    return space <= 2 && Digits(text.mid(space + 1), 7);
+    // The number part may be typed or pasted with spaces ("12 34 56").
+    return space <= 2 && text.length() - space - 1 <= 7;
 }
 
 // "99 99 999999", or "99 999999" without the second space.

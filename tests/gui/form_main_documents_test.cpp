@@ -1,6 +1,8 @@
 // The document commands of the main window: the title, the extension rule and the
 // file dialogs, with the dialogs scripted and with the real ones.
+#include <QDialog>
 #include <QFileDialog>
+#include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -278,7 +280,33 @@ private slots:
         QCOMPARE(browser->source().fileName(), QStringLiteral("runprogramm.htm"));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Проверка декларации")));
         QVERIFY(dialogs.messages.empty());
-        browser->window()->close();
+        // Escape closes it.
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QVERIFY(!browser->window()->isVisible());
+
+        // Asked for from a modal dialog, help belongs to that dialog and stands above
+        // it; "Содержание" shows the contents, not the page it was opened at.
+        QDialog modal(form.get());
+        QWidget* helpWindow = nullptr;
+        bool aboveTheDialog = false;
+        QUrl contents;
+        OnNextModal([&](QWidget* shown) {
+            form->ShowHelp(folder.Path() + "help/EditSOUN.htm");
+            auto* help = QApplication::activeModalWidget()->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+            if (help == nullptr) return shown->close();
+            helpWindow = help->window();
+            aboveTheDialog = helpWindow->isVisible() && helpWindow->windowHandle() != nullptr &&
+                             helpWindow->windowHandle()->transientParent() == shown->windowHandle();
+            for (QAction* action : helpWindow->findChildren<QAction*>())
+                if (action->text() == QStringLiteral("Содержание")) action->trigger();
+            contents = help->source();
+            shown->close();
+            return true;
+        });
+        modal.exec();
+        QVERIFY(helpWindow != nullptr);
+        QVERIFY(aboveTheDialog);
+        QCOMPARE(contents.fileName(), QStringLiteral("runprogramm.htm"));
 
         ProgramFolder bare(false);
         DialogScript bareDialogs;

@@ -1,6 +1,13 @@
-// The toolbar switches and the window's place, kept in the program's settings.
+// The toolbar switches and the window's place, kept in the program's settings; the
+// keyboard's way to the commands; the about box.
+#include <QLabel>
+#include <QMenu>
+#include <QSet>
 #include <QToolBar>
 #include <QToolButton>
+
+#include "app/ui/about_box.h"
+#include "export/ndfl3_document.h"
 
 #include "form_main_fixture.h"
 
@@ -39,7 +46,37 @@ private slots:
             QCOMPARE(button->size(), QSize(80, 47));
             QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
             QVERIFY(!button->toolTip().isEmpty());
+            // Tab goes through the screen's fields; the commands have the menu's keys.
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         }
+    }
+
+    void everyMenuAndCommandHasItsAltLetter() {
+        auto form = NewForm();
+        QSet<QChar> menuLetters;
+        for (QAction* menu : form->menuBar()->actions()) {
+            const QString title = menu->text();
+            QVERIFY2(title.count(QLatin1Char('&')) == 1, qPrintable(title));
+            menuLetters.insert(title.at(title.indexOf(QLatin1Char('&')) + 1).toLower());
+            QSet<QChar> itemLetters;
+            int items = 0;
+            for (QAction* item : menu->menu()->actions()) {
+                if (item->isSeparator()) continue;
+                const QString text = item->text();
+                QVERIFY2(text.count(QLatin1Char('&')) == 1, qPrintable(text));
+                itemLetters.insert(text.at(text.indexOf(QLatin1Char('&')) + 1).toLower());
+                ++items;
+            }
+            QCOMPARE(itemLetters.size(), items);
+        }
+        QCOMPARE(menuLetters.size(), form->menuBar()->actions().size());
+    }
+
+    void aboutBoxShowsTheVersionTheFilesCarry() {
+        TfmAbout about;
+        const QString text = about.findChild<QLabel*>(QStringLiteral("lblAbout"))->text();
+        QVERIFY2(text.contains(QStringLiteral("Версия ") + QString::fromUtf8(kProgramVersion)), qPrintable(text));
+        QCOMPARE(std::string(kNdfl3ProgramVersion), std::string("Kvrz2015_") + kProgramVersion);
     }
 
     void storedSettingsApplyAtStart() {

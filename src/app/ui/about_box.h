@@ -2,9 +2,9 @@
 // The about box: the program's name, version and maker.
 #include <QDialog>
 
-namespace kvz {
+#include "export/program_version.h"
 
-inline constexpr const char* kProgramVersion = "1.0";
+namespace kvz {
 
 class TfmAbout : public QDialog {
     Q_OBJECT

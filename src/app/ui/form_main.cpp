@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QKeySequence>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -159,38 +160,38 @@ void TFormMain::BuildMenu() {
         return action;
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("Файл"));
+    QMenu* file = bar->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("miFile"));
-    command(file, "miCreate", "Создать", [this] { Controller_->CreateDoc(); }, QKeySequence::New);
-    command(file, "miOpen", "Открыть", [this] { Controller_->OpenDoc(); }, QKeySequence::Open);
-    command(file, "miSave", "Сохранить", [this] { Controller_->SaveDoc(); }, QKeySequence::Save);
-    command(file, "miSaveAs", "Сохранить как...", [this] { Controller_->SaveAsDoc(); });
+    command(file, "miCreate", "&Создать", [this] { Controller_->CreateDoc(); }, QKeySequence::New);
+    command(file, "miOpen", "&Открыть", [this] { Controller_->OpenDoc(); }, QKeySequence::Open);
+    command(file, "miSave", "Со&хранить", [this] { Controller_->SaveDoc(); }, QKeySequence::Save);
+    command(file, "miSaveAs", "Сохранить &как...", [this] { Controller_->SaveAsDoc(); });
     file->addSeparator();
-    command(file, "miExit", "Выход", [this] { close(); });
+    command(file, "miExit", "В&ыход", [this] { close(); });
 
-    QMenu* declaration = bar->addMenu(QStringLiteral("Декларация"));
+    QMenu* declaration = bar->addMenu(QStringLiteral("&Декларация"));
     declaration->setObjectName(QStringLiteral("miDeclaration"));
-    command(declaration, "miPreview", "Просмотр", [this] { Controller_->PreviewDoc(); });
-    command(declaration, "miPrint", "Печать", [this] { Controller_->PrintDoc(); }, QKeySequence::Print);
-    command(declaration, "miExport", "Экспорт в xml", [this] { Controller_->ExportDoc(); });
-    command(declaration, "miCheck", "Проверить", [this] { Controller_->CheckDoc(); });
+    command(declaration, "miPreview", "&Просмотр", [this] { Controller_->PreviewDoc(); });
+    command(declaration, "miPrint", "П&ечать", [this] { Controller_->PrintDoc(); }, QKeySequence::Print);
+    command(declaration, "miExport", "&Экспорт в xml", [this] { Controller_->ExportDoc(); });
+    command(declaration, "miCheck", "П&роверить", [this] { Controller_->CheckDoc(); });
 
-    QMenu* settings = bar->addMenu(QStringLiteral("Настройки"));
+    QMenu* settings = bar->addMenu(QStringLiteral("&Настройки"));
     settings->setObjectName(QStringLiteral("miSettings"));
-    miShowStdToolbar = settings->addAction(QStringLiteral("Стандартная панель"));
+    miShowStdToolbar = settings->addAction(QStringLiteral("&Стандартная панель"));
     miShowStdToolbar->setObjectName(QStringLiteral("miShowStdToolbar"));
     miShowStdToolbar->setCheckable(true);
     connect(miShowStdToolbar, &QAction::triggered, this, &TFormMain::SetShowStdToolbar);
-    miTextLabels = settings->addAction(QStringLiteral("Подписи под кнопками"));
+    miTextLabels = settings->addAction(QStringLiteral("&Подписи под кнопками"));
     miTextLabels->setObjectName(QStringLiteral("miTextLabels"));
     miTextLabels->setCheckable(true);
     connect(miTextLabels, &QAction::triggered, this, &TFormMain::SetTextLabels);
 
-    QMenu* help = bar->addMenu(QStringLiteral("Справка"));
+    QMenu* help = bar->addMenu(QStringLiteral("С&правка"));
     help->setObjectName(QStringLiteral("miHelpMenu"));
-    command(help, "miHelp", "Справка", [this] { Controller_->Help(); }, QKeySequence::HelpContents);
+    command(help, "miHelp", "&Справка", [this] { Controller_->Help(); }, QKeySequence::HelpContents);
     help->addSeparator();
-    command(help, "miAbout", "О программе", [this] { Controller_->About(); });
+    command(help, "miAbout", "&О программе", [this] { Controller_->About(); });
 }
 
 void TFormMain::BuildCommandBar() {
@@ -213,6 +214,8 @@ void TFormMain::BuildCommandBar() {
         tool->setIcon(PictureIcon(picture));
         tool->setIconSize(QSize(24, 24));
         tool->setAutoRaise(true);
+        // Commands are reached by the menu's keys; Tab goes through the screen's fields.
+        tool->setFocusPolicy(Qt::NoFocus);
         connect(tool, &QToolButton::clicked, this, slot);
         CoolBarButtons->addWidget(tool);
         CommandButtons_.push_back(tool);
@@ -432,7 +435,12 @@ void TFormMain::EnableSectionButton(Section section, bool enabled) {
 }
 
 void TFormMain::ShowHelp(const std::string& startPage) {
-    if (HelpWindow_ == nullptr) HelpWindow_ = new THelpWindow(this);
+    // A modal dialog blocks every window but its own: help asked for from a dialog
+    // belongs to that dialog, so that it stands above it and can be used.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) owner = this;
+    if (HelpWindow_ == nullptr) HelpWindow_ = new THelpWindow(owner);
+    else if (HelpWindow_->parentWidget() != owner) HelpWindow_->setParent(owner, Qt::Window);
     HelpWindow_->ShowPage(QString::fromStdString(startPage));
 }
 

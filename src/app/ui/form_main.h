@@ -3,6 +3,7 @@
 // the container that shows one section screen. It is the window system of the
 // document controller: the controller decides, the window shows.
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -124,7 +125,7 @@ private:
     QVBoxLayout* ContainerLayout_ = nullptr;
     QButtonGroup* SectionGroup_ = nullptr;
     std::map<Section, TFlashButton*> SectionButtons_;
-    THelpWindow* HelpWindow_ = nullptr;
+    QPointer<THelpWindow> HelpWindow_;
     TfmCheckError* CheckDialog_ = nullptr;
 };
 

@@ -1,7 +1,9 @@
 #include "app/ui/help_window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QStyle>
 #include <QTextBrowser>
@@ -36,7 +38,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     forward->setEnabled(false);
     connect(back, &QAction::triggered, Browser_, &QTextBrowser::backward);
     connect(forward, &QAction::triggered, Browser_, &QTextBrowser::forward);
-    connect(home, &QAction::triggered, Browser_, &QTextBrowser::home);
+    connect(home, &QAction::triggered, this, &THelpWindow::ShowContents);
+
     connect(Browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(Browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(Browser_, &QTextBrowser::sourceChanged, this, [this] {
@@ -46,8 +49,23 @@ THelpWindow::THelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     });
 }
 
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes help as it closes the program's dialogs.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void THelpWindow::ShowContents() {
+    if (!Contents_.isEmpty()) Browser_->setSource(QUrl::fromLocalFile(Contents_));
+}
+
 void THelpWindow::ShowPage(const QString& path) {
     const QFileInfo page(path);
+    const QFileInfo contents(page.dir(), QStringLiteral("runprogramm.htm"));
+    Contents_ = contents.exists() ? contents.absoluteFilePath() : page.absoluteFilePath();
     Browser_->setSearchPaths({page.absolutePath()});
     Browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
     showMaximized();

@@ -3,6 +3,7 @@
 // program, with links between them, back and forward, and outside links opened in
 // the browser.
 #include <QMainWindow>
+#include <QString>
 
 class QTextBrowser;
 
@@ -14,11 +15,18 @@ public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
     // Shows the page (an existing file), maximised, and brings the window forward.
+    // "Содержание" then shows the contents page of the page's folder.
     void ShowPage(const QString& path);
     QTextBrowser* Browser() const { return Browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void ShowContents();
+
     QTextBrowser* Browser_ = nullptr;
+    QString Contents_;
 };
 
 }  // namespace kvz
