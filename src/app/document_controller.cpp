@@ -1,5 +1,6 @@
 #include "app/document_controller.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <new>
 #include <stdexcept>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "app/document_paths.h"
+#include "checks/declaration_check.h"
 #include "model/declaration.h"
 #include "storage/dates.h"
 #include "storage/errors.h"
@@ -17,7 +19,8 @@ namespace {
 
 constexpr const char* kAskSave = "Вы хотите сохранить декларацию?";
 constexpr const char* kCheckPassed = "Проверка декларации завершена успешно";
-constexpr const char* kExportFailed = "Файл не сформирован, свяжитесь с разработчиками.";
+constexpr const char* kExportFailed = "Файл не сформирован.";
+constexpr const char* kGoToField = "\nПерейти к этому полю?";
 constexpr const char* kExportWritten = "Сформирован файл ";
 constexpr const char* kExportNotSaved =
     "Не удалось сохранить файл в указанный каталог. Выберите другой каталог или запускайте программу с правами "
@@ -201,7 +204,7 @@ void DocumentController::ExportDoc() {
         const std::string folder = WithTrailingSeparator(*picked);
         const std::string result = Services_.exportDeclaration(folder, *Declaration_);
         if (result == kExportErrorResult) {
-            ShowInformation(kExportFailed);
+            OfferRefusedField();
         } else if (!result.empty() && IsFile(folder + result)) {
             ShowInformation(kExportWritten + folder + " " + result);
         } else {
@@ -263,11 +266,32 @@ CheckOutcome DocumentController::CheckAndGo() {
     const uint16_t field = CheckFieldOf(result);
     if (field == 0) return CheckOutcome::Passed;
     if (field == kCheckDeclined) return CheckOutcome::Declined;
-    if (const auto target = CheckTargetOf(CheckSectionOf(result))) {
+    GoToField(CheckSectionOf(result), field);
+    return CheckOutcome::Moved;
+}
+
+void DocumentController::GoToField(uint16_t checkSection, int field) {
+    if (const auto target = CheckTargetOf(checkSection)) {
         if (target->section != CurrentSection_) ShowSectionScreen(target->section);
         Platform_.FocusScreen(target->page, field);
     }
-    return CheckOutcome::Moved;
+}
+
+void DocumentController::OfferRefusedField() {
+    // The export has told what it refused; the check names the same value in the
+    // screens' words and knows where it is entered.
+    const CheckFindings findings = CheckDeclarationForExport(*Declaration_);
+    const auto found = std::find_if(findings.begin(), findings.end(), [](const CheckFinding& f) {
+        return f.field > 0 && CheckTargetOf(static_cast<uint16_t>(f.section)).has_value();
+    });
+    if (found == findings.end()) {
+        ShowInformation(kExportFailed);
+        return;
+    }
+    const std::string text =
+        std::string(kExportFailed) + " " + found->sectionTitle + ": " + found->message + kGoToField;
+    if (Platform_.ShowMessage(text, kProgramTitle, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes)
+        GoToField(static_cast<uint16_t>(found->section), found->field);
 }
 
 void DocumentController::DocumentModified() {

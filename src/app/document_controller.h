@@ -84,6 +84,10 @@ public:
 private:
     enum class OfferResult { Proceed, Stop };
 
+    // Moves to the screen of a check section and focuses the field there.
+    void GoToField(uint16_t checkSection, int field);
+    // After a refused export: offers to go to the value the check finds, if any.
+    void OfferRefusedField();
     OfferResult OfferToSave();
     bool SaveTo(const std::string& path);
     std::unique_ptr<mTDeclaration> LoadDocument(const std::string& path);

@@ -502,14 +502,20 @@ TEST_F(DocumentControllerTest, ExportReportsEachOutcome) {
     EXPECT_EQ(platform.folderTitles, std::vector<std::string>{kCaption});
     EXPECT_EQ(platform.windowEnabled, (std::vector<bool>{false, true}));
 
-    // The export gave up.
+    // The export refused the declaration (here a scripted check let it through): the
+    // value is named in the screens' words and "Да" goes to its field.
     platform.messages.clear();
     onExport = nullptr;
     exportResult = "ERROR";
     platform.folders = {out + "/"};
+    platform.answers = {MessageAnswer::Yes};
     controller->ExportDoc();
     EXPECT_EQ(exportFolders.back(), out + "/");
-    ExpectOnlyMessage("Файл не сформирован, свяжитесь с разработчиками.", MessageIcon::Information);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Файл не сформирован. Задание условий: Не введен номер инспекции\nПерейти к этому полю?");
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(platform.focus.back(), (std::pair<int, int>{kNoPage, 1}));
 
     // A name came back but no file is there.
     platform.messages.clear();
