@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <new>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -53,12 +54,22 @@ std::string ErrorText(const std::exception& error) {
     return error.what();
 }
 
-// Text for an error that ends a load: the storage's own errors speak for themselves;
-// anything else means the file's contents could not be read as a declaration.
-std::string LoadErrorText(const std::exception& error) {
+// The bad-format message with the file it is about.
+std::string BadFormatText(const std::string& path) { return std::string(msg::kBadFormat) + "\nФайл: " + path; }
+
+bool IsEmptyFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) == 0 && !error;
+}
+
+// Text for an error that ends a load: an empty file is no declaration at all; the
+// storage's own errors speak for themselves; anything else means the file's
+// contents could not be read as a declaration.
+std::string LoadErrorText(const std::exception& error, const std::string& path) {
+    if (IsEmptyFile(path) || error.what() == std::string_view(msg::kBadFormat)) return BadFormatText(path);
     if (dynamic_cast<const mEPrivBase*>(&error) != nullptr) return error.what();
     if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return msg::kOutOfMemory;
-    return msg::kBadFormat;
+    return BadFormatText(path);
 }
 
 bool IsFile(const std::string& path) {
@@ -346,7 +357,7 @@ std::unique_ptr<mTDeclaration> DocumentController::LoadDocument(const std::strin
         return declaration;
     } catch (const std::exception& error) {
         // A partly read declaration is never kept: saving it would overwrite the file.
-        ShowError(LoadErrorText(error));
+        ShowError(LoadErrorText(error, path));
         return nullptr;
     }
 }

@@ -80,6 +80,7 @@ protected:
     }
 
     std::string Path(const std::string& name) const { return dir + "/" + name; }
+    std::string BadFormat(const std::string& name) const { return std::string(kBadFormat) + "\nФайл: " + Path(name); }
 
     // A document the user has edited.
     void Modify(const std::string& inspection) {
@@ -173,18 +174,19 @@ TEST_F(DocumentControllerTest, LoneDashPOrAMissingFileIsALoadingFailure) {
 }
 
 TEST_F(DocumentControllerTest, DamagedDocumentsEndInAMessageAndANewDocument) {
-    // Each is reported with the storage's own message, none is kept open (a partly
-    // read declaration saved back would destroy the file), none is changed.
+    // Each is reported with the storage's own message or the format message naming
+    // the file, none is kept open (a partly read declaration saved back would
+    // destroy the file), none is changed.
     struct Damaged {
         std::string name;
         std::string bytes;
         std::string message;
     };
     const Damaged files[] = {
-        {"empty.qz5", "", "Создаваемый фаил отображения не может быть нулевой длины."},
-        {"short.qz5", "QZSG", kBadFormat},
+        {"empty.qz5", "", BadFormat("empty.qz5")},
+        {"short.qz5", "QZSG", BadFormat("short.qz5")},
         {"noitems.qz5", Header("01"), "Попытка открытия несуществующего потока"},
-        {"version.qz5", Header("xx"), kBadFormat},
+        {"version.qz5", Header("xx"), BadFormat("version.qz5")},
     };
     for (const Damaged& file : files) {
         SCOPED_TRACE(file.name);
@@ -370,7 +372,7 @@ TEST_F(DocumentControllerTest, OpenOfADamagedFileShowsTheFormatMessage) {
     controller->Start({});
     platform.openFiles = {path};
     controller->OpenDoc();
-    ExpectOnlyMessage(kBadFormat, MessageIcon::Error);
+    ExpectOnlyMessage(BadFormat("broken.qz5"), MessageIcon::Error);
     ExpectFreshDocument();
 }
 
