@@ -34,3 +34,13 @@ $CLICK 135 135        # "Создать"
 sleep 1.5
 $CLICK 635 135        # "Проверить" on the empty declaration
 shot check_dialog
+
+# A second start for Qt's own open dialog, in Russian like the rest of the window.
+kill $PID 2>/dev/null || true
+wait $PID 2>/dev/null || true
+cd "$BIN"            # the dialog opens in the current folder: the example is there
+"$BIN/kvarzen" &
+PID=$!
+sleep 4.5
+$CLICK 215 135        # "Открыть"
+shot file_dialog 2
