@@ -114,9 +114,10 @@ QGroupBox* TfrPersonNaim::BuildCitizenship() {
     stateless->setObjectName(QStringLiteral("rbStateless"));
     CitizenshipKind_->addButton(citizen, kCitizen);
     CitizenshipKind_->addButton(stateless, kStateless);
+    // The code is typed or picked; the name follows it from the country directory.
     meCountryCode_ = new TMaskedEdit(edtNone, 0);
-    meCountryCode_->setReadOnly(true);
     meCountryCode_->setMaximumWidth(60);
+    connect(meCountryCode_, &QLineEdit::textEdited, this, &TfrPersonNaim::OnCountryCodeTyped);
     meCountryName_ = new TMaskedEdit(edtNone, 0);
     meCountryName_->setReadOnly(true);
     fbCountry_ = NewPickButton(QStringLiteral("fbCountry"), QStringLiteral("Справочник стран"));
@@ -195,6 +196,15 @@ void TfrPersonNaim::OnPickDocType() {
     ShowDocumentEnabled(true);
 }
 
+void TfrPersonNaim::OnCountryCodeTyped(const QString& code) {
+    if (Resources_.countries == nullptr) return;
+    QString name;  // an unknown code leaves no name, and the check says so
+    for (const DirectoryEntry& e : Resources_.countries->Entries)
+        if (!code.isEmpty() && QString::fromStdString(e.Code).rightJustified(3, u'0') == code.rightJustified(3, u'0'))
+            name = QString::fromStdString(e.Name);
+    meCountryName_->setText(name);
+}
+
 void TfrPersonNaim::OnPickCountry() {
     if (Resources_.countries == nullptr) return;
     TfmGrazhd picker(*Resources_.countries, this);
@@ -254,6 +264,12 @@ void TfrPersonNaim::FocusField(int, int field) {
             break;
         case kRowOktmo:
             meOktmo_->setFocus();
+            break;
+        case kRowBirthDate:
+            BirthDate_->setFocus();
+            break;
+        case kRowCountryCode:
+            meCountryCode_->setFocus();
             break;
         default:
             break;

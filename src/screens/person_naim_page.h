@@ -35,6 +35,8 @@ public:
         kRowDocIssuedBy = 8,
         kRowBirthPlace = 9,
         kRowOktmo = 10,
+        kRowBirthDate = 11,
+        kRowCountryCode = 13,
     };
 
     TfrPersonNaim(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
@@ -54,6 +56,7 @@ private:
     void ShowDocumentEnabled(bool enabled);
     void OnPickDocType();
     void OnPickCountry();
+    void OnCountryCodeTyped(const QString& code);
 
     ScreenResources Resources_;
     TFieldBinder* Binder_;

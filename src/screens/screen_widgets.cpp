@@ -4,15 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "screens/date_edit.h"
 #include "screens/field_binder.h"
 #include "storage/dates.h"
 
 namespace kvz {
 
 QDateEdit* NewPastDateEdit(QWidget* parent) {
-    auto* edit = new QDateEdit(parent);
-    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    edit->setCalendarPopup(true);
+    auto* edit = new TDateEdit(parent);
     edit->setMinimumDate(QDate(1900, 1, 1));
     edit->setMaximumDate(DateOfDayCount(Today()));
     return edit;

@@ -1,11 +1,14 @@
 // The main window with the program's own section screens: a screen's check refuses
 // the switch through the window's check dialog, and the declaration check lands on
 // the taxpayer's field.
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "checks/ui/check_all_error_dialog.h"
 #include "checks/ui/check_error_dialog.h"
 #include "form_main_fixture.h"
+#include "storage/dates.h"
 
 namespace kvz::test {
 
@@ -124,6 +127,67 @@ private slots:
         // The window's own focus: the test platform does not hand activation back
         // to the window when the check dialog closes.
         QCOMPARE(form->focusWidget(), Editor(*form, "Surname"));
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    // Values the authority's format refuses are the check's findings: "Проверить"
+    // names them and lands on their fields.
+    void checkLandsOnAShortInspectionNumberAndABadCountryCode() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = RealForm(folder, dialogs);
+        form->Start({});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        // A taxpayer the declaration's own checks let through.
+        mTDeclaration& d = form->Controller().Declaration();
+        mTPersonInformation& p = d.Person;
+        p.Surname = "Иванов";
+        p.FirstName = "Иван";
+        p.PersonInn = "500100732259";
+        p.BirthDate = EncodeDate(1977, 1, 1);
+        p.RegionCode = 77;
+        p.Street = "Тверская";
+        p.ResidenceOktmo = "45382000";
+        d.InspectionCode = "12";
+
+        QString title, message;
+        bool pickerOpened = false;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TCheckDialogFrame*>(modal);
+            if (dialog == nullptr) return modal->close();
+            title = dialog->windowTitle();
+            message = dialog->MessageText();
+            // The inspection's focus opens its picker once the check dialog is answered.
+            OnNextModal([&](QWidget* picker) {
+                pickerOpened = qobject_cast<TCheckDialogFrame*>(picker) == nullptr;
+                picker->close();
+            });
+            dialog->findChild<QPushButton*>(QStringLiteral("btnFix"))->click();
+            return true;
+        });
+        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        QTRY_VERIFY(pickerOpened);
+        QCOMPARE(title, QStringLiteral("Проверка: Задание условий"));
+        QCOMPARE(message, QStringLiteral("Номер инспекции \"12\": нужно 4 цифры"));
+        QCOMPARE(form->Controller().CurrentSection(), Section::Conditions);
+        QCOMPARE(form->focusWidget(), Editor(*form, "InspectionCode"));
+
+        d.InspectionCode = "7724";
+        p.CitizenshipCode = "99a9";
+        CheckAnswer answer;
+        answer.Next("btnFix");
+        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        QCOMPARE(answer.title, QStringLiteral("Проверка: Сведения о декларанте"));
+        QCOMPARE(answer.message, QStringLiteral("Код страны \"99a9\" не найден в справочнике стран"));
+        QCOMPARE(form->Controller().CurrentSection(), Section::Taxpayer);
+        auto* code = qobject_cast<QLineEdit*>(Editor(*form, "CitizenshipCode"));
+        QCOMPARE(form->focusWidget(), code);
+
+        // The country's name follows the code typed.
+        code->selectAll();
+        TypeText(code, QStringLiteral("643"));
+        QCOMPARE(qobject_cast<QLineEdit*>(Editor(*form, "CitizenshipCountry"))->text(), QStringLiteral("РОССИЯ"));
         QVERIFY(dialogs.messages.empty());
     }
 
