@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -41,8 +41,7 @@ void mTCBDeduct::Save(mTDocumentStorage& storage) const {
 
 void mTCBDeduct::SaveBody(mTDocumentStorage& s) const {
     s.CreateStream(kStreamName);
-    for (Money m : SecuritiesLoss) s.WriteCurrency(m);
-    for (Money m : FissLoss) s.WriteCurrency(m);
+    SaveFields(s, *this, kCBDeductFields);
 }
 
 void mTCBDeduct::Load(mTDocumentStorage& storage) {
@@ -57,15 +56,11 @@ void mTCBDeduct::Load(mTDocumentStorage& storage) {
 
 void mTCBDeduct::LoadBody(mTDocumentStorage& s) {
     s.OpenStream(kStreamName);
-    for (Money& m : SecuritiesLoss) m = s.ReadCurrency();
-    for (Money& m : FissLoss) m = s.ReadCurrency();
+    LoadFields(s, *this, kCBDeductFields);
 }
 
 uint32_t mTCBDeduct::StoredSize() const {
-    uint32_t size = mTDocumentStorage::StringItemSize(kStreamName);
-    for (Money m : SecuritiesLoss) size += mTDocumentStorage::CurrencyItemSize(m);
-    for (Money m : FissLoss) size += mTDocumentStorage::CurrencyItemSize(m);
-    return size;
+    return mTDocumentStorage::StringItemSize(kStreamName) + FieldsSize(*this, kCBDeductFields);
 }
 
 }  // namespace kvz

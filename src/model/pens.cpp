@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -31,15 +31,7 @@ void mTPens::Save(mTDocumentStorage& storage, uint16_t index) const {
 
 void mTPens::SaveBody(mTDocumentStorage& s, uint16_t index) const {
     s.CreateStream(StreamName(index));
-    s.WriteInteger(ContractKind);
-    s.WriteString(OrgName);
-    s.WriteString(OrgInn);
-    s.WriteString(OrgKpp);
-    s.WriteString(ContractNumber);
-    s.WriteDouble(ContractDate);
-    s.WriteCurrency(Contribution);
-    s.WriteCurrency(ContributionToDeduct);
-    s.WriteCurrency(AgentDeduction);
+    SaveFields(s, *this, kPensFields);
 }
 
 void mTPens::Load(mTDocumentStorage& storage, uint16_t index) {
@@ -53,24 +45,11 @@ void mTPens::Load(mTDocumentStorage& storage, uint16_t index) {
 
 void mTPens::LoadBody(mTDocumentStorage& s, uint16_t index) {
     s.OpenStream(StreamName(index));
-    ContractKind = s.ReadInteger();
-    OrgName = s.ReadString();
-    OrgInn = s.ReadString();
-    OrgKpp = s.ReadString();
-    ContractNumber = s.ReadString();
-    ContractDate = s.ReadDateTime();
-    Contribution = s.ReadCurrency();
-    ContributionToDeduct = s.ReadCurrency();
-    AgentDeduction = s.ReadCurrency();
+    LoadFields(s, *this, kPensFields);
 }
 
 uint32_t mTPens::StoredSize(uint16_t index) const {
-    using S = mTDocumentStorage;
-    return S::StringItemSize(StreamName(index)) + S::IntegerItemSize(ContractKind) +
-           S::StringItemSize(OrgName) + S::StringItemSize(OrgInn) + S::StringItemSize(OrgKpp) +
-           S::StringItemSize(ContractNumber) + S::DoubleItemSize(ContractDate) +
-           S::CurrencyItemSize(Contribution) + S::CurrencyItemSize(ContributionToDeduct) +
-           S::CurrencyItemSize(AgentDeduction);
+    return mTDocumentStorage::StringItemSize(StreamName(index)) + FieldsSize(*this, kPensFields);
 }
 
 }  // namespace kvz

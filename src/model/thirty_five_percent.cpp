@@ -1,19 +1,14 @@
 #include "model/thirty_five_percent.h"
 
 #include "model/section_streams.h"
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 
 namespace kvz {
 
 void mTThirtyFivePercent::Save(mTDocumentStorage& s, uint16_t index, bool /*variant*/) {
     WithErrorPlace(kPlaceSave, [&] {
         s.CreateStream(SectionStreamName(kStream, index));
-        s.WriteInteger(IncomeCode);
-        WriteNames(s);
-        s.WriteCurrency(IncomeTotal);
-        s.WriteInteger(DeductionCode);
-        s.WriteCurrency(DeductionAmount);
-        s.WriteCurrency(TaxWithheld);
+        SaveFields(s, *this, kThirtyFivePercentFields);
     });
 }
 
@@ -21,20 +16,13 @@ void mTThirtyFivePercent::Load(mTDocumentStorage& s, uint16_t index, bool /*vari
     WithErrorPlace(kPlaceLoad, [&] {
         *this = mTThirtyFivePercent();
         s.OpenStream(SectionStreamName(kStream, index));
-        IncomeCode = s.ReadInteger();
-        ReadNames(s);
-        IncomeTotal = s.ReadCurrency();
-        DeductionCode = s.ReadInteger();
-        DeductionAmount = s.ReadCurrency();
-        TaxWithheld = s.ReadCurrency();
+        LoadFields(s, *this, kThirtyFivePercentFields);
     });
 }
 
 uint32_t mTThirtyFivePercent::StoredSize(uint16_t index) const {
-    using S = mTDocumentStorage;
-    return S::ItemSize(SectionStreamName(kStream, index)) + S::IntegerItemSize(IncomeCode) + NamesSize() +
-           S::CurrencyItemSize(IncomeTotal) + S::IntegerItemSize(DeductionCode) +
-           S::CurrencyItemSize(DeductionAmount) + S::CurrencyItemSize(TaxWithheld);
+    return mTDocumentStorage::ItemSize(SectionStreamName(kStream, index)) +
+           FieldsSize(*this, kThirtyFivePercentFields);
 }
 
 }  // namespace kvz
