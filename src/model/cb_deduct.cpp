@@ -31,36 +31,17 @@ Money mTCBDeduct::SecuritiesLossTotal() const { return Total(SecuritiesLoss); }
 Money mTCBDeduct::FissLossTotal() const { return Total(FissLoss); }
 
 void mTCBDeduct::Save(mTDocumentStorage& storage) const {
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
-void mTCBDeduct::SaveBody(mTDocumentStorage& s) const {
-    s.CreateStream(kStreamName);
-    SaveFields(s, *this, kCBDeductFields);
-}
+void mTCBDeduct::SaveBody(mTDocumentStorage& s) const { SaveStream(s, kStreamName, *this, kCBDeductFields); }
 
 void mTCBDeduct::Load(mTDocumentStorage& storage) {
-    *this = mTCBDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
-void mTCBDeduct::LoadBody(mTDocumentStorage& s) {
-    s.OpenStream(kStreamName);
-    LoadFields(s, *this, kCBDeductFields);
-}
+void mTCBDeduct::LoadBody(mTDocumentStorage& s) { LoadStream(s, kStreamName, *this, kCBDeductFields); }
 
-uint32_t mTCBDeduct::StoredSize() const {
-    return mTDocumentStorage::StringItemSize(kStreamName) + FieldsSize(*this, kCBDeductFields);
-}
+uint32_t mTCBDeduct::StoredSize() const { return StreamSize(kStreamName, *this, kCBDeductFields); }
 
 }  // namespace kvz

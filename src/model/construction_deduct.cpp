@@ -25,41 +25,27 @@ mTConstructionDeductObj::mTConstructionDeductObj()
       FirstUseYear(DateFromText(kDefaultObjectDate)) {}
 
 std::string mTConstructionDeductObj::StreamName(uint16_t index) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%.3u", static_cast<unsigned>(index));
-    return std::string("@ConstructionDeductObj") + digits;
+    return SectionStreamName("@ConstructionDeductObj", index);
 }
 
 void mTConstructionDeductObj::Save(mTDocumentStorage& storage, uint16_t index) const {
-    try {
-        SaveBody(storage, index);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceObjectSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceObjectSave, [&] { SaveBody(storage, index); });
 }
 
 void mTConstructionDeductObj::SaveBody(mTDocumentStorage& s, uint16_t index) const {
-    s.CreateStream(StreamName(index));
-    SaveFields(s, *this, kConstructionDeductObjFields);
+    SaveStream(s, StreamName(index), *this, kConstructionDeductObjFields);
 }
 
 void mTConstructionDeductObj::Load(mTDocumentStorage& storage, uint16_t index) {
-    try {
-        LoadBody(storage, index);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceObjectLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceObjectLoad, [&] { LoadBody(storage, index); });
 }
 
 void mTConstructionDeductObj::LoadBody(mTDocumentStorage& s, uint16_t index) {
-    s.OpenStream(StreamName(index));
-    LoadFields(s, *this, kConstructionDeductObjFields);
+    LoadStream(s, StreamName(index), *this, kConstructionDeductObjFields);
 }
 
 uint32_t mTConstructionDeductObj::StoredSize(uint16_t index) const {
-    return mTDocumentStorage::StringItemSize(StreamName(index)) + FieldsSize(*this, kConstructionDeductObjFields);
+    return StreamSize(StreamName(index), *this, kConstructionDeductObjFields);
 }
 
 int mTConstructionDeduct::ObjectCount() const { return static_cast<int>(Objects.size()); }
@@ -84,12 +70,7 @@ void mTConstructionDeduct::ObjectDelete(int index) {
 
 void mTConstructionDeduct::Save(mTDocumentStorage& storage) const {
     if (Granted && Objects.size() > kMaxObjects) throw std::length_error("Объектов не может быть больше 65535.");
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
 void mTConstructionDeduct::SaveBody(mTDocumentStorage& s) const {
@@ -103,12 +84,7 @@ void mTConstructionDeduct::SaveBody(mTDocumentStorage& s) const {
 
 void mTConstructionDeduct::Load(mTDocumentStorage& storage) {
     *this = mTConstructionDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
 void mTConstructionDeduct::LoadBody(mTDocumentStorage& s) {

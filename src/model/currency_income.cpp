@@ -46,22 +46,15 @@ void mTCurrencyIncome::SetTaxInCurrency(Money amount) {
 }
 
 void mTCurrencyIncome::Save(mTDocumentStorage& s, uint16_t index) const {
-    WithErrorPlace(kPlaceSave, [&] {
-        s.CreateStream(SectionStreamName(kStream, index));
-        SaveFields(s, *this, kCurrencyIncomeFields);
-    });
+    WithErrorPlace(kPlaceSave, [&] { SaveStream(s, SectionStreamName(kStream, index), *this, kCurrencyIncomeFields); });
 }
 
 void mTCurrencyIncome::Load(mTDocumentStorage& s, uint16_t index) {
-    WithErrorPlace(kPlaceLoad, [&] {
-        *this = mTCurrencyIncome();
-        s.OpenStream(SectionStreamName(kStream, index));
-        LoadFields(s, *this, kCurrencyIncomeFields);
-    });
+    WithErrorPlace(kPlaceLoad, [&] { LoadStream(s, SectionStreamName(kStream, index), *this, kCurrencyIncomeFields); });
 }
 
 uint32_t mTCurrencyIncome::StoredSize(uint16_t index) const {
-    return mTDocumentStorage::ItemSize(SectionStreamName(kStream, index)) + FieldsSize(*this, kCurrencyIncomeFields);
+    return StreamSize(SectionStreamName(kStream, index), *this, kCurrencyIncomeFields);
 }
 
 }  // namespace kvz

@@ -12,35 +12,13 @@ namespace {
 
 using nlohmann::json;
 
-// Reads each object of the list under key with its own reader.
+// A present list replaces the record's list as a whole.
 template <class T>
 void ReadObjectList(JsonObjectReader& r, const char* key, std::size_t maxCount, std::vector<T>& list) {
     if (!r.Has(key)) return;
-    const std::vector<json> values = r.Array(key);
-    if (values.size() > maxCount) r.Fail(key, "не более " + std::to_string(maxCount) + " элементов");
     std::vector<T> items;
-    items.reserve(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!values[i].is_object()) throw EJsonError(r.PathOf(key, i) + ": нужен объект");
-        JsonObjectReader itemReader(values[i], r.PathOf(key, i));
-        items.emplace_back();
-        FromJson(itemReader, items.back());
-    }
+    ReadObjects<T>(r, key, maxCount, [&](const T& item) { items.push_back(item); });
     list = std::move(items);
-}
-
-template <class T>
-json ObjectList(const std::vector<T>& items) {
-    json out = json::array();
-    for (const T& item : items) out.push_back(ToJson(item));
-    return out;
-}
-
-template <class Record, class List>
-json FieldsJson(const Record& record, const List& fields) {
-    json out = json::object();
-    FieldsToJson(out, record, fields);
-    return out;
 }
 
 template <class Record, class List>
@@ -51,17 +29,17 @@ void ReadAll(JsonObjectReader& r, Record& record, const List& fields) {
 
 }  // namespace
 
-nlohmann::json ToJson(const mTStandartDeduct& d) { return FieldsJson(d, kStandartDeductFields); }
+nlohmann::json ToJson(const mTStandartDeduct& d) { return RecordToJson(d, kStandartDeductFields); }
 void FromJson(JsonObjectReader& r, mTStandartDeduct& d) { ReadAll(r, d, kStandartDeductFields); }
 
-nlohmann::json ToJson(const mTPens& p) { return FieldsJson(p, kPensFields); }
+nlohmann::json ToJson(const mTPens& p) { return RecordToJson(p, kPensFields); }
 void FromJson(JsonObjectReader& r, mTPens& p) { ReadAll(r, p, kPensFields); }
 
 nlohmann::json ToJson(const mTSocialDeduct& d) {
-    json out = FieldsJson(d, std::tuple_cat(kSocialFirstAmounts, kSocialOtherAmounts));
+    json out = RecordToJson(d, std::tuple_cat(kSocialFirstAmounts, kSocialOtherAmounts));
     out["Granted"] = d.Granted;
     out["ChildEducation"] = JsonValues(d.ChildEducation);
-    out["PensionContracts"] = ObjectList(d.PensionContracts);
+    out["PensionContracts"] = ObjectsToJson(d.PensionContracts);
     return out;
 }
 
@@ -82,13 +60,13 @@ void FromJson(JsonObjectReader& r, mTSocialDeduct& d) {
     r.Finish();
 }
 
-nlohmann::json ToJson(const mTConstructionDeductObj& o) { return FieldsJson(o, kConstructionDeductObjFields); }
+nlohmann::json ToJson(const mTConstructionDeductObj& o) { return RecordToJson(o, kConstructionDeductObjFields); }
 void FromJson(JsonObjectReader& r, mTConstructionDeductObj& o) { ReadAll(r, o, kConstructionDeductObjFields); }
 
 nlohmann::json ToJson(const mTConstructionDeduct& d) {
-    json out = FieldsJson(d, kConstructionAmountFields);
+    json out = RecordToJson(d, kConstructionAmountFields);
     out["Granted"] = d.Granted;
-    out["Objects"] = ObjectList(d.Objects);
+    out["Objects"] = ObjectsToJson(d.Objects);
     return out;
 }
 
@@ -99,7 +77,7 @@ void FromJson(JsonObjectReader& r, mTConstructionDeduct& d) {
     r.Finish();
 }
 
-nlohmann::json ToJson(const mTCBDeduct& d) { return FieldsJson(d, kCBDeductFields); }
+nlohmann::json ToJson(const mTCBDeduct& d) { return RecordToJson(d, kCBDeductFields); }
 void FromJson(JsonObjectReader& r, mTCBDeduct& d) { ReadAll(r, d, kCBDeductFields); }
 
 }  // namespace kvz

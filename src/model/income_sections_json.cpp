@@ -1,6 +1,7 @@
 #include "model/income_sections_json.h"
 
 #include <cstddef>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,39 +12,15 @@ namespace {
 
 using nlohmann::json;
 
-// Reads each object of the list under key with its own reader at "key[i]".
-template <class Item, class Add>
-void ReadObjects(JsonObjectReader& reader, const char* key, Add add) {
-    const std::vector<json> values = reader.Array(key);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        JsonObjectReader itemReader(values[i], reader.PathOf(key, i));
-        Item item;
-        FromJson(itemReader, item);
-        add(item);
-    }
-}
-
-template <class Item>
-json Objects(const std::vector<Item>& items) {
-    json list = json::array();
-    for (const Item& item : items) list.push_back(ToJson(item));
-    return list;
-}
-
 // A record of a plain field list: every field, then no other key.
-template <class Record, class List>
-json PlainToJson(const Record& record, const List& fields) {
-    json j = json::object();
-    FieldsToJson(j, record, fields);
-    return j;
-}
-
 template <class Record, class List>
 void PlainFromJson(JsonObjectReader& reader, Record& record, const List& fields) {
     record = Record();
     FieldsFromJson(reader, record, fields);
     reader.Finish();
 }
+
+constexpr std::size_t kAnyCount = std::numeric_limits<std::size_t>::max();
 
 Money RoublesOrFail(JsonObjectReader& reader, const char* key, Money amount, Money rate, int32_t units) {
     try {
@@ -55,7 +32,7 @@ Money RoublesOrFail(JsonObjectReader& reader, const char* key, Money amount, Mon
 
 }  // namespace
 
-json ToJson(const mTSourseIncome& line) { return PlainToJson(line, kSourseIncomeFields); }
+json ToJson(const mTSourseIncome& line) { return RecordToJson(line, kSourseIncomeFields); }
 
 void FromJson(JsonObjectReader& reader, mTSourseIncome& line) {
     line = mTSourseIncome();
@@ -65,13 +42,13 @@ void FromJson(JsonObjectReader& reader, mTSourseIncome& line) {
 }
 
 json ToJson(const mTThirteenPercent& source) {
-    json j = PlainToJson(source, kThirteenPercentFields);
+    json j = RecordToJson(source, kThirteenPercentFields);
     j["StandardDeductionsHere"] = source.StandardDeductionsHere;
     json months = json::array();
     for (int m = 0; m < mTThirteenPercent::kMonths; ++m)
         months.push_back(source.MonthPresent(m) ? MoneyJson(source.MonthAmounts[m]) : json(nullptr));
     j["MonthAmounts"] = months;
-    j["Lines"] = Objects(source.Lines());
+    j["Lines"] = ObjectsToJson(source.Lines());
     return j;
 }
 
@@ -86,19 +63,19 @@ void FromJson(JsonObjectReader& reader, mTThirteenPercent& source) {
         if (!months[m].is_null()) reader.ReadElement("MonthAmounts", m, months[m], amount);
         source.SetMonthAmount(static_cast<int>(m), amount);
     }
-    ReadObjects<mTSourseIncome>(reader, "Lines", [&](const mTSourseIncome& line) { source.AddLine(line); });
+    ReadObjects<mTSourseIncome>(reader, "Lines", kAnyCount, [&](const mTSourseIncome& line) { source.AddLine(line); });
     reader.Finish();
 }
 
-json ToJson(const mTThirtyPercent& source) { return PlainToJson(source, kThirtyPercentFields); }
+json ToJson(const mTThirtyPercent& source) { return RecordToJson(source, kThirtyPercentFields); }
 void FromJson(JsonObjectReader& reader, mTThirtyPercent& source) { PlainFromJson(reader, source, kThirtyPercentFields); }
 
-json ToJson(const mTThirtyFivePercent& source) { return PlainToJson(source, kThirtyFivePercentFields); }
+json ToJson(const mTThirtyFivePercent& source) { return RecordToJson(source, kThirtyFivePercentFields); }
 void FromJson(JsonObjectReader& reader, mTThirtyFivePercent& source) {
     PlainFromJson(reader, source, kThirtyFivePercentFields);
 }
 
-json ToJson(const mTInvestTovIncome& line) { return PlainToJson(line, kInvestTovIncomeFields); }
+json ToJson(const mTInvestTovIncome& line) { return RecordToJson(line, kInvestTovIncomeFields); }
 
 void FromJson(JsonObjectReader& reader, mTInvestTovIncome& line) {
     PlainFromJson(reader, line, kInvestTovIncomeFields);
@@ -107,19 +84,20 @@ void FromJson(JsonObjectReader& reader, mTInvestTovIncome& line) {
 }
 
 json ToJson(const mTInvestTov& source) {
-    json j = PlainToJson(source, kInvestTovFields);
-    j["Lines"] = Objects(source.Lines());
+    json j = RecordToJson(source, kInvestTovFields);
+    j["Lines"] = ObjectsToJson(source.Lines());
     return j;
 }
 
 void FromJson(JsonObjectReader& reader, mTInvestTov& source) {
     source = mTInvestTov();
     FieldsFromJson(reader, source, kInvestTovFields);
-    ReadObjects<mTInvestTovIncome>(reader, "Lines", [&](const mTInvestTovIncome& line) { source.AddLine(line); });
+    ReadObjects<mTInvestTovIncome>(reader, "Lines", kAnyCount,
+                                   [&](const mTInvestTovIncome& line) { source.AddLine(line); });
     reader.Finish();
 }
 
-json ToJson(const mTCurrencyIncome& income) { return PlainToJson(income, kCurrencyIncomeFields); }
+json ToJson(const mTCurrencyIncome& income) { return RecordToJson(income, kCurrencyIncomeFields); }
 
 void FromJson(JsonObjectReader& reader, mTCurrencyIncome& income) {
     PlainFromJson(reader, income, kCurrencyIncomeFields);
@@ -132,7 +110,7 @@ void FromJson(JsonObjectReader& reader, mTCurrencyIncome& income) {
 }
 
 json ToJson(const mTBusinessNew& activity) {
-    json j = PlainToJson(activity, kBusinessNewFields);
+    json j = RecordToJson(activity, kBusinessNewFields);
     j["ExpenseItems"] = JsonValue(activity.ExpenseItems);
     j["UnconfirmedExpenses"] = MoneyJson(activity.UnconfirmedExpenses);
     return j;
@@ -146,7 +124,7 @@ void FromJson(JsonObjectReader& reader, mTBusinessNew& activity) {
     reader.Finish();
 }
 
-json ToJson(const mTNalog& payment) { return PlainToJson(payment, kNalogFields); }
+json ToJson(const mTNalog& payment) { return RecordToJson(payment, kNalogFields); }
 void FromJson(JsonObjectReader& reader, mTNalog& payment) { PlainFromJson(reader, payment, kNalogFields); }
 
 }  // namespace kvz

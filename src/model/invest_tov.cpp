@@ -27,36 +27,19 @@ void mTInvestTov::Load(mTDocumentStorage& s, uint16_t index, bool /*variant*/) {
 }
 
 void mTInvestTov::SaveBody(mTDocumentStorage& s, uint16_t index) const {
-    s.CreateStream(SectionStreamName(kStream, index));
-    SaveFields(s, *this, kInvestTovFields);
-    s.WriteInteger(LineCount());
-    for (int j = 0; j < LineCount(); ++j) {
-        s.CreateStream(SectionLineStreamName(kLineStream, index, j));
-        SaveFields(s, Line(j), kInvestTovIncomeFields);
-    }
+    SaveStream(s, SectionStreamName(kStream, index), *this, kInvestTovFields);
+    SaveLineStreams(s, kLineStream, index, Lines(), kInvestTovIncomeFields);
 }
 
 void mTInvestTov::LoadBody(mTDocumentStorage& s, uint16_t index) {
-    *this = mTInvestTov();
-    s.OpenStream(SectionStreamName(kStream, index));
-    LoadFields(s, *this, kInvestTovFields);
-    const int32_t count = s.ReadInteger();
-    // A count larger than the document fails at the first missing line stream.
-    for (int32_t j = 0; j < count; ++j) {
-        s.OpenStream(SectionLineStreamName(kLineStream, index, j));
-        mTInvestTovIncome line;
-        LoadFields(s, line, kInvestTovIncomeFields);
-        AddLine(line);
-    }
+    LoadStream(s, SectionStreamName(kStream, index), *this, kInvestTovFields);
+    LoadLineStreams<mTInvestTovIncome>(s, kLineStream, index, kInvestTovIncomeFields,
+                                       [&](const mTInvestTovIncome& line) { AddLine(line); });
 }
 
 uint32_t mTInvestTov::StoredSize(uint16_t index) const {
-    using S = mTDocumentStorage;
-    uint32_t size = S::ItemSize(SectionStreamName(kStream, index)) + FieldsSize(*this, kInvestTovFields);
-    size += S::IntegerItemSize(LineCount());
-    for (int j = 0; j < LineCount(); ++j)
-        size += S::ItemSize(SectionLineStreamName(kLineStream, index, j)) + FieldsSize(Line(j), kInvestTovIncomeFields);
-    return size;
+    return StreamSize(SectionStreamName(kStream, index), *this, kInvestTovFields) +
+           LineStreamsSize(kLineStream, index, Lines(), kInvestTovIncomeFields);
 }
 
 }  // namespace kvz

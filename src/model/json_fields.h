@@ -108,4 +108,33 @@ void FieldsFromJson(JsonObjectReader& in, Record& record, const List& fields) {
     ForEachField(fields, [&](const auto& f) { in.Read(f.Name, record.*f.Pointer); });
 }
 
+template <class Record, class List>
+nlohmann::json RecordToJson(const Record& record, const List& fields) {
+    nlohmann::json out = nlohmann::json::object();
+    FieldsToJson(out, record, fields);
+    return out;
+}
+
+// Items as a list of objects, each by its ToJson.
+template <class Range>
+nlohmann::json ObjectsToJson(const Range& items) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const auto& item : items) list.push_back(ToJson(item));
+    return list;
+}
+
+// Reads each object of the list under key (at most maxCount) into a fresh Item by
+// its FromJson, with its own reader at "key[i]", and hands it to add.
+template <class Item, class Add>
+void ReadObjects(JsonObjectReader& reader, const char* key, std::size_t maxCount, Add add) {
+    const std::vector<nlohmann::json> values = reader.Array(key);
+    if (values.size() > maxCount) reader.Fail(key, "не более " + std::to_string(maxCount) + " элементов");
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        JsonObjectReader itemReader(values[i], reader.PathOf(key, i));
+        Item item;
+        FromJson(itemReader, item);
+        add(item);
+    }
+}
+
 }  // namespace kvz

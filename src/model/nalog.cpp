@@ -6,22 +6,15 @@
 namespace kvz {
 
 void mTNalog::Save(mTDocumentStorage& s, uint16_t index) const {
-    WithErrorPlace(kPlaceSave, [&] {
-        s.CreateStream(SectionStreamName(kStream, index));
-        SaveFields(s, *this, kNalogFields);
-    });
+    WithErrorPlace(kPlaceSave, [&] { SaveStream(s, SectionStreamName(kStream, index), *this, kNalogFields); });
 }
 
 void mTNalog::Load(mTDocumentStorage& s, uint16_t index) {
-    WithErrorPlace(kPlaceLoad, [&] {
-        *this = mTNalog();
-        s.OpenStream(SectionStreamName(kStream, index));
-        LoadFields(s, *this, kNalogFields);
-    });
+    WithErrorPlace(kPlaceLoad, [&] { LoadStream(s, SectionStreamName(kStream, index), *this, kNalogFields); });
 }
 
 uint32_t mTNalog::StoredSize(uint16_t index) const {
-    return mTDocumentStorage::ItemSize(SectionStreamName(kStream, index)) + FieldsSize(*this, kNalogFields);
+    return StreamSize(SectionStreamName(kStream, index), *this, kNalogFields);
 }
 
 }  // namespace kvz

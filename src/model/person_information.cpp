@@ -33,7 +33,7 @@ mTPersonInformation::mTPersonInformation()
     : DocIssueDate(EncodeDate(1990, 1, 1)), BirthDate(EncodeDate(1977, 1, 1)) {}
 
 void mTPersonInformation::Save(mTDocumentStorage& s) const {
-    try {
+    WithErrorPlace(kPlaceSave, [&] {
         auto stream = [&](const char* name, const auto& fields) {
             s.CreateStream(name);
             SaveFields(s, *this, fields);
@@ -46,15 +46,12 @@ void mTPersonInformation::Save(mTDocumentStorage& s) const {
         stream("@PersonAddress", kPersonAddressFields);
         stream("@HomePhone", kHomePhoneFields);
         stream("@WorkPhone", kWorkPhoneFields);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    });
 }
 
 void mTPersonInformation::Load(mTDocumentStorage& s) {
     const std::string name = s.StorageName();
-    try {
+    WithErrorPlace(kPlaceLoad, [&] {
         s.OpenStream("@PersonName");
         for (std::string* t : {&Surname, &FirstName, &Patronymic, &PersonInn}) *t = s.ReadString();
         if (IsKnown(name)) {
@@ -107,10 +104,7 @@ void mTPersonInformation::Load(mTDocumentStorage& s) {
         s.OpenStream("@WorkPhone");
         WorkPhoneCode = s.ReadString();
         WorkPhone = s.ReadString();
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    });
 }
 
 uint32_t mTPersonInformation::StoredSize() const {

@@ -77,12 +77,7 @@ void mTSocialDeduct::Save(mTDocumentStorage& storage) const {
     // A count that does not fit its word would lose contracts without a word said.
     if (Granted && PensionContracts.size() > kMaxPensionContracts)
         throw std::length_error("Договоров не может быть больше 65535.");
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
 void mTSocialDeduct::SaveBody(mTDocumentStorage& s) const {
@@ -101,12 +96,7 @@ void mTSocialDeduct::SaveBody(mTDocumentStorage& s) const {
 
 void mTSocialDeduct::Load(mTDocumentStorage& storage) {
     *this = mTSocialDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
 void mTSocialDeduct::LoadBody(mTDocumentStorage& s) {

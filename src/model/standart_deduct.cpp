@@ -91,12 +91,7 @@ void mTStandartDeduct::SetMonthlyChildStatus(int month, int32_t value) {
 }
 
 void mTStandartDeduct::Save(mTDocumentStorage& storage) const {
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
 void mTStandartDeduct::SaveBody(mTDocumentStorage& s) const {
@@ -122,12 +117,7 @@ void mTStandartDeduct::SaveBody(mTDocumentStorage& s) const {
 
 void mTStandartDeduct::Load(mTDocumentStorage& storage) {
     *this = mTStandartDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
 void mTStandartDeduct::LoadBody(mTDocumentStorage& s) {

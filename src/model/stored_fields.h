@@ -6,8 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "model/field_list.h"
+#include "model/section_streams.h"
 #include "storage/dates.h"
 #include "storage/document_storage.h"
 #include "storage/money.h"
@@ -72,6 +75,56 @@ template <class Record, class List>
 uint32_t FieldsSize(const Record& record, const List& fields) {
     uint32_t size = 0;
     ForEachField(fields, [&](const auto& f) { size += stored::Size(record.*f.Pointer, f.AsWord()); });
+    return size;
+}
+
+// A record that is one stream of its own: its marker, then its fields. Loading
+// starts from a fresh record, so nothing of an earlier state survives.
+template <class Record, class List>
+void SaveStream(mTDocumentStorage& s, const std::string& stream, const Record& record, const List& fields) {
+    s.CreateStream(stream);
+    SaveFields(s, record, fields);
+}
+
+template <class Record, class List>
+void LoadStream(mTDocumentStorage& s, const std::string& stream, Record& record, const List& fields) {
+    record = Record();
+    s.OpenStream(stream);
+    LoadFields(s, record, fields);
+}
+
+template <class Record, class List>
+uint32_t StreamSize(const std::string& stream, const Record& record, const List& fields) {
+    return mTDocumentStorage::ItemSize(stream) + FieldsSize(record, fields);
+}
+
+// Lines of a source, each in a stream of its own named after the source's index
+// and the line's number, after their count.
+template <class Line, class List>
+void SaveLineStreams(mTDocumentStorage& s, std::string_view prefix, uint16_t index, const std::vector<Line>& lines,
+                     const List& fields) {
+    s.WriteInteger(static_cast<int32_t>(lines.size()));
+    for (std::size_t j = 0; j < lines.size(); ++j)
+        SaveStream(s, SectionLineStreamName(prefix, index, static_cast<int32_t>(j)), lines[j], fields);
+}
+
+// Each line needs a stream of its own, so a count larger than the document fails
+// at the first missing stream instead of running on.
+template <class Line, class List, class Add>
+void LoadLineStreams(mTDocumentStorage& s, std::string_view prefix, uint16_t index, const List& fields, Add add) {
+    const int32_t count = s.ReadInteger();
+    for (int32_t j = 0; j < count; ++j) {
+        Line line;
+        LoadStream(s, SectionLineStreamName(prefix, index, j), line, fields);
+        add(line);
+    }
+}
+
+template <class Line, class List>
+uint32_t LineStreamsSize(std::string_view prefix, uint16_t index, const std::vector<Line>& lines, const List& fields) {
+    uint32_t size = mTDocumentStorage::IntegerItemSize(static_cast<int32_t>(lines.size()));
+    for (std::size_t j = 0; j < lines.size(); ++j)
+        size += StreamSize(SectionLineStreamName(prefix, index, static_cast<int32_t>(j)), lines[j], fields);
     return size;
 }
 

@@ -38,12 +38,7 @@ void mTThirteenPercent::SaveBody(mTDocumentStorage& s, uint16_t index, bool vari
         else
             s.WriteString(kAbsentMonthText);
     }
-    s.WriteInteger(LineCount());
-    const char* linePrefix = variant ? kLineStreamNonResident : kLineStreamResident;
-    for (int j = 0; j < LineCount(); ++j) {
-        s.CreateStream(SectionLineStreamName(linePrefix, index, j));
-        SaveFields(s, Line(j), kSourseIncomeFields);
-    }
+    SaveLineStreams(s, variant ? kLineStreamNonResident : kLineStreamResident, index, Lines(), kSourseIncomeFields);
 }
 
 void mTThirteenPercent::LoadBody(mTDocumentStorage& s, uint16_t index, bool variant) {
@@ -53,16 +48,8 @@ void mTThirteenPercent::LoadBody(mTDocumentStorage& s, uint16_t index, bool vari
     if (DocumentVersion(s) >= kVersionWithDeductionFlag) StandardDeductionsHere = s.ReadBoolean();
     LoadFields(s, *this, kThirteenPercentFields);
     for (int m = 0; m < kMonths; ++m) SetMonthAmount(m, s.ReadCurrency());
-    const int32_t count = s.ReadInteger();
-    const char* linePrefix = variant ? kLineStreamNonResident : kLineStreamResident;
-    // Each line needs a stream of its own, so a count larger than the document
-    // fails at the first missing stream instead of running on.
-    for (int32_t j = 0; j < count; ++j) {
-        s.OpenStream(SectionLineStreamName(linePrefix, index, j));
-        mTSourseIncome line;
-        LoadFields(s, line, kSourseIncomeFields);
-        AddLine(line);
-    }
+    LoadLineStreams<mTSourseIncome>(s, variant ? kLineStreamNonResident : kLineStreamResident, index,
+                                    kSourseIncomeFields, [&](const mTSourseIncome& line) { AddLine(line); });
 }
 
 uint32_t mTThirteenPercent::StoredSize(uint16_t index) const {
@@ -71,10 +58,7 @@ uint32_t mTThirteenPercent::StoredSize(uint16_t index) const {
     size += S::ByteItemSize(StandardDeductionsHere ? 1 : 0) + FieldsSize(*this, kThirteenPercentFields);
     for (int m = 0; m < kMonths; ++m)
         size += MonthPresent(m) ? S::CurrencyItemSize(MonthAmounts[m]) : S::ItemSize(kAbsentMonthText);
-    size += S::IntegerItemSize(LineCount());
-    for (int j = 0; j < LineCount(); ++j)
-        size += S::ItemSize(SectionLineStreamName(kLineStreamResident, index, j)) +
-                FieldsSize(Line(j), kSourseIncomeFields);
+    size += LineStreamsSize(kLineStreamResident, index, Lines(), kSourseIncomeFields);
     return size;
 }
 

@@ -5,24 +5,19 @@
 
 namespace kvz {
 
+// One list only: variant is ignored.
 void mTThirtyFivePercent::Save(mTDocumentStorage& s, uint16_t index, bool /*variant*/) {
-    WithErrorPlace(kPlaceSave, [&] {
-        s.CreateStream(SectionStreamName(kStream, index));
-        SaveFields(s, *this, kThirtyFivePercentFields);
-    });
+    WithErrorPlace(kPlaceSave,
+                   [&] { SaveStream(s, SectionStreamName(kStream, index), *this, kThirtyFivePercentFields); });
 }
 
 void mTThirtyFivePercent::Load(mTDocumentStorage& s, uint16_t index, bool /*variant*/) {
-    WithErrorPlace(kPlaceLoad, [&] {
-        *this = mTThirtyFivePercent();
-        s.OpenStream(SectionStreamName(kStream, index));
-        LoadFields(s, *this, kThirtyFivePercentFields);
-    });
+    WithErrorPlace(kPlaceLoad,
+                   [&] { LoadStream(s, SectionStreamName(kStream, index), *this, kThirtyFivePercentFields); });
 }
 
 uint32_t mTThirtyFivePercent::StoredSize(uint16_t index) const {
-    return mTDocumentStorage::ItemSize(SectionStreamName(kStream, index)) +
-           FieldsSize(*this, kThirtyFivePercentFields);
+    return StreamSize(SectionStreamName(kStream, index), *this, kThirtyFivePercentFields);
 }
 
 }  // namespace kvz

@@ -7,22 +7,18 @@ namespace kvz {
 
 void mTThirtyPercent::Save(mTDocumentStorage& s, uint16_t index, bool variant) {
     WithErrorPlace(kPlaceSave, [&] {
-        s.CreateStream(SectionStreamName(variant ? kStreamDividends : kStreamNine, index));
-        SaveFields(s, *this, kThirtyPercentFields);
+        SaveStream(s, SectionStreamName(variant ? kStreamDividends : kStreamNine, index), *this, kThirtyPercentFields);
     });
 }
 
 void mTThirtyPercent::Load(mTDocumentStorage& s, uint16_t index, bool variant) {
     WithErrorPlace(kPlaceLoad, [&] {
-        *this = mTThirtyPercent();
-        s.OpenStream(SectionStreamName(variant ? kStreamDividends : kStreamNine, index));
-        LoadFields(s, *this, kThirtyPercentFields);
+        LoadStream(s, SectionStreamName(variant ? kStreamDividends : kStreamNine, index), *this, kThirtyPercentFields);
     });
 }
 
 uint32_t mTThirtyPercent::StoredSize(uint16_t index) const {
-    return mTDocumentStorage::ItemSize(SectionStreamName(kStreamDividends, index)) +
-           FieldsSize(*this, kThirtyPercentFields);
+    return StreamSize(SectionStreamName(kStreamDividends, index), *this, kThirtyPercentFields);
 }
 
 }  // namespace kvz
