@@ -1,5 +1,7 @@
 #include "calc/amount_range.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 
@@ -19,78 +21,60 @@ public:
         Raw_ += c * 6000 * 12 * Money::kScale;
     }
     template <class Array>
-    void AddAll(const Array& values) {
-        for (const auto& v : values) Add(v);
-    }
-    template <class Array>
     void AddChildrenAll(const Array& values) {
         for (int32_t v : values) AddChildren(v);
+    }
+    // Every amount of a field list: single amounts and lists of amounts.
+    template <class Record, class List>
+    void AddAmounts(const Record& record, const List& fields) {
+        ForEachField(fields, [&](const auto& f) {
+            if (f.Summed()) AddValue(record.*f.Pointer);
+        });
+    }
+    template <class Range>
+    void AddAll(const Range& values) {
+        for (Money m : values) Add(m);
     }
     bool Exceeds(long long roubles) const { return Raw_ > static_cast<__int128>(roubles) * Money::kScale; }
 
 private:
+    void AddValue(Money m) { Add(m); }
+    template <std::size_t N>
+    void AddValue(const std::array<Money, N>& values) { AddAll(values); }
+    template <class Other>
+    void AddValue(const Other&) {}
+
     __int128 Raw_ = 0;
 };
 
-void AddSourceInfo(MagnitudeTotal& t, const mTSourseIncomeInfo& s) {
-    t.Add(s.IncomeTotal);
-    t.Add(s.TaxWithheld);
-}
-
-void AddThirteen(MagnitudeTotal& t, const mTItemList<mTThirteenPercent>& list) {
-    for (int i = 0; i < list.Count(); ++i) {
-        const mTThirteenPercent& s = list.Get(i);
-        AddSourceInfo(t, s);
-        t.Add(s.TaxComputed);
-        t.Add(s.TaxableAmount);
-        t.AddAll(s.MonthAmounts);
-        for (const mTSourseIncome& line : s.Lines()) {
-            t.Add(line.IncomeAmount);
-            t.Add(line.DeductionAmount);
-        }
-    }
-}
-
-void AddThirty(MagnitudeTotal& t, const mTItemList<mTThirtyPercent>& list) {
-    for (int i = 0; i < list.Count(); ++i) {
-        const mTThirtyPercent& s = list.Get(i);
-        AddSourceInfo(t, s);
-        t.Add(s.TaxComputed);
-        t.Add(s.TaxableAmount);
-    }
+template <class Item, class List>
+void AddItems(MagnitudeTotal& t, const mTItemList<Item>& items, const List& fields) {
+    for (int i = 0; i < items.Count(); ++i) t.AddAmounts(items.Get(i), fields);
 }
 
 void AddIncomeSections(MagnitudeTotal& t, const mTDeclaration& d) {
-    AddThirteen(t, d.Thirteen);
-    AddThirteen(t, d.ThirteenNR);
-    AddThirty(t, d.Dividends);
-    AddThirty(t, d.Nine);
-    for (int i = 0; i < d.ThirtyFive.Count(); ++i) {
-        const mTThirtyFivePercent& s = d.ThirtyFive.Get(i);
-        AddSourceInfo(t, s);
-        t.Add(s.DeductionAmount);
-    }
-    for (int i = 0; i < d.InvestTov.Count(); ++i) {
-        const mTInvestTov& s = d.InvestTov.Get(i);
-        AddSourceInfo(t, s);
-        t.Add(s.TaxComputed);
-        t.Add(s.TaxableAmount);
-        for (const mTInvestTovIncome& line : s.Lines()) {
-            t.Add(line.IncomeAmount);
-            t.Add(line.ExpenseShare);
-            t.Add(line.ManagerExpenses);
-            t.Add(line.PriorLosses);
+    for (const auto* list : {&d.Thirteen, &d.ThirteenNR}) {
+        AddItems(t, *list, kThirteenPercentFields);
+        for (int i = 0; i < list->Count(); ++i) {
+            const mTThirteenPercent& s = list->Get(i);
+            t.Add(s.IncomeTotal);
+            t.AddAll(s.MonthAmounts);
+            for (const mTSourseIncome& line : s.Lines()) t.AddAmounts(line, kSourseIncomeFields);
         }
     }
-    for (int i = 0; i < d.Foreign.Count(); ++i) {
-        const mTCurrencyIncome& f = d.Foreign.Get(i);
-        t.Add(f.IncomeInRoubles);
-        t.Add(f.TaxInRoubles);
-        t.Add(f.DeductionAmount);
+    AddItems(t, d.Dividends, kThirtyPercentFields);
+    AddItems(t, d.Nine, kThirtyPercentFields);
+    AddItems(t, d.ThirtyFive, kThirtyFivePercentFields);
+    AddItems(t, d.InvestTov, kInvestTovFields);
+    for (int i = 0; i < d.InvestTov.Count(); ++i) {
+        const mTInvestTov& s = d.InvestTov.Get(i);
+        t.Add(s.IncomeTotal);
+        for (const mTInvestTovIncome& line : s.Lines()) t.AddAmounts(line, kInvestTovIncomeFields);
     }
+    AddItems(t, d.Foreign, kCurrencyIncomeFields);
     for (int i = 0; i < d.Business.Count(); ++i) {
         const mTBusinessNew& b = d.Business.Get(i);
-        t.Add(b.Income);
+        t.AddAmounts(b, kBusinessNewFields);
         t.AddAll(b.ExpenseItems);
         t.Add(b.UnconfirmedExpenses);
     }
@@ -98,49 +82,32 @@ void AddIncomeSections(MagnitudeTotal& t, const mTDeclaration& d) {
 
 void AddDeductions(MagnitudeTotal& t, const mTDeclaration& d) {
     const mTStandartDeduct& st = d.Standard;
+    t.AddAmounts(st, kStandartDeductFields);
     t.AddChildren(st.ChildrenCount);
     t.AddChildrenAll(st.ChildrenByMonth);
     t.AddChildren(st.DisabledCount);
     t.AddChildrenAll(st.DisabledByMonth);
     t.AddChildren(st.ThirdCount);
     t.AddChildrenAll(st.ThirdByMonth);
-    t.AddAll(st.BusinessIncomeByMonth);
-    t.AddAll(st.BusinessExpenseByMonth);
 
     const mTSocialDeduct& so = d.Social;
-    t.Add(so.Charity);
-    t.Add(so.OwnEducation);
+    t.AddAmounts(so, kSocialFirstAmounts);
     t.AddAll(so.ChildEducation);
-    t.Add(so.Treatment);
-    t.Add(so.ExpensiveTreatment);
-    t.Add(so.VoluntaryInsurance);
-    t.Add(so.ExtraPensionContributions);
-    for (const mTPens& p : so.PensionContracts) {
-        t.Add(p.Contribution);
-        t.Add(p.ContributionToDeduct);
-        t.Add(p.AgentDeduction);
-    }
+    t.AddAmounts(so, kSocialOtherAmounts);
+    for (const mTPens& p : so.PensionContracts) t.AddAmounts(p, kPensFields);
 
     const mTConstructionDeduct& c = d.Construction;
-    for (Money m : {c.ConstrAmount1, c.ConstrAmount3, c.ConstrAmount5, c.ConstrAmount6, c.ConstrAmount7,
-                    c.ConstrAmount8})
-        t.Add(m);
-    for (const mTConstructionDeductObj& o : c.Objects) {
-        t.Add(o.ObjectCost);
-        t.Add(o.CreditInterest);
-    }
+    t.AddAmounts(c, kConstructionAmountFields);
+    for (const mTConstructionDeductObj& o : c.Objects) t.AddAmounts(o, kConstructionDeductObjFields);
 
-    t.AddAll(d.CB.SecuritiesLoss);
-    t.AddAll(d.CB.FissLoss);
+    t.AddAmounts(d.CB, kCBDeductFields);
 }
 
 }  // namespace
 
 void CheckAmountRange(const mTDeclaration& d) {
     MagnitudeTotal t;
-    for (Money m : {d.AdvancePaid, d.AdvanceAssessed, d.ForeignerAdvancePayments, d.PatentPayment, d.TradeFee,
-                    d.InvestmentDeduction, d.InvestmentDeductionReturn})
-        t.Add(m);
+    t.AddAmounts(d, kDeclarationScalarFields);
     AddIncomeSections(t, d);
     AddDeductions(t, d);
     if (t.Exceeds(kLargestAmountTotal)) throw std::overflow_error(msg::kAmountsTooLarge);

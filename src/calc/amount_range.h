@@ -13,7 +13,7 @@ inline constexpr const char* kAmountsTooLarge =
     "Суммы декларации слишком велики для расчета: проверьте введенные суммы.";
 }
 
-// The largest total of the magnitudes of all amounts the calculation reads, in roubles.
+// The largest total of the magnitudes of all amounts of a declaration, in roubles.
 inline constexpr long long kLargestAmountTotal = 10000000000000LL;  // 10^13
 
 // Throws std::overflow_error with msg::kAmountsTooLarge when the total of the

@@ -3,11 +3,13 @@
 // declaration form and one per tax rate of the tax computation, with their item
 // records. Fields are listed in the order of the form; the comments name the XML
 // attribute the export writes from each. Every record resets to zero with Clear().
+// Each record's field list (its JSON in `kvarzen-cli calc`) stands after it.
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "model/field_list.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
@@ -38,6 +40,21 @@ struct kTSvodSumTaxByRate {
 
     bool operator==(const kTSvodSumTaxByRate&) const = default;
 };
+
+inline constexpr auto kTaxByRateFields = FieldList(
+    Field("Rate", &kTSvodSumTaxByRate::Rate), Field("IncomeTotal", &kTSvodSumTaxByRate::IncomeTotal),
+    Field("NonTaxableIncome", &kTSvodSumTaxByRate::NonTaxableIncome),
+    Field("Deductions", &kTSvodSumTaxByRate::Deductions), Field("TaxableIncome", &kTSvodSumTaxByRate::TaxableIncome),
+    Field("ExpensesReducingIncome", &kTSvodSumTaxByRate::ExpensesReducingIncome),
+    Field("DividendCfcIncome", &kTSvodSumTaxByRate::DividendCfcIncome), Field("TaxBase", &kTSvodSumTaxByRate::TaxBase),
+    Field("TaxComputed", &kTSvodSumTaxByRate::TaxComputed), Field("TaxWithheld", &kTSvodSumTaxByRate::TaxWithheld),
+    Field("TaxWithheldMaterialBenefit", &kTSvodSumTaxByRate::TaxWithheldMaterialBenefit),
+    Field("AdvancePaid", &kTSvodSumTaxByRate::AdvancePaid),
+    Field("FixedAdvanceCredited", &kTSvodSumTaxByRate::FixedAdvanceCredited),
+    Field("ForeignTaxCredited", &kTSvodSumTaxByRate::ForeignTaxCredited),
+    Field("TaxAfterCredits", &kTSvodSumTaxByRate::TaxAfterCredits), Field("RefundDue", &kTSvodSumTaxByRate::RefundDue),
+    Field("PatentTaxCredited", &kTSvodSumTaxByRate::PatentTaxCredited),
+    Field("TradeLevyCredited", &kTSvodSumTaxByRate::TradeLevyCredited), Field("TaxDue", &kTSvodSumTaxByRate::TaxDue));
 
 // 13 %: its rate text is kept by Clear, the record always carries it.
 struct kTSvodSumList1 : kTSvodSumTaxByRate {
@@ -91,6 +108,10 @@ struct bmTList1 {
     bool operator==(const bmTList1&) const = default;
 };
 
+inline constexpr auto kList1LineFields =
+    FieldList(Field("Kbk", &bmTList1::Kbk), Field("Oktmo", &bmTList1::Oktmo),
+              Field("PayOrRefund", &bmTList1::PayOrRefund), Field("Amount", &bmTList1::Amount));
+
 // Payment and refund lines by budget code and ОКТМО.
 struct kTSvodSumList6 {
     std::vector<bmTList1> Lines;
@@ -99,6 +120,9 @@ struct kTSvodSumList6 {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumList6&) const = default;
 };
+
+inline constexpr auto kList6Fields = FieldList(ListField("Lines", &kTSvodSumList6::Lines, kList1LineFields),
+                                               CountField("LineCount", &kTSvodSumList6::Lines));
 
 // Sheet А, Russian-source income at 9 %.
 struct kTSvodSumPrilA9 {
@@ -110,6 +134,10 @@ struct kTSvodSumPrilA9 {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilA9&) const = default;
 };
+
+inline constexpr auto kPrilA9Fields = FieldList(
+    Field("IncomeTotal", &kTSvodSumPrilA9::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA9::TaxWithheld),
+    Field("TaxComputed", &kTSvodSumPrilA9::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA9::TaxableIncome));
 
 // Sheet А, Russian-source income at 13 % with the dividends of a resident.
 struct kTSvodSumPrilA13 {
@@ -126,6 +154,13 @@ struct kTSvodSumPrilA13 {
     bool operator==(const kTSvodSumPrilA13&) const = default;
 };
 
+inline constexpr auto kPrilA13Fields = FieldList(
+    Field("IncomeTotal", &kTSvodSumPrilA13::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA13::TaxWithheld),
+    Field("TaxComputed", &kTSvodSumPrilA13::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA13::TaxableIncome),
+    Field("DividendTaxableIncome", &kTSvodSumPrilA13::DividendTaxableIncome),
+    Field("DividendTaxComputed", &kTSvodSumPrilA13::DividendTaxComputed),
+    Field("Reserved", &kTSvodSumPrilA13::Reserved), Field("FixedAdvancePaid", &kTSvodSumPrilA13::FixedAdvancePaid));
+
 // Sheet А, dividends of a non-resident (15 %).
 struct kTSvodSumPrilA15 {
     Money IncomeTotal;
@@ -136,6 +171,10 @@ struct kTSvodSumPrilA15 {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilA15&) const = default;
 };
+
+inline constexpr auto kPrilA15Fields = FieldList(
+    Field("IncomeTotal", &kTSvodSumPrilA15::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA15::TaxWithheld),
+    Field("TaxComputed", &kTSvodSumPrilA15::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA15::TaxableIncome));
 
 // Sheet А, Russian-source income of a non-resident (30 %).
 struct kTSvodSumPrilA30 {
@@ -149,6 +188,11 @@ struct kTSvodSumPrilA30 {
     bool operator==(const kTSvodSumPrilA30&) const = default;
 };
 
+inline constexpr auto kPrilA30Fields = FieldList(
+    Field("IncomeTotal", &kTSvodSumPrilA30::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA30::TaxWithheld),
+    Field("TaxComputed", &kTSvodSumPrilA30::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA30::TaxableIncome),
+    Field("Reserved", &kTSvodSumPrilA30::Reserved));
+
 // Sheet А, Russian-source income at 35 %.
 struct kTSvodSumPrilA35 {
     Money IncomeTotal;
@@ -160,6 +204,11 @@ struct kTSvodSumPrilA35 {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilA35&) const = default;
 };
+
+inline constexpr auto kPrilA35Fields = FieldList(
+    Field("IncomeTotal", &kTSvodSumPrilA35::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA35::TaxWithheld),
+    Field("Reserved1", &kTSvodSumPrilA35::Reserved1), Field("Reserved2", &kTSvodSumPrilA35::Reserved2),
+    Field("TaxWithheldMaterialBenefit", &kTSvodSumPrilA35::TaxWithheldMaterialBenefit));
 
 // One foreign-currency income of sheet Б ("РасчДохНалИно").
 struct DohodCur {
@@ -185,6 +234,17 @@ struct DohodCur {
     bool operator==(const DohodCur&) const = default;
 };
 
+inline constexpr auto kDohodCurFields =
+    FieldList(Field("CountryCode", &DohodCur::CountryCode), Field("CurrencyCode", &DohodCur::CurrencyCode),
+              Field("SourceName", &DohodCur::SourceName), Field("IncomeDate", &DohodCur::IncomeDate),
+              Field("IncomeRateText", &DohodCur::IncomeRateText),
+              Field("IncomeInCurrencyText", &DohodCur::IncomeInCurrencyText), Field("IncomeRub", &DohodCur::IncomeRub),
+              Field("IncomeCode", &DohodCur::IncomeCode), Field("DeductionAmount", &DohodCur::DeductionAmount),
+              Field("DeductionCode", &DohodCur::DeductionCode), Field("TaxPaymentDate", &DohodCur::TaxPaymentDate),
+              Field("TaxRateText", &DohodCur::TaxRateText), Field("TaxInCurrencyText", &DohodCur::TaxInCurrencyText),
+              Field("ForeignTaxRub", &DohodCur::ForeignTaxRub), Field("TaxComputedHere", &DohodCur::TaxComputedHere),
+              Field("TaxCredited", &DohodCur::TaxCredited), Field("IncomeKind", &DohodCur::IncomeKind));
+
 // Sheet Б, foreign-currency income at one rate (13, 9 or 35).
 struct kTSvodSumPrilB {
     Money OtherIncome;  // neither dividends nor controlled-company profit
@@ -200,6 +260,13 @@ struct kTSvodSumPrilB {
     bool operator==(const kTSvodSumPrilB&) const = default;
 };
 
+inline constexpr auto kPrilBFields = FieldList(
+    Field("OtherIncome", &kTSvodSumPrilB::OtherIncome), Field("CfcProfit", &kTSvodSumPrilB::CfcProfit),
+    Field("Dividends", &kTSvodSumPrilB::Dividends), Field("ForeignTaxPaid", &kTSvodSumPrilB::ForeignTaxPaid),
+    Field("DividendTaxComputed", &kTSvodSumPrilB::DividendTaxComputed),
+    Field("ForeignTaxCredited", &kTSvodSumPrilB::ForeignTaxCredited),
+    ListField("Items", &kTSvodSumPrilB::Items, kDohodCurFields), CountField("ItemCount", &kTSvodSumPrilB::Items));
+
 // Sheet В, business and private-practice income ("ДоходПредпр").
 struct kTSvodSumPrilV1 {
     Money IncomeTotal;            // "ДоходИт"
@@ -210,6 +277,11 @@ struct kTSvodSumPrilV1 {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilV1&) const = default;
 };
+
+inline constexpr auto kPrilV1Fields = FieldList(Field("IncomeTotal", &kTSvodSumPrilV1::IncomeTotal),
+                                                Field("ProfessionalDeduction", &kTSvodSumPrilV1::ProfessionalDeduction),
+                                                Field("AdvancePaid", &kTSvodSumPrilV1::AdvancePaid),
+                                                Field("AdvanceAssessed", &kTSvodSumPrilV1::AdvanceAssessed));
 
 // Sheet Г, income exempt up to a limit ("ДоходОсвПрев"). Each pair is the income
 // from all sources ("ДоходВсИст") and its exempt part ("ДоходНеНал").
@@ -240,6 +312,22 @@ struct kTSvodSumPrilM {
     bool operator==(const kTSvodSumPrilM&) const = default;
 };
 
+inline constexpr auto kPrilMFields = FieldList(
+    Field("BirthAidIncome", &kTSvodSumPrilM::BirthAidIncome), Field("BirthAidExempt", &kTSvodSumPrilM::BirthAidExempt),
+    Field("WorkAidExempt", &kTSvodSumPrilM::WorkAidExempt), Field("WorkAidIncome", &kTSvodSumPrilM::WorkAidIncome),
+    Field("PensionContribIncome", &kTSvodSumPrilM::PensionContribIncome),
+    Field("PensionContribExempt", &kTSvodSumPrilM::PensionContribExempt),
+    Field("DisabilityAidIncome", &kTSvodSumPrilM::DisabilityAidIncome),
+    Field("DisabilityAidExempt", &kTSvodSumPrilM::DisabilityAidExempt),
+    Field("GiftIncome", &kTSvodSumPrilM::GiftIncome), Field("GiftExempt", &kTSvodSumPrilM::GiftExempt),
+    Field("PrizeIncome", &kTSvodSumPrilM::PrizeIncome), Field("PrizeExempt", &kTSvodSumPrilM::PrizeExempt),
+    Field("MedicineIncome", &kTSvodSumPrilM::MedicineIncome), Field("MedicineExempt", &kTSvodSumPrilM::MedicineExempt),
+    Field("VeteranAidIncome", &kTSvodSumPrilM::VeteranAidIncome),
+    Field("VeteranAidExempt", &kTSvodSumPrilM::VeteranAidExempt),
+    Field("FarmPayIncome", &kTSvodSumPrilM::FarmPayIncome), Field("FarmPayExempt", &kTSvodSumPrilM::FarmPayExempt),
+    Field("ExemptTotal", &kTSvodSumPrilM::ExemptTotal), Field("AdPrizeIncome", &kTSvodSumPrilM::AdPrizeIncome),
+    Field("ExemptPrizes", &kTSvodSumPrilM::ExemptPrizes));
+
 // Sheet Ж, professional deductions ("ПрофНалВыч"); the same layout for Russian
 // sources (sign 1) and foreign ones (sign 2). Each pair is an income and its
 // deductible expense ("СумРасхВыч").
@@ -262,6 +350,23 @@ struct kTSvodSumProfDeductions {
 
     bool operator==(const kTSvodSumProfDeductions&) const = default;
 };
+
+inline constexpr auto kProfDeductionsFields =
+    FieldList(Field("ContractIncome", &kTSvodSumProfDeductions::ContractIncome),
+              Field("ContractExpense", &kTSvodSumProfDeductions::ContractExpense),
+              Field("AuthorActualIncome", &kTSvodSumProfDeductions::AuthorActualIncome),
+              Field("AuthorActualExpense", &kTSvodSumProfDeductions::AuthorActualExpense),
+              Field("AuthorNormIncome", &kTSvodSumProfDeductions::AuthorNormIncome),
+              Field("AuthorNormExpense", &kTSvodSumProfDeductions::AuthorNormExpense),
+              Field("ShareCapitalIncome", &kTSvodSumProfDeductions::ShareCapitalIncome),
+              Field("ShareCapitalExpense", &kTSvodSumProfDeductions::ShareCapitalExpense),
+              Field("EarlyRedemptionIncome", &kTSvodSumProfDeductions::EarlyRedemptionIncome),
+              Field("EarlyRedemptionExpense", &kTSvodSumProfDeductions::EarlyRedemptionExpense),
+              Field("ReducedShareIncome", &kTSvodSumProfDeductions::ReducedShareIncome),
+              Field("ReducedShareExpense", &kTSvodSumProfDeductions::ReducedShareExpense),
+              Field("SharedBuildingIncome", &kTSvodSumProfDeductions::SharedBuildingIncome),
+              Field("SharedBuildingExpense", &kTSvodSumProfDeductions::SharedBuildingExpense),
+              Field("ExpenseTotal", &kTSvodSumProfDeductions::ExpenseTotal));
 
 struct kTSvodSumPrilG : kTSvodSumProfDeductions {
     void Clear() { *this = {}; }
@@ -294,6 +399,19 @@ struct kTSvodSumPrilE1 {
     bool operator==(const kTSvodSumPrilE1&) const = default;
 };
 
+inline constexpr auto kPrilE1Fields = FieldList(
+    Field("MonthsUnder280000", &kTSvodSumPrilE1::MonthsUnder280000),
+    Field("MonthlyIncome", &kTSvodSumPrilE1::MonthlyIncome),
+    Field("MonthlyReduction", &kTSvodSumPrilE1::MonthlyReduction),
+    Field("CumulativeIncome", &kTSvodSumPrilE1::CumulativeIncome),
+    Field("Deduction3000", &kTSvodSumPrilE1::Deduction3000), Field("Deduction500", &kTSvodSumPrilE1::Deduction500),
+    Field("ChildDeduction", &kTSvodSumPrilE1::ChildDeduction),
+    Field("ChildDeductionDouble", &kTSvodSumPrilE1::ChildDeductionDouble),
+    Field("DisabledChildDeduction", &kTSvodSumPrilE1::DisabledChildDeduction),
+    Field("DisabledChildDeductionDouble", &kTSvodSumPrilE1::DisabledChildDeductionDouble),
+    Field("StandardTotal", &kTSvodSumPrilE1::StandardTotal),
+    Field("DeductionMonths", &kTSvodSumPrilE1::DeductionMonths));
+
 // Sheet Е1, social deductions ("РасчВычСоцБез219.2" and "РасчВычСоц219.2").
 struct kTSvodSumPrilE2 {
     Money UnlimitedTotal;      // "ИтогВычСоциал"
@@ -314,6 +432,15 @@ struct kTSvodSumPrilE2 {
     bool operator==(const kTSvodSumPrilE2&) const = default;
 };
 
+inline constexpr auto kPrilE2Fields = FieldList(
+    Field("UnlimitedTotal", &kTSvodSumPrilE2::UnlimitedTotal), Field("LimitedTotal", &kTSvodSumPrilE2::LimitedTotal),
+    Field("SocialByAgent", &kTSvodSumPrilE2::SocialByAgent), Field("Reserved1", &kTSvodSumPrilE2::Reserved1),
+    Field("Reserved2", &kTSvodSumPrilE2::Reserved2), Field("PersonalInsurance", &kTSvodSumPrilE2::PersonalInsurance),
+    Field("PensionInsurance", &kTSvodSumPrilE2::PensionInsurance), Field("Charity", &kTSvodSumPrilE2::Charity),
+    Field("Education", &kTSvodSumPrilE2::Education), Field("ChildEducation", &kTSvodSumPrilE2::ChildEducation),
+    Field("Treatment", &kTSvodSumPrilE2::Treatment), Field("ExpensiveTreatment", &kTSvodSumPrilE2::ExpensiveTreatment),
+    Field("SocialTotal", &kTSvodSumPrilE2::SocialTotal));
+
 // One pension or insurance contract of sheet Е2 ("СведДогНПО").
 struct mbTPens {
     int32_t ContractKind = 0;  // "ВидДоговор"
@@ -328,6 +455,13 @@ struct mbTPens {
 
     bool operator==(const mbTPens&) const = default;
 };
+
+inline constexpr auto kPensContractFields =
+    FieldList(Field("ContractKind", &mbTPens::ContractKind), Field("OrgName", &mbTPens::OrgName),
+              Field("OrgInn", &mbTPens::OrgInn), Field("OrgKpp", &mbTPens::OrgKpp),
+              Field("ContractNumber", &mbTPens::ContractNumber), Field("ContractDate", &mbTPens::ContractDate),
+              Field("AmountPaid", &mbTPens::AmountPaid), Field("AmountDeductible", &mbTPens::AmountDeductible),
+              Field("AmountByAgent", &mbTPens::AmountByAgent));
 
 // The additional contributions to the funded pension have the same shape.
 using mbTPensExtra = mbTPens;
@@ -350,6 +484,20 @@ struct kTSvodSumPrilE3 {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilE3&) const = default;
 };
+
+inline constexpr auto kPrilE3Fields =
+    FieldList(ListField("Contracts", &kTSvodSumPrilE3::Contracts, kPensContractFields),
+              CountField("ContractCount", &kTSvodSumPrilE3::Contracts),
+              ListField("ExtraContracts", &kTSvodSumPrilE3::ExtraContracts, kPensContractFields),
+              CountField("ExtraContractCount", &kTSvodSumPrilE3::ExtraContracts),
+              Field("ContributionsPaid", &kTSvodSumPrilE3::ContributionsPaid),
+              Field("ContributionsDeductible", &kTSvodSumPrilE3::ContributionsDeductible),
+              Field("ExtraContributionsPaid", &kTSvodSumPrilE3::ExtraContributionsPaid),
+              Field("ExtraContributionsDeductible", &kTSvodSumPrilE3::ExtraContributionsDeductible),
+              Field("ContributionsTotal", &kTSvodSumPrilE3::ContributionsTotal),
+              Field("InvestmentDeduction", &kTSvodSumPrilE3::InvestmentDeduction),
+              Field("InvestmentRestored", &kTSvodSumPrilE3::InvestmentRestored),
+              Field("ProvidedByAgent", &kTSvodSumPrilE3::ProvidedByAgent));
 
 // Sheet Д2, deductions on the sale of property ("ИмущНалВычПр").
 struct kTSvodSumPrilH1 {
@@ -374,6 +522,24 @@ struct kTSvodSumPrilH1 {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilH1&) const = default;
 };
+
+inline constexpr auto kPrilH1Fields = FieldList(
+    Field("HousingSaleIncome", &kTSvodSumPrilH1::HousingSaleIncome),
+    Field("HousingSaleDeduction", &kTSvodSumPrilH1::HousingSaleDeduction),
+    Field("ShareSaleDeduction", &kTSvodSumPrilH1::ShareSaleDeduction),
+    Field("ShareSaleIncome", &kTSvodSumPrilH1::ShareSaleIncome),
+    Field("HousingByExpensesIncome", &kTSvodSumPrilH1::HousingByExpensesIncome),
+    Field("HousingExpenses", &kTSvodSumPrilH1::HousingExpenses),
+    Field("RealEstateIncome", &kTSvodSumPrilH1::RealEstateIncome),
+    Field("RealEstateDeduction", &kTSvodSumPrilH1::RealEstateDeduction),
+    Field("RealEstateByExpensesIncome", &kTSvodSumPrilH1::RealEstateByExpensesIncome),
+    Field("RealEstateExpenses", &kTSvodSumPrilH1::RealEstateExpenses),
+    Field("PropertyIncome", &kTSvodSumPrilH1::PropertyIncome),
+    Field("PropertyDeduction", &kTSvodSumPrilH1::PropertyDeduction),
+    Field("PropertyByExpensesIncome", &kTSvodSumPrilH1::PropertyByExpensesIncome),
+    Field("PropertyExpenses", &kTSvodSumPrilH1::PropertyExpenses),
+    Field("SeizedIncome", &kTSvodSumPrilH1::SeizedIncome), Field("SeizedDeduction", &kTSvodSumPrilH1::SeizedDeduction),
+    Field("DeductionTotal", &kTSvodSumPrilH1::DeductionTotal));
 
 // Sheet Д1, property deduction for housing ("ИмущНалВычНов", "РасчИмущВыч").
 struct kTSvodSumPrilZ {
@@ -400,6 +566,23 @@ struct kTSvodSumPrilZ {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilZ&) const = default;
 };
+
+inline constexpr auto kPrilZFields =
+    FieldList(Field("OwnershipShare", &kTSvodSumPrilZ::OwnershipShare),
+              Field("AcquisitionExpenses", &kTSvodSumPrilZ::AcquisitionExpenses),
+              Field("InterestPaid", &kTSvodSumPrilZ::InterestPaid), Field("TakenBefore", &kTSvodSumPrilZ::TakenBefore),
+              Field("InterestTakenBefore", &kTSvodSumPrilZ::InterestTakenBefore),
+              Field("CarriedFromLastYear", &kTSvodSumPrilZ::CarriedFromLastYear),
+              Field("InterestCarriedFromLastYear", &kTSvodSumPrilZ::InterestCarriedFromLastYear),
+              Field("NewDeductionByNotice", &kTSvodSumPrilZ::NewDeductionByNotice),
+              Field("InterestByNotice", &kTSvodSumPrilZ::InterestByNotice),
+              Field("IncomeBeforeDeduction", &kTSvodSumPrilZ::IncomeBeforeDeduction),
+              Field("NewDeductionThisReturn", &kTSvodSumPrilZ::NewDeductionThisReturn),
+              Field("InterestThisReturn", &kTSvodSumPrilZ::InterestThisReturn),
+              Field("RemainingNew", &kTSvodSumPrilZ::RemainingNew),
+              Field("RemainingInterest", &kTSvodSumPrilZ::RemainingInterest),
+              Field("ObjectExpensesTaken", &kTSvodSumPrilZ::ObjectExpensesTaken),
+              Field("ObjectOldRulesMark", &kTSvodSumPrilZ::ObjectOldRulesMark));
 
 // Sheet З, operations with securities and derivatives ("ДохОперЦБ").
 struct kTSvodSumPrilJ {
@@ -507,6 +690,56 @@ struct kTSvodSumPrilJ {
     bool operator==(const kTSvodSumPrilJ&) const = default;
 };
 
+inline constexpr auto kPrilJFields = FieldList(
+    Field("IncomeA", &kTSvodSumPrilJ::IncomeA), Field("ExpensesA", &kTSvodSumPrilJ::ExpensesA),
+    Field("InterestA", &kTSvodSumPrilJ::InterestA), Field("IncomeB", &kTSvodSumPrilJ::IncomeB),
+    Field("ExpensesB", &kTSvodSumPrilJ::ExpensesB), Field("IncomeC", &kTSvodSumPrilJ::IncomeC),
+    Field("ExpensesC", &kTSvodSumPrilJ::ExpensesC), Field("InterestC", &kTSvodSumPrilJ::InterestC),
+    Field("IncomeD", &kTSvodSumPrilJ::IncomeD), Field("ExpensesD", &kTSvodSumPrilJ::ExpensesD),
+    Field("IncomeE", &kTSvodSumPrilJ::IncomeE), Field("ExpensesE", &kTSvodSumPrilJ::ExpensesE),
+    Field("IncomeF", &kTSvodSumPrilJ::IncomeF), Field("ExpensesF", &kTSvodSumPrilJ::ExpensesF),
+    Field("RepoIncomeTraded", &kTSvodSumPrilJ::RepoIncomeTraded),
+    Field("RepoExpensesTraded", &kTSvodSumPrilJ::RepoExpensesTraded),
+    Field("RepoIncomeOther", &kTSvodSumPrilJ::RepoIncomeOther),
+    Field("RepoExpensesOther", &kTSvodSumPrilJ::RepoExpensesOther),
+    Field("LoanIncomeTraded", &kTSvodSumPrilJ::LoanIncomeTraded),
+    Field("LoanExpensesTraded", &kTSvodSumPrilJ::LoanExpensesTraded),
+    Field("LoanIncomeOther", &kTSvodSumPrilJ::LoanIncomeOther),
+    Field("LoanExpensesOther", &kTSvodSumPrilJ::LoanExpensesOther), Field("RepoIncome", &kTSvodSumPrilJ::RepoIncome),
+    Field("RepoExpenses", &kTSvodSumPrilJ::RepoExpenses), Field("RepoTaxable", &kTSvodSumPrilJ::RepoTaxable),
+    Field("RepoLoss", &kTSvodSumPrilJ::RepoLoss), Field("RepoLossTraded", &kTSvodSumPrilJ::RepoLossTraded),
+    Field("RepoLossOther", &kTSvodSumPrilJ::RepoLossOther), Field("LoanIncome", &kTSvodSumPrilJ::LoanIncome),
+    Field("LoanExpenses", &kTSvodSumPrilJ::LoanExpenses), Field("LoanTaxable", &kTSvodSumPrilJ::LoanTaxable),
+    Field("LoanLoss", &kTSvodSumPrilJ::LoanLoss), Field("LoanLossTraded", &kTSvodSumPrilJ::LoanLossTraded),
+    Field("LoanLossOther", &kTSvodSumPrilJ::LoanLossOther), Field("RepoLossA", &kTSvodSumPrilJ::RepoLossA),
+    Field("LoanLossA", &kTSvodSumPrilJ::LoanLossA), Field("ReducingA", &kTSvodSumPrilJ::ReducingA),
+    Field("BaseA", &kTSvodSumPrilJ::BaseA), Field("LossA", &kTSvodSumPrilJ::LossA),
+    Field("DerivLossUsedA", &kTSvodSumPrilJ::DerivLossUsedA), Field("CarriedUsedA", &kTSvodSumPrilJ::CarriedUsedA),
+    Field("LossAUsedB", &kTSvodSumPrilJ::LossAUsedB), Field("LossAUsedD", &kTSvodSumPrilJ::LossAUsedD),
+    Field("LossAFuture", &kTSvodSumPrilJ::LossAFuture), Field("TaxableA", &kTSvodSumPrilJ::TaxableA),
+    Field("TaxableB", &kTSvodSumPrilJ::TaxableB), Field("RepoLossC", &kTSvodSumPrilJ::RepoLossC),
+    Field("LoanLossC", &kTSvodSumPrilJ::LoanLossC), Field("PartnershipExitLoss", &kTSvodSumPrilJ::PartnershipExitLoss),
+    Field("ReducingC", &kTSvodSumPrilJ::ReducingC), Field("TaxableC", &kTSvodSumPrilJ::TaxableC),
+    Field("BaseD", &kTSvodSumPrilJ::BaseD), Field("LossD", &kTSvodSumPrilJ::LossD),
+    Field("CarriedUsedD", &kTSvodSumPrilJ::CarriedUsedD), Field("LossEUsedD", &kTSvodSumPrilJ::LossEUsedD),
+    Field("LossDUsedE", &kTSvodSumPrilJ::LossDUsedE), Field("LossDUsedA", &kTSvodSumPrilJ::LossDUsedA),
+    Field("LossDFuture", &kTSvodSumPrilJ::LossDFuture), Field("TaxableD", &kTSvodSumPrilJ::TaxableD),
+    Field("BaseE", &kTSvodSumPrilJ::BaseE), Field("LossE", &kTSvodSumPrilJ::LossE),
+    Field("CarriedUsedE", &kTSvodSumPrilJ::CarriedUsedE), Field("LossEFuture", &kTSvodSumPrilJ::LossEFuture),
+    Field("TaxableE", &kTSvodSumPrilJ::TaxableE), Field("TaxableF", &kTSvodSumPrilJ::TaxableF),
+    Field("CarriedSecurities", &kTSvodSumPrilJ::CarriedSecurities),
+    Field("CarriedDerivatives", &kTSvodSumPrilJ::CarriedDerivatives),
+    Field("CarriedSecuritiesUsed", &kTSvodSumPrilJ::CarriedSecuritiesUsed),
+    Field("CarriedDerivativesUsed", &kTSvodSumPrilJ::CarriedDerivativesUsed),
+    Field("CarriedSecuritiesLeft", &kTSvodSumPrilJ::CarriedSecuritiesLeft),
+    Field("CarriedDerivativesLeft", &kTSvodSumPrilJ::CarriedDerivativesLeft),
+    Field("BaseSecurities", &kTSvodSumPrilJ::BaseSecurities),
+    Field("BaseDerivatives", &kTSvodSumPrilJ::BaseDerivatives),
+    Field("FutureLossSecurities", &kTSvodSumPrilJ::FutureLossSecurities),
+    Field("FutureLossDerivatives", &kTSvodSumPrilJ::FutureLossDerivatives),
+    Field("IncomeTotal", &kTSvodSumPrilJ::IncomeTotal), Field("TaxableTotal", &kTSvodSumPrilJ::TaxableTotal),
+    Field("ExpensesTotal", &kTSvodSumPrilJ::ExpensesTotal));
+
 // One kind of partnership operation (kinds 1–5) of sheet И.
 struct bmTInvestGroup {
     Money Income;         // "ДохСовокуп"
@@ -518,6 +751,11 @@ struct bmTInvestGroup {
 
     bool operator==(const bmTInvestGroup&) const = default;
 };
+
+inline constexpr auto kInvestGroupFields = FieldList(
+    Field("Income", &bmTInvestGroup::Income), Field("ExpenseShare", &bmTInvestGroup::ExpenseShare),
+    Field("ManagerFee", &bmTInvestGroup::ManagerFee), Field("LossReducing", &bmTInvestGroup::LossReducing),
+    Field("TaxableIncome", &bmTInvestGroup::TaxableIncome), Field("LossCarried", &bmTInvestGroup::LossCarried));
 
 // Sheet И, investment-partnership income ("ДохИвестТов").
 struct kTSvodSumPrilI {
@@ -537,5 +775,12 @@ struct kTSvodSumPrilI {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilI&) const = default;
 };
+
+inline constexpr auto kPrilIFields = FieldList(
+    ListField("Groups", &kTSvodSumPrilI::Groups, kInvestGroupFields), Field("ExitIncome", &kTSvodSumPrilI::ExitIncome),
+    Field("Contribution", &kTSvodSumPrilI::Contribution),
+    Field("ExitTaxableIncome", &kTSvodSumPrilI::ExitTaxableIncome), Field("ExitLoss", &kTSvodSumPrilI::ExitLoss),
+    Field("IncomeTotal", &kTSvodSumPrilI::IncomeTotal), Field("TaxableTotal", &kTSvodSumPrilI::TaxableTotal),
+    Field("ExpensesTotal", &kTSvodSumPrilI::ExpensesTotal));
 
 }  // namespace kvz

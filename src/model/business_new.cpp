@@ -1,7 +1,7 @@
 #include "model/business_new.h"
 
 #include "model/section_streams.h"
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 
 namespace kvz {
 
@@ -17,13 +17,10 @@ void mTBusinessNew::Clear() {
 void mTBusinessNew::Save(mTDocumentStorage& s, uint16_t index) const {
     WithErrorPlace(kPlaceSave, [&] {
         s.CreateStream(SectionStreamName(kStream, index));
-        s.WriteString(ActivityKind);
-        s.WriteString(ActivityCode);
-        s.WriteCurrency(Income);
-        s.WriteBoolean(ExpensesConfirmed);
+        SaveFields(s, *this, kBusinessNewFields);
         if (ExpensesConfirmed) {
             s.CreateStream(SectionStreamName(kExpenseStream, index));
-            for (Money item : ExpenseItems) s.WriteCurrency(item);
+            stored::Write(s, ExpenseItems, false);
         } else {
             s.WriteCurrency(UnconfirmedExpenses);
         }
@@ -34,13 +31,10 @@ void mTBusinessNew::Load(mTDocumentStorage& s, uint16_t index) {
     WithErrorPlace(kPlaceLoad, [&] {
         Clear();
         s.OpenStream(SectionStreamName(kStream, index));
-        ActivityKind = s.ReadString();
-        ActivityCode = s.ReadString();
-        Income = s.ReadCurrency();
-        ExpensesConfirmed = s.ReadBoolean();
+        LoadFields(s, *this, kBusinessNewFields);
         if (ExpensesConfirmed) {
             s.OpenStream(SectionStreamName(kExpenseStream, index));
-            for (Money& item : ExpenseItems) item = s.ReadCurrency();
+            stored::Read(s, ExpenseItems, false);
         } else {
             UnconfirmedExpenses = s.ReadCurrency();
         }
@@ -49,12 +43,9 @@ void mTBusinessNew::Load(mTDocumentStorage& s, uint16_t index) {
 
 uint32_t mTBusinessNew::StoredSize(uint16_t index) const {
     using S = mTDocumentStorage;
-    uint32_t size = S::ItemSize(SectionStreamName(kStream, index)) + S::StringItemSize(ActivityKind) +
-                    S::StringItemSize(ActivityCode) + S::CurrencyItemSize(Income) +
-                    S::ByteItemSize(ExpensesConfirmed ? 1 : 0);
+    uint32_t size = S::ItemSize(SectionStreamName(kStream, index)) + FieldsSize(*this, kBusinessNewFields);
     if (ExpensesConfirmed) {
-        size += S::ItemSize(SectionStreamName(kExpenseStream, index));
-        for (Money item : ExpenseItems) size += S::CurrencyItemSize(item);
+        size += S::ItemSize(SectionStreamName(kExpenseStream, index)) + stored::Size(ExpenseItems, false);
     } else {
         size += S::CurrencyItemSize(UnconfirmedExpenses);
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/field_list.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -51,5 +52,10 @@ public:
     std::array<Money, kExpenseItemCount> ExpenseItems{};
     Money UnconfirmedExpenses;
 };
+
+// Then either ExpenseItems in a stream of their own or UnconfirmedExpenses.
+inline constexpr auto kBusinessNewFields =
+    FieldList(Field("ActivityKind", &mTBusinessNew::ActivityKind), Field("ActivityCode", &mTBusinessNew::ActivityCode),
+              Field("Income", &mTBusinessNew::Income), Field("ExpensesConfirmed", &mTBusinessNew::ExpensesConfirmed));
 
 }  // namespace kvz

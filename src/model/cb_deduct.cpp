@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -31,41 +31,17 @@ Money mTCBDeduct::SecuritiesLossTotal() const { return Total(SecuritiesLoss); }
 Money mTCBDeduct::FissLossTotal() const { return Total(FissLoss); }
 
 void mTCBDeduct::Save(mTDocumentStorage& storage) const {
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
-void mTCBDeduct::SaveBody(mTDocumentStorage& s) const {
-    s.CreateStream(kStreamName);
-    for (Money m : SecuritiesLoss) s.WriteCurrency(m);
-    for (Money m : FissLoss) s.WriteCurrency(m);
-}
+void mTCBDeduct::SaveBody(mTDocumentStorage& s) const { SaveStream(s, kStreamName, *this, kCBDeductFields); }
 
 void mTCBDeduct::Load(mTDocumentStorage& storage) {
-    *this = mTCBDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
-void mTCBDeduct::LoadBody(mTDocumentStorage& s) {
-    s.OpenStream(kStreamName);
-    for (Money& m : SecuritiesLoss) m = s.ReadCurrency();
-    for (Money& m : FissLoss) m = s.ReadCurrency();
-}
+void mTCBDeduct::LoadBody(mTDocumentStorage& s) { LoadStream(s, kStreamName, *this, kCBDeductFields); }
 
-uint32_t mTCBDeduct::StoredSize() const {
-    uint32_t size = mTDocumentStorage::StringItemSize(kStreamName);
-    for (Money m : SecuritiesLoss) size += mTDocumentStorage::CurrencyItemSize(m);
-    for (Money m : FissLoss) size += mTDocumentStorage::CurrencyItemSize(m);
-    return size;
-}
+uint32_t mTCBDeduct::StoredSize() const { return StreamSize(kStreamName, *this, kCBDeductFields); }
 
 }  // namespace kvz

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/field_list.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -37,5 +38,8 @@ private:
     void SaveBody(mTDocumentStorage& storage) const;
     void LoadBody(mTDocumentStorage& storage);
 };
+
+inline constexpr auto kCBDeductFields =
+    FieldList(Field("SecuritiesLoss", &mTCBDeduct::SecuritiesLoss), Field("FissLoss", &mTCBDeduct::FissLoss));
 
 }  // namespace kvz

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -25,84 +25,27 @@ mTConstructionDeductObj::mTConstructionDeductObj()
       FirstUseYear(DateFromText(kDefaultObjectDate)) {}
 
 std::string mTConstructionDeductObj::StreamName(uint16_t index) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%.3u", static_cast<unsigned>(index));
-    return std::string("@ConstructionDeductObj") + digits;
+    return SectionStreamName("@ConstructionDeductObj", index);
 }
 
 void mTConstructionDeductObj::Save(mTDocumentStorage& storage, uint16_t index) const {
-    try {
-        SaveBody(storage, index);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceObjectSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceObjectSave, [&] { SaveBody(storage, index); });
 }
 
 void mTConstructionDeductObj::SaveBody(mTDocumentStorage& s, uint16_t index) const {
-    s.CreateStream(StreamName(index));
-    s.WriteInteger(ObjectNameCode);
-    s.WriteInteger(OwnershipKind);
-    s.WriteInteger(TaxpayerSign);
-    for (const std::string* text : {&PostIndex, &RegionCode, &District, &City, &Locality, &Street, &House,
-                                    &Building, &Flat})
-        s.WriteString(*text);
-    s.WriteDouble(RightRegDate);
-    s.WriteDouble(TransferActDate);
-    s.WriteDouble(FirstUseYear);
-    s.WriteDouble(ApplicationDate);
-    s.WriteDouble(LandRegDate);
-    s.WriteInteger(ShareNumerator);
-    s.WriteInteger(ShareDenominator);
-    s.WriteBoolean(ByInvestment);
-    s.WriteBoolean(Pensioner);
-    s.WriteCurrency(ObjectCost);
-    s.WriteCurrency(CreditInterest);
+    SaveStream(s, StreamName(index), *this, kConstructionDeductObjFields);
 }
 
 void mTConstructionDeductObj::Load(mTDocumentStorage& storage, uint16_t index) {
-    try {
-        LoadBody(storage, index);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceObjectLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceObjectLoad, [&] { LoadBody(storage, index); });
 }
 
 void mTConstructionDeductObj::LoadBody(mTDocumentStorage& s, uint16_t index) {
-    s.OpenStream(StreamName(index));
-    ObjectNameCode = s.ReadInteger();
-    OwnershipKind = s.ReadInteger();
-    TaxpayerSign = s.ReadInteger();
-    for (std::string* text : {&PostIndex, &RegionCode, &District, &City, &Locality, &Street, &House, &Building,
-                              &Flat})
-        *text = s.ReadString();
-    RightRegDate = s.ReadDateTime();
-    TransferActDate = s.ReadDateTime();
-    FirstUseYear = s.ReadDateTime();
-    ApplicationDate = s.ReadDateTime();
-    LandRegDate = s.ReadDateTime();
-    ShareNumerator = s.ReadInteger();
-    ShareDenominator = s.ReadInteger();
-    ByInvestment = s.ReadBoolean();
-    Pensioner = s.ReadBoolean();
-    ObjectCost = s.ReadCurrency();
-    CreditInterest = s.ReadCurrency();
+    LoadStream(s, StreamName(index), *this, kConstructionDeductObjFields);
 }
 
 uint32_t mTConstructionDeductObj::StoredSize(uint16_t index) const {
-    using S = mTDocumentStorage;
-    uint32_t size = S::StringItemSize(StreamName(index));
-    size += S::IntegerItemSize(ObjectNameCode) + S::IntegerItemSize(OwnershipKind) + S::IntegerItemSize(TaxpayerSign);
-    for (const std::string* text : {&PostIndex, &RegionCode, &District, &City, &Locality, &Street, &House,
-                                    &Building, &Flat})
-        size += S::StringItemSize(*text);
-    for (DateTime date : {RightRegDate, TransferActDate, FirstUseYear, ApplicationDate, LandRegDate})
-        size += S::DoubleItemSize(date);
-    size += S::IntegerItemSize(ShareNumerator) + S::IntegerItemSize(ShareDenominator);
-    size += S::ByteItemSize(ByInvestment ? 1 : 0) + S::ByteItemSize(Pensioner ? 1 : 0);
-    size += S::CurrencyItemSize(ObjectCost) + S::CurrencyItemSize(CreditInterest);
-    return size;
+    return StreamSize(StreamName(index), *this, kConstructionDeductObjFields);
 }
 
 int mTConstructionDeduct::ObjectCount() const { return static_cast<int>(Objects.size()); }
@@ -127,41 +70,28 @@ void mTConstructionDeduct::ObjectDelete(int index) {
 
 void mTConstructionDeduct::Save(mTDocumentStorage& storage) const {
     if (Granted && Objects.size() > kMaxObjects) throw std::length_error("Объектов не может быть больше 65535.");
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
 void mTConstructionDeduct::SaveBody(mTDocumentStorage& s) const {
     s.CreateStream(kStreamName);
     s.WriteBoolean(Granted);
     if (!Granted) return;
-    for (Money amount : {ConstrAmount1, ConstrAmount3, ConstrAmount5, ConstrAmount6, ConstrAmount7, ConstrAmount8})
-        s.WriteCurrency(amount);
+    SaveFields(s, *this, kConstructionAmountFields);
     s.WriteInteger(ObjectCount());
     for (std::size_t i = 0; i < Objects.size(); ++i) Objects[i].Save(s, static_cast<uint16_t>(i));
 }
 
 void mTConstructionDeduct::Load(mTDocumentStorage& storage) {
     *this = mTConstructionDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
 void mTConstructionDeduct::LoadBody(mTDocumentStorage& s) {
     s.OpenStream(kStreamName);
     Granted = s.ReadBoolean();
     if (!Granted) return;
-    for (Money* amount : {&ConstrAmount1, &ConstrAmount3, &ConstrAmount5, &ConstrAmount6, &ConstrAmount7,
-                          &ConstrAmount8})
-        *amount = s.ReadCurrency();
+    LoadFields(s, *this, kConstructionAmountFields);
     const uint16_t count = s.ReadWord();
     for (uint16_t i = 0; i < count; ++i) {
         Objects.emplace_back();
@@ -173,9 +103,7 @@ uint32_t mTConstructionDeduct::StoredSize() const {
     using S = mTDocumentStorage;
     uint32_t size = S::StringItemSize(kStreamName) + S::ByteItemSize(Granted ? 1 : 0);
     if (!Granted) return size;
-    for (Money amount : {ConstrAmount1, ConstrAmount3, ConstrAmount5, ConstrAmount6, ConstrAmount7, ConstrAmount8})
-        size += S::CurrencyItemSize(amount);
-    size += S::IntegerItemSize(ObjectCount());
+    size += FieldsSize(*this, kConstructionAmountFields) + S::IntegerItemSize(ObjectCount());
     for (std::size_t i = 0; i < Objects.size(); ++i) size += Objects[i].StoredSize(static_cast<uint16_t>(i));
     return size + UnwrittenSize();
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/field_list.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
@@ -55,6 +56,25 @@ private:
     void LoadBody(mTDocumentStorage& storage, uint16_t index);
 };
 
+inline constexpr auto kConstructionDeductObjFields = FieldList(
+    Field("ObjectNameCode", &mTConstructionDeductObj::ObjectNameCode),
+    Field("OwnershipKind", &mTConstructionDeductObj::OwnershipKind),
+    Field("TaxpayerSign", &mTConstructionDeductObj::TaxpayerSign),
+    Field("PostIndex", &mTConstructionDeductObj::PostIndex), Field("RegionCode", &mTConstructionDeductObj::RegionCode),
+    Field("District", &mTConstructionDeductObj::District), Field("City", &mTConstructionDeductObj::City),
+    Field("Locality", &mTConstructionDeductObj::Locality), Field("Street", &mTConstructionDeductObj::Street),
+    Field("House", &mTConstructionDeductObj::House), Field("Building", &mTConstructionDeductObj::Building),
+    Field("Flat", &mTConstructionDeductObj::Flat), Field("RightRegDate", &mTConstructionDeductObj::RightRegDate),
+    Field("TransferActDate", &mTConstructionDeductObj::TransferActDate),
+    Field("FirstUseYear", &mTConstructionDeductObj::FirstUseYear),
+    Field("ApplicationDate", &mTConstructionDeductObj::ApplicationDate),
+    Field("LandRegDate", &mTConstructionDeductObj::LandRegDate),
+    Field("ShareNumerator", &mTConstructionDeductObj::ShareNumerator),
+    Field("ShareDenominator", &mTConstructionDeductObj::ShareDenominator),
+    Field("ByInvestment", &mTConstructionDeductObj::ByInvestment),
+    Field("Pensioner", &mTConstructionDeductObj::Pensioner), Field("ObjectCost", &mTConstructionDeductObj::ObjectCost),
+    Field("CreditInterest", &mTConstructionDeductObj::CreditInterest));
+
 class mTConstructionDeduct {
 public:
     static constexpr const char* kStreamName = "@ConstructionDeduct";
@@ -97,5 +117,14 @@ private:
     void SaveBody(mTDocumentStorage& storage) const;
     void LoadBody(mTDocumentStorage& storage);
 };
+
+// The saved amounts of a granted deduction; the object count and the objects follow.
+inline constexpr auto kConstructionAmountFields = FieldList(
+    Field("ConstrAmount1", &mTConstructionDeduct::ConstrAmount1),
+    Field("ConstrAmount3", &mTConstructionDeduct::ConstrAmount3),
+    Field("ConstrAmount5", &mTConstructionDeduct::ConstrAmount5),
+    Field("ConstrAmount6", &mTConstructionDeduct::ConstrAmount6),
+    Field("ConstrAmount7", &mTConstructionDeduct::ConstrAmount7),
+    Field("ConstrAmount8", &mTConstructionDeduct::ConstrAmount8));
 
 }  // namespace kvz

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "model/section_streams.h"
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 
 namespace kvz {
 
@@ -46,72 +46,15 @@ void mTCurrencyIncome::SetTaxInCurrency(Money amount) {
 }
 
 void mTCurrencyIncome::Save(mTDocumentStorage& s, uint16_t index) const {
-    WithErrorPlace(kPlaceSave, [&] {
-        s.CreateStream(SectionStreamName(kStream, index));
-        s.WriteInteger(IncomeRate);
-        s.WriteInteger(IncomeCode);
-        s.WriteString(IncomeName);
-        s.WriteString(SourceName);
-        s.WriteString(CountryCode);
-        s.WriteDouble(IncomeDate);
-        s.WriteDouble(TaxPaymentDate);
-        s.WriteBoolean(AutoRate);
-        s.WriteString(CurrencyCode);
-        s.WriteCurrency(RateOnIncomeDate);
-        s.WriteInteger(UnitsOnIncomeDate);
-        s.WriteCurrency(RateOnTaxDate);
-        s.WriteInteger(UnitsOnTaxDate);
-        s.WriteString(CurrencyName);
-        s.WriteCurrency(IncomeInCurrency);
-        s.WriteCurrency(IncomeInRoubles);
-        s.WriteCurrency(TaxInCurrency);
-        s.WriteCurrency(TaxInRoubles);
-        s.WriteInteger(DeductionCode);
-        s.WriteCurrency(DeductionAmount);
-        s.WriteInteger(DeductionRate);
-    });
+    WithErrorPlace(kPlaceSave, [&] { SaveStream(s, SectionStreamName(kStream, index), *this, kCurrencyIncomeFields); });
 }
 
 void mTCurrencyIncome::Load(mTDocumentStorage& s, uint16_t index) {
-    WithErrorPlace(kPlaceLoad, [&] {
-        *this = mTCurrencyIncome();
-        s.OpenStream(SectionStreamName(kStream, index));
-        IncomeRate = s.ReadInteger();
-        IncomeCode = s.ReadInteger();
-        IncomeName = s.ReadString();
-        SourceName = s.ReadString();
-        CountryCode = s.ReadString();
-        IncomeDate = s.ReadDateTime();
-        TaxPaymentDate = s.ReadDateTime();
-        AutoRate = s.ReadBoolean();
-        CurrencyCode = s.ReadString();
-        RateOnIncomeDate = s.ReadCurrency();
-        UnitsOnIncomeDate = s.ReadInteger();
-        RateOnTaxDate = s.ReadCurrency();
-        UnitsOnTaxDate = s.ReadInteger();
-        CurrencyName = s.ReadString();
-        IncomeInCurrency = s.ReadCurrency();
-        IncomeInRoubles = s.ReadCurrency();
-        TaxInCurrency = s.ReadCurrency();
-        TaxInRoubles = s.ReadCurrency();
-        DeductionCode = s.ReadInteger();
-        DeductionAmount = s.ReadCurrency();
-        DeductionRate = s.ReadInteger();
-    });
+    WithErrorPlace(kPlaceLoad, [&] { LoadStream(s, SectionStreamName(kStream, index), *this, kCurrencyIncomeFields); });
 }
 
 uint32_t mTCurrencyIncome::StoredSize(uint16_t index) const {
-    using S = mTDocumentStorage;
-    return S::ItemSize(SectionStreamName(kStream, index)) + S::IntegerItemSize(IncomeRate) +
-           S::IntegerItemSize(IncomeCode) + S::StringItemSize(IncomeName) + S::StringItemSize(SourceName) +
-           S::StringItemSize(CountryCode) + S::DoubleItemSize(IncomeDate) + S::DoubleItemSize(TaxPaymentDate) +
-           S::ByteItemSize(AutoRate ? 1 : 0) + S::StringItemSize(CurrencyCode) +
-           S::CurrencyItemSize(RateOnIncomeDate) + S::IntegerItemSize(UnitsOnIncomeDate) +
-           S::CurrencyItemSize(RateOnTaxDate) + S::IntegerItemSize(UnitsOnTaxDate) +
-           S::StringItemSize(CurrencyName) + S::CurrencyItemSize(IncomeInCurrency) +
-           S::CurrencyItemSize(IncomeInRoubles) + S::CurrencyItemSize(TaxInCurrency) +
-           S::CurrencyItemSize(TaxInRoubles) + S::IntegerItemSize(DeductionCode) +
-           S::CurrencyItemSize(DeductionAmount) + S::IntegerItemSize(DeductionRate);
+    return StreamSize(SectionStreamName(kStream, index), *this, kCurrencyIncomeFields);
 }
 
 }  // namespace kvz

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/field_list.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
@@ -52,6 +53,23 @@ public:
     Money DeductionAmount;
     int32_t DeductionRate = 0;
 };
+
+inline constexpr auto kCurrencyIncomeFields = FieldList(
+    Field("IncomeRate", &mTCurrencyIncome::IncomeRate), Field("IncomeCode", &mTCurrencyIncome::IncomeCode),
+    Field("IncomeName", &mTCurrencyIncome::IncomeName), Field("SourceName", &mTCurrencyIncome::SourceName),
+    Field("CountryCode", &mTCurrencyIncome::CountryCode), Field("IncomeDate", &mTCurrencyIncome::IncomeDate),
+    Field("TaxPaymentDate", &mTCurrencyIncome::TaxPaymentDate), Field("AutoRate", &mTCurrencyIncome::AutoRate),
+    Field("CurrencyCode", &mTCurrencyIncome::CurrencyCode),
+    Field("RateOnIncomeDate", &mTCurrencyIncome::RateOnIncomeDate, kNotSummed),
+    Field("UnitsOnIncomeDate", &mTCurrencyIncome::UnitsOnIncomeDate),
+    Field("RateOnTaxDate", &mTCurrencyIncome::RateOnTaxDate, kNotSummed),
+    Field("UnitsOnTaxDate", &mTCurrencyIncome::UnitsOnTaxDate), Field("CurrencyName", &mTCurrencyIncome::CurrencyName),
+    Field("IncomeInCurrency", &mTCurrencyIncome::IncomeInCurrency, kNotSummed),
+    Field("IncomeInRoubles", &mTCurrencyIncome::IncomeInRoubles),
+    Field("TaxInCurrency", &mTCurrencyIncome::TaxInCurrency, kNotSummed),
+    Field("TaxInRoubles", &mTCurrencyIncome::TaxInRoubles), Field("DeductionCode", &mTCurrencyIncome::DeductionCode),
+    Field("DeductionAmount", &mTCurrencyIncome::DeductionAmount),
+    Field("DeductionRate", &mTCurrencyIncome::DeductionRate));
 
 // amount ÷ units × rate in roubles, rounded to whole kopecks with halves rounded up
 // (a negative value is cut toward zero); 0 when units is 0. Exact: no binary fraction

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "model/stored_fields.h"
 #include "storage/document_storage.h"
 #include "storage/errors.h"
 #include "storage/file_loader.h"
@@ -148,35 +149,12 @@ void mTDeclaration::SetForeignSupportingDocs(int32_t n) {
     ForeignSupportingDocs = n;
 }
 
-uint32_t mTDeclaration::DeclInfoSize() const {
-    uint32_t size = S::ItemSize("@DeclInfo");
-    size += S::StringItemSize(InspectionCode) + S::StringItemSize(InspectionName) + S::ByteItemSize(SpareByte) +
-            S::IntegerItemSize(CorrectionNumber) + S::DoubleItemSize(SigningDate) + S::WordItemSize(ConfirmedBy) +
-            S::WordItemSize(TaxpayerKind) + S::WordItemSize(DeclarationKind) + S::WordItemSize(IncomeKinds) +
-            S::ByteItemSize(AutoCountSheets ? 1 : 0);
-    for (int32_t v : {SupportingSheets, ForeignSupportingDocs, SpareA, MonthsWorked, SpareB, SpareC, SpareD, SpareE,
-                      ExtraAmountsMark, SpareF})
-        size += S::IntegerItemSize(v);
-    size += S::StringItemSize(RepresentativeDocument) + S::CurrencyItemSize(ExpectedIncome) +
-            S::StringItemSize(RepresentativeName) + S::StringItemSize(RepresentativeOrganization) +
-            S::CurrencyItemSize(ForeignerAdvancePayments) + S::CurrencyItemSize(InvestmentDeduction) +
-            S::CurrencyItemSize(InvestmentDeductionReturn);
-    return size;
-}
-
-uint32_t mTDeclaration::BusinessValuesSize() const {
-    uint32_t size = 0;
-    for (Money m : {AdvancePaid, ExpectedIncome, SpareAmount, AdvanceAssessed}) size += S::CurrencyItemSize(m);
-    size += S::StringItemSize(RepresentativeDocument) + S::ByteItemSize(IsFarmHead ? 1 : 0) +
-            S::DoubleItemSize(FarmStartDate);
-    for (Money m : {FarmExemptIncome, CorrectedIncome, CorrectedExpense, TradeFee, PatentPayment})
-        size += S::CurrencyItemSize(m);
-    return size;
-}
-
 uint32_t mTDeclaration::ComputeSize() {
     ExtraAmountsMark = 1;
-    uint64_t size = mTDocumentStorage::kHeaderSize + DeclInfoSize() + Person.StoredSize();
+    uint64_t size = mTDocumentStorage::kHeaderSize + S::ItemSize("@DeclInfo") +
+                    FieldsSize(*this, kDeclInfoFirstFields) + S::WordItemSize(IncomeKinds) +
+                    FieldsSize(*this, kDeclInfoMiddleFields) + FieldsSize(*this, kDeclInfoTrailingFields) +
+                    Person.StoredSize();
     if (IncomeKinds & kIncomeRussian) {
         size += S::ItemSize("@DeclInquiry") + CountSize(Thirteen) + CountSize(ThirteenNR) + CountSize(ThirtyFive) +
                 CountSize(Dividends) + CountSize(Nine);
@@ -195,7 +173,7 @@ uint32_t mTDeclaration::ComputeSize() {
         for (int i = 0; i < InvestTov.Count(); ++i) size += InvestTov.Get(i).StoredSize(static_cast<uint16_t>(i));
     }
     if (IncomeKinds & kIncomeBusiness) {
-        size += S::ItemSize("@DeclBusiness") + CountSize(Business) + BusinessValuesSize();
+        size += S::ItemSize("@DeclBusiness") + CountSize(Business) + FieldsSize(*this, kBusinessValueFields);
         for (int i = 0; i < Business.Count(); ++i) size += Business.Get(i).StoredSize(static_cast<uint16_t>(i));
     }
     if (IncomeKinds != 0)
@@ -218,26 +196,10 @@ void mTDeclaration::WriteAll(mTDocumentStorage& s) {
 
     s.CreateStorage(kStorageName2015);
     s.CreateStream("@DeclInfo");
-    s.WriteString(InspectionCode);
-    s.WriteString(InspectionName);
-    s.WriteByte(SpareByte);
-    s.WriteInteger(CorrectionNumber);
-    s.WriteDouble(SigningDate);
-    s.WriteWord(ConfirmedBy);
-    s.WriteWord(TaxpayerKind);
-    s.WriteWord(DeclarationKind);
+    SaveFields(s, *this, kDeclInfoFirstFields);
     s.WriteWord(IncomeKinds);
-    s.WriteBoolean(AutoCountSheets);
-    for (int32_t v : {SupportingSheets, ForeignSupportingDocs, SpareA, MonthsWorked, SpareB, SpareC, SpareD, SpareE,
-                      ExtraAmountsMark, SpareF})
-        s.WriteInteger(v);
-    s.WriteString(RepresentativeDocument);
-    s.WriteCurrency(ExpectedIncome);
-    s.WriteString(RepresentativeName);
-    s.WriteString(RepresentativeOrganization);
-    s.WriteCurrency(ForeignerAdvancePayments);
-    s.WriteCurrency(InvestmentDeduction);
-    s.WriteCurrency(InvestmentDeductionReturn);
+    SaveFields(s, *this, kDeclInfoMiddleFields);
+    SaveFields(s, *this, kDeclInfoTrailingFields);
 
     Person.Save(s);
 
@@ -267,12 +229,7 @@ void mTDeclaration::WriteAll(mTDocumentStorage& s) {
         s.CreateStream("@DeclBusiness");
         s.WriteWord(static_cast<uint16_t>(Business.Count()));
         for (int i = 0; i < Business.Count(); ++i) Business.Get(i).Save(s, static_cast<uint16_t>(i));
-        for (Money m : {AdvancePaid, ExpectedIncome, SpareAmount, AdvanceAssessed}) s.WriteCurrency(m);
-        s.WriteString(RepresentativeDocument);
-        s.WriteBoolean(IsFarmHead);
-        s.WriteDouble(FarmStartDate);
-        for (Money m : {FarmExemptIncome, CorrectedIncome, CorrectedExpense, TradeFee, PatentPayment})
-            s.WriteCurrency(m);
+        SaveFields(s, *this, kBusinessValueFields);
     }
     if (IncomeKinds != 0) {
         Standard.Save(s);
@@ -316,41 +273,15 @@ void mTDeclaration::SaveToFile(const std::string& path) {
 
 void mTDeclaration::LoadDeclInfo(mTDocumentStorage& s) {
     s.OpenStream("@DeclInfo");
-    InspectionCode = s.ReadString();
-    InspectionName = s.ReadString();
-    SpareByte = s.ReadByte();
-    CorrectionNumber = s.ReadInteger();
-    SigningDate = s.ReadDateTime();
-    ConfirmedBy = static_cast<uint8_t>(s.ReadWord());
-    TaxpayerKind = static_cast<uint8_t>(s.ReadWord());
-    DeclarationKind = static_cast<uint8_t>(s.ReadWord());
+    LoadFields(s, *this, kDeclInfoFirstFields);
     SetIncomeKinds(static_cast<uint8_t>(s.ReadWord()));
-    AutoCountSheets = s.ReadBoolean();
-    for (int32_t* v : {&SupportingSheets, &ForeignSupportingDocs, &SpareA, &MonthsWorked, &SpareB, &SpareC, &SpareD,
-                       &SpareE, &ExtraAmountsMark, &SpareF})
-        *v = s.ReadInteger();
-    RepresentativeDocument = s.ReadString();
-    ExpectedIncome = s.ReadCurrency();
-    RepresentativeName = s.ReadString();
-    RepresentativeOrganization = s.ReadString();
-    ForeignerAdvancePayments = s.ReadCurrency();
-    if (ExtraAmountsMark == 1) {
-        // Documents written before these two amounts existed end the stream here.
-        try {
-            InvestmentDeduction = s.ReadCurrency();
-            InvestmentDeductionReturn = s.ReadCurrency();
-        } catch (...) {
-        }
-    }
-}
-
-void mTDeclaration::LoadBusinessValues(mTDocumentStorage& s) {
-    for (Money* m : {&AdvancePaid, &ExpectedIncome, &SpareAmount, &AdvanceAssessed}) *m = s.ReadCurrency();
-    RepresentativeDocument = s.ReadString();
-    IsFarmHead = s.ReadBoolean();
-    FarmStartDate = s.ReadDateTime();
-    for (Money* m : {&FarmExemptIncome, &CorrectedIncome, &CorrectedExpense, &TradeFee, &PatentPayment})
-        *m = s.ReadCurrency();
+    LoadFields(s, *this, kDeclInfoMiddleFields);
+    if (ExtraAmountsMark != 1) return;
+    // Documents written before these two amounts existed end the stream here;
+    // anything else that does not read is damage and is reported as such.
+    ForEachField(kDeclInfoTrailingFields, [&](const auto& f) {
+        if (!s.AtStreamEnd()) stored::Read(s, this->*f.Pointer, f.AsWord());
+    });
 }
 
 void mTDeclaration::LoadCurrentYear(mTDocumentStorage& s) {
@@ -382,7 +313,7 @@ void mTDeclaration::LoadCurrentYear(mTDocumentStorage& s) {
         s.OpenStream("@DeclBusiness");
         uint16_t count = s.ReadWord();
         for (uint16_t i = 0; i < count; ++i) Business.Get(Business.Add()).Load(s, i);
-        LoadBusinessValues(s);
+        LoadFields(s, *this, kBusinessValueFields);
     }
     if (IncomeKinds != 0) {
         Standard.Load(s);
@@ -422,28 +353,6 @@ void mTDeclaration::LoadFromFile(const std::string& path) {
         // A value that is not a number or a date: the file is damaged.
         throw mEBadStorage(msg::kBadFormat, kCodeBadText);
     }
-}
-
-bool mTDeclaration::operator==(const mTDeclaration& o) const {
-    return InspectionCode == o.InspectionCode && InspectionName == o.InspectionName && SpareByte == o.SpareByte &&
-           CorrectionNumber == o.CorrectionNumber && SigningDate == o.SigningDate && ConfirmedBy == o.ConfirmedBy &&
-           TaxpayerKind == o.TaxpayerKind && DeclarationKind == o.DeclarationKind && IncomeKinds == o.IncomeKinds &&
-           AutoCountSheets == o.AutoCountSheets && SupportingSheets == o.SupportingSheets &&
-           ForeignSupportingDocs == o.ForeignSupportingDocs && SpareA == o.SpareA && MonthsWorked == o.MonthsWorked &&
-           SpareB == o.SpareB && SpareC == o.SpareC && SpareD == o.SpareD && SpareE == o.SpareE &&
-           ExtraAmountsMark == o.ExtraAmountsMark && SpareF == o.SpareF && AdvancePaid == o.AdvancePaid &&
-           AdvanceAssessed == o.AdvanceAssessed && ExpectedIncome == o.ExpectedIncome &&
-           SpareAmount == o.SpareAmount && RepresentativeDocument == o.RepresentativeDocument &&
-           FarmStartDate == o.FarmStartDate && FarmExemptIncome == o.FarmExemptIncome && IsFarmHead == o.IsFarmHead &&
-           RepresentativeName == o.RepresentativeName && RepresentativeOrganization == o.RepresentativeOrganization &&
-           ForeignerAdvancePayments == o.ForeignerAdvancePayments && CorrectedIncome == o.CorrectedIncome &&
-           CorrectedExpense == o.CorrectedExpense && PatentPayment == o.PatentPayment && TradeFee == o.TradeFee &&
-           InvestmentDeduction == o.InvestmentDeduction &&
-           InvestmentDeductionReturn == o.InvestmentDeductionReturn && Thirteen == o.Thirteen &&
-           ThirteenNR == o.ThirteenNR && ThirtyFive == o.ThirtyFive && Dividends == o.Dividends && Nine == o.Nine &&
-           Foreign == o.Foreign && Business == o.Business && Nalog == o.Nalog && Spare == o.Spare &&
-           InvestTov == o.InvestTov && Person == o.Person && Standard == o.Standard && Social == o.Social &&
-           Construction == o.Construction && CB == o.CB;
 }
 
 }  // namespace kvz

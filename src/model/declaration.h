@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "model/business_new.h"
 #include "model/cb_deduct.h"
+#include "model/field_list.h"
 #include "model/construction_deduct.h"
 #include "model/currency_income.h"
 #include "model/invest_tov.h"
@@ -66,7 +68,7 @@ public:
     // The container's items in file order (used by SaveToFile and the tests).
     void WriteAll(mTDocumentStorage& storage);
 
-    bool operator==(const mTDeclaration& other) const;
+    bool operator==(const mTDeclaration& other) const = default;
 
     // Scalar fields in file order.
     std::string InspectionCode;
@@ -128,9 +130,46 @@ public:
 private:
     void LoadCurrentYear(mTDocumentStorage& storage);
     void LoadDeclInfo(mTDocumentStorage& storage);
-    void LoadBusinessValues(mTDocumentStorage& storage);
-    uint32_t DeclInfoSize() const;
-    uint32_t BusinessValuesSize() const;
 };
+
+// "@DeclInfo": these fields, IncomeKinds as a word, the middle fields and, in
+// documents that have them (ExtraAmountsMark 1), the two trailing amounts.
+inline constexpr auto kDeclInfoFirstFields = FieldList(
+    Field("InspectionCode", &mTDeclaration::InspectionCode), Field("InspectionName", &mTDeclaration::InspectionName),
+    Field("SpareByte", &mTDeclaration::SpareByte), Field("CorrectionNumber", &mTDeclaration::CorrectionNumber),
+    Field("SigningDate", &mTDeclaration::SigningDate), Field("ConfirmedBy", &mTDeclaration::ConfirmedBy, kStoredAsWord),
+    Field("TaxpayerKind", &mTDeclaration::TaxpayerKind, kStoredAsWord),
+    Field("DeclarationKind", &mTDeclaration::DeclarationKind, kStoredAsWord));
+inline constexpr auto kDeclInfoMiddleFields = FieldList(
+    Field("AutoCountSheets", &mTDeclaration::AutoCountSheets),
+    Field("SupportingSheets", &mTDeclaration::SupportingSheets),
+    Field("ForeignSupportingDocs", &mTDeclaration::ForeignSupportingDocs), Field("SpareA", &mTDeclaration::SpareA),
+    Field("MonthsWorked", &mTDeclaration::MonthsWorked), Field("SpareB", &mTDeclaration::SpareB),
+    Field("SpareC", &mTDeclaration::SpareC), Field("SpareD", &mTDeclaration::SpareD),
+    Field("SpareE", &mTDeclaration::SpareE), Field("ExtraAmountsMark", &mTDeclaration::ExtraAmountsMark),
+    Field("SpareF", &mTDeclaration::SpareF), Field("RepresentativeDocument", &mTDeclaration::RepresentativeDocument),
+    Field("ExpectedIncome", &mTDeclaration::ExpectedIncome, kNotSummed),
+    Field("RepresentativeName", &mTDeclaration::RepresentativeName),
+    Field("RepresentativeOrganization", &mTDeclaration::RepresentativeOrganization),
+    Field("ForeignerAdvancePayments", &mTDeclaration::ForeignerAdvancePayments));
+inline constexpr auto kDeclInfoTrailingFields =
+    FieldList(Field("InvestmentDeduction", &mTDeclaration::InvestmentDeduction),
+              Field("InvestmentDeductionReturn", &mTDeclaration::InvestmentDeductionReturn));
+// "@DeclBusiness" after the activities. ExpectedIncome and RepresentativeDocument
+// stand in "@DeclInfo" as well; the file keeps them twice.
+inline constexpr auto kBusinessValueFields =
+    FieldList(Field("AdvancePaid", &mTDeclaration::AdvancePaid),
+              Field("ExpectedIncome", &mTDeclaration::ExpectedIncome, kNotSummed),
+              Field("SpareAmount", &mTDeclaration::SpareAmount, kNotSummed),
+              Field("AdvanceAssessed", &mTDeclaration::AdvanceAssessed),
+              Field("RepresentativeDocument", &mTDeclaration::RepresentativeDocument),
+              Field("IsFarmHead", &mTDeclaration::IsFarmHead), Field("FarmStartDate", &mTDeclaration::FarmStartDate),
+              Field("FarmExemptIncome", &mTDeclaration::FarmExemptIncome, kNotSummed),
+              Field("CorrectedIncome", &mTDeclaration::CorrectedIncome, kNotSummed),
+              Field("CorrectedExpense", &mTDeclaration::CorrectedExpense, kNotSummed),
+              Field("TradeFee", &mTDeclaration::TradeFee), Field("PatentPayment", &mTDeclaration::PatentPayment));
+// Every scalar but IncomeKinds, which decides the lists and is handled first.
+inline constexpr auto kDeclarationScalarFields =
+    std::tuple_cat(kDeclInfoFirstFields, kDeclInfoMiddleFields, kDeclInfoTrailingFields, kBusinessValueFields);
 
 }  // namespace kvz

@@ -2,6 +2,7 @@
 // Participation in an investment partnership: the partnership is the payment source
 // and its income lines are the operations by kind.
 #include <cstdint>
+#include <tuple>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,12 @@ struct mTInvestTovIncome {
 
     bool operator==(const mTInvestTovIncome&) const = default;
 };
+
+inline constexpr auto kInvestTovIncomeFields = FieldList(
+    Field("OperationKind", &mTInvestTovIncome::OperationKind), Field("IncomeAmount", &mTInvestTovIncome::IncomeAmount),
+    Field("ExpenseShare", &mTInvestTovIncome::ExpenseShare),
+    Field("ManagerExpenses", &mTInvestTovIncome::ManagerExpenses),
+    Field("PriorLosses", &mTInvestTovIncome::PriorLosses));
 
 inline constexpr int kInvestOperationKinds = 6;
 // Text of the operation kind (1 … 6) as the kind list shows it; empty for another value.
@@ -58,9 +65,14 @@ public:
 private:
     void SaveBody(mTDocumentStorage& s, uint16_t index) const;
     void LoadBody(mTDocumentStorage& s, uint16_t index);
-    static uint32_t LineSize(const mTInvestTovIncome& line);
 
     mTIncomeLines<mTInvestTovIncome> Lines_;
 };
+
+// The lines follow in streams of their own.
+inline constexpr auto kInvestTovFields =
+    std::tuple_cat(kSourceNameFields, kTaxWithheldField,
+                   FieldList(Field("TaxableAmount", &mTInvestTov::TaxableAmount),
+                             Field("TaxComputed", &mTInvestTov::TaxComputed)));
 
 }  // namespace kvz

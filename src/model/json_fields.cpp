@@ -39,6 +39,55 @@ const nlohmann::json* JsonObjectReader::Find(const char* key) {
 
 bool JsonObjectReader::Has(const char* key) const { return Object_.contains(key); }
 
+namespace {
+
+// Each conversion returns what is wrong with the value, or nothing when it fits.
+std::string Convert(const nlohmann::json& v, Money& out) {
+    if (!v.is_string()) return "сумма записывается строкой с точкой, например \"1234.5\"";
+    if (!TryParseMoneyExact(v.get<std::string>(), out, '.'))
+        return "\"" + v.get<std::string>() + "\" не сумма (не более четырех знаков после точки)";
+    return {};
+}
+
+std::string Convert(const nlohmann::json& v, DateTime& out) {
+    if (!v.is_string()) return "дата записывается строкой ДД.ММ.ГГГГ";
+    const std::string text = v.get<std::string>();
+    if (text.size() != 10 || !TryDateFromText(text, out, '.')) return "\"" + text + "\" не существующая дата ДД.ММ.ГГГГ";
+    return {};
+}
+
+std::string Convert(const nlohmann::json& v, bool& out) {
+    if (!v.is_boolean()) return "нужно true или false";
+    out = v.get<bool>();
+    return {};
+}
+
+template <class Integer>
+std::string Convert(const nlohmann::json& v, Integer& out) {
+    constexpr int64_t lo = std::numeric_limits<Integer>::min();
+    constexpr int64_t hi = std::numeric_limits<Integer>::max();
+    if (!v.is_number_integer()) return "нужно целое число";
+    int64_t value = v.is_number_unsigned() && v.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())
+                        ? std::numeric_limits<int64_t>::max()
+                        : v.get<int64_t>();
+    if (value < lo || value > hi)
+        return "число вне допустимого диапазона " + std::to_string(lo) + "…" + std::to_string(hi);
+    out = static_cast<Integer>(value);
+    return {};
+}
+
+}  // namespace
+
+template <class T>
+void JsonObjectReader::ReadValue(const char* key, T& field) {
+    const nlohmann::json* v = Find(key);
+    if (!v) return;
+    T value{};
+    const std::string wrong = Convert(*v, value);
+    if (!wrong.empty()) Fail(key, wrong);
+    field = std::move(value);
+}
+
 void JsonObjectReader::Read(const char* key, std::string& field) {
     const nlohmann::json* v = Find(key);
     if (!v) return;
@@ -54,77 +103,29 @@ void JsonObjectReader::Read(const char* key, std::string& field) {
     field = std::move(text);
 }
 
-void JsonObjectReader::Read(const char* key, Money& field) {
-    const nlohmann::json* v = Find(key);
-    if (!v) return;
-    if (!v->is_string()) Fail(key, "сумма записывается строкой с точкой, например \"1234.5\"");
-    Money m;
-    if (!TryParseMoneyExact(v->get<std::string>(), m, '.'))
-        Fail(key, "\"" + v->get<std::string>() + "\" не сумма (не более четырех знаков после точки)");
-    field = m;
+void JsonObjectReader::Read(const char* key, Money& field) { ReadValue(key, field); }
+void JsonObjectReader::Read(const char* key, DateTime& field) { ReadValue(key, field); }
+void JsonObjectReader::Read(const char* key, bool& field) { ReadValue(key, field); }
+void JsonObjectReader::Read(const char* key, int32_t& field) { ReadValue(key, field); }
+void JsonObjectReader::Read(const char* key, uint16_t& field) { ReadValue(key, field); }
+void JsonObjectReader::Read(const char* key, uint8_t& field) { ReadValue(key, field); }
+
+template <class T>
+void JsonObjectReader::ReadElementValue(const char* key, std::size_t index, const nlohmann::json& value, T& out) const {
+    T converted{};
+    const std::string wrong = Convert(value, converted);
+    if (!wrong.empty()) throw EJsonError(PathOf(key, index) + ": " + wrong);
+    out = converted;
 }
 
-void JsonObjectReader::ReadOptionalMoney(const char* key, Money& field, bool& present) {
-    const nlohmann::json* v = Find(key);
-    if (!v) return;
-    if (v->is_null()) {
-        present = false;
-        field = kAbsentAmount;
-        return;
-    }
-    Read(key, field);
-    present = true;
+void JsonObjectReader::ReadElement(const char* key, std::size_t index, const nlohmann::json& value, Money& out) const {
+    ReadElementValue(key, index, value, out);
 }
-
-void JsonObjectReader::ReadDate(const char* key, DateTime& field) {
-    const nlohmann::json* v = Find(key);
-    if (!v) return;
-    if (!v->is_string()) Fail(key, "дата записывается строкой ДД.ММ.ГГГГ");
-    DateTime d;
-    std::string text = v->get<std::string>();
-    if (text.size() != 10 || !TryDateFromText(text, d, '.')) Fail(key, "\"" + text + "\" не существующая дата ДД.ММ.ГГГГ");
-    field = d;
+void JsonObjectReader::ReadElement(const char* key, std::size_t index, const nlohmann::json& value, int32_t& out) const {
+    ReadElementValue(key, index, value, out);
 }
-
-void JsonObjectReader::Read(const char* key, bool& field) {
-    const nlohmann::json* v = Find(key);
-    if (!v) return;
-    if (!v->is_boolean()) Fail(key, "нужно true или false");
-    field = v->get<bool>();
-}
-
-namespace {
-
-int64_t IntegerIn(const JsonObjectReader& reader, const char* key, const nlohmann::json& v, int64_t lo, int64_t hi) {
-    if (!v.is_number_integer()) reader.Fail(key, "нужно целое число");
-    int64_t value = v.is_number_unsigned() && v.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())
-                        ? std::numeric_limits<int64_t>::max()
-                        : v.get<int64_t>();
-    if (value < lo || value > hi)
-        reader.Fail(key, "число вне допустимого диапазона " + std::to_string(lo) + "…" + std::to_string(hi));
-    return value;
-}
-
-}  // namespace
-
-void JsonObjectReader::Read(const char* key, int32_t& field) {
-    if (const nlohmann::json* v = Find(key))
-        field = static_cast<int32_t>(IntegerIn(*this, key, *v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-void JsonObjectReader::Read(const char* key, uint16_t& field) {
-    if (const nlohmann::json* v = Find(key)) field = static_cast<uint16_t>(IntegerIn(*this, key, *v, 0, 65535));
-}
-
-void JsonObjectReader::Read(const char* key, uint8_t& field) {
-    if (const nlohmann::json* v = Find(key)) field = static_cast<uint8_t>(IntegerIn(*this, key, *v, 0, 255));
-}
-
-void JsonObjectReader::Read(const char* key, double& field) {
-    const nlohmann::json* v = Find(key);
-    if (!v) return;
-    if (!v->is_number()) Fail(key, "нужно число");
-    field = v->get<double>();
+void JsonObjectReader::ReadElement(const char* key, std::size_t index, const nlohmann::json& value, bool& out) const {
+    ReadElementValue(key, index, value, out);
 }
 
 std::vector<nlohmann::json> JsonObjectReader::Array(const char* key) {
@@ -132,6 +133,12 @@ std::vector<nlohmann::json> JsonObjectReader::Array(const char* key) {
     if (!v) return {};
     if (!v->is_array()) Fail(key, "нужен список");
     return v->get<std::vector<nlohmann::json>>();
+}
+
+std::vector<nlohmann::json> JsonObjectReader::FixedArray(const char* key, std::size_t count) {
+    std::vector<nlohmann::json> values = Array(key);
+    if (Has(key) && values.size() != count) Fail(key, "нужно ровно " + std::to_string(count) + " значений");
+    return values;
 }
 
 const nlohmann::json& JsonObjectReader::Object(const char* key) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/field_list.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -25,5 +26,9 @@ public:
     std::string PaymentText2;  // a note
     Money PaymentAmount;
 };
+
+inline constexpr auto kNalogFields =
+    FieldList(Field("PaymentText1", &mTNalog::PaymentText1), Field("PaymentText2", &mTNalog::PaymentText2),
+              Field("PaymentAmount", &mTNalog::PaymentAmount));
 
 }  // namespace kvz

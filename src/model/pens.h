@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/field_list.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
@@ -42,5 +43,11 @@ private:
     void SaveBody(mTDocumentStorage& storage, uint16_t index) const;
     void LoadBody(mTDocumentStorage& storage, uint16_t index);
 };
+
+inline constexpr auto kPensFields = FieldList(
+    Field("ContractKind", &mTPens::ContractKind), Field("OrgName", &mTPens::OrgName), Field("OrgInn", &mTPens::OrgInn),
+    Field("OrgKpp", &mTPens::OrgKpp), Field("ContractNumber", &mTPens::ContractNumber),
+    Field("ContractDate", &mTPens::ContractDate), Field("Contribution", &mTPens::Contribution),
+    Field("ContributionToDeduct", &mTPens::ContributionToDeduct), Field("AgentDeduction", &mTPens::AgentDeduction));
 
 }  // namespace kvz

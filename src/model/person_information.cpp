@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -33,50 +33,25 @@ mTPersonInformation::mTPersonInformation()
     : DocIssueDate(EncodeDate(1990, 1, 1)), BirthDate(EncodeDate(1977, 1, 1)) {}
 
 void mTPersonInformation::Save(mTDocumentStorage& s) const {
-    try {
-        s.CreateStream("@PersonName");
-        for (const std::string* t : {&Surname, &FirstName, &Patronymic, &PersonInn, &NameExtra1, &NameExtra2})
-            s.WriteString(*t);
-        s.CreateStream("@PersonDocument");
-        s.WriteWord(DocTypeCode);
-        s.WriteString(DocTypeName);
-        s.WriteString(DocSeriesNumber);
-        s.WriteDouble(DocIssueDate);
-        s.WriteDouble(BirthDate);
-        s.WriteString(DocIssuedBy);
-        s.WriteString(BirthPlace);
-        s.WriteByte(DocumentFlag);
-        s.CreateStream("@Foreigner");
-        for (const std::string* t : {&CitizenshipKind, &CitizenshipCountry, &ForeignAddress, &CitizenshipCode})
-            s.WriteString(*t);
-        s.CreateStream("@PhoneForeignerHome");
-        s.WriteString(ForeignHomePhoneCode);
-        s.WriteString(ForeignHomePhone);
-        s.CreateStream("@PhoneForeignerWork");
-        s.WriteString(ForeignWorkPhoneCode);
-        s.WriteString(ForeignWorkPhone);
-        s.CreateStream("@PersonAddress");
-        s.WriteBoolean(AddressIsStay);
-        s.WriteString(PostIndex);
-        s.WriteWord(RegionCode);
-        for (const std::string* t : {&RegionName, &District, &City, &Locality, &Street, &House, &Building, &Flat,
-                                     &ResidenceOktmo})
-            s.WriteString(*t);
-        s.CreateStream("@HomePhone");
-        s.WriteString(HomePhoneCode);
-        s.WriteString(HomePhone);
-        s.CreateStream("@WorkPhone");
-        s.WriteString(WorkPhoneCode);
-        s.WriteString(WorkPhone);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] {
+        auto stream = [&](const char* name, const auto& fields) {
+            s.CreateStream(name);
+            SaveFields(s, *this, fields);
+        };
+        stream("@PersonName", kPersonNameFields);
+        stream("@PersonDocument", kPersonDocumentFields);
+        stream("@Foreigner", kForeignerFields);
+        stream("@PhoneForeignerHome", kForeignHomePhoneFields);
+        stream("@PhoneForeignerWork", kForeignWorkPhoneFields);
+        stream("@PersonAddress", kPersonAddressFields);
+        stream("@HomePhone", kHomePhoneFields);
+        stream("@WorkPhone", kWorkPhoneFields);
+    });
 }
 
 void mTPersonInformation::Load(mTDocumentStorage& s) {
     const std::string name = s.StorageName();
-    try {
+    WithErrorPlace(kPlaceLoad, [&] {
         s.OpenStream("@PersonName");
         for (std::string* t : {&Surname, &FirstName, &Patronymic, &PersonInn}) *t = s.ReadString();
         if (IsKnown(name)) {
@@ -129,10 +104,7 @@ void mTPersonInformation::Load(mTDocumentStorage& s) {
         s.OpenStream("@WorkPhone");
         WorkPhoneCode = s.ReadString();
         WorkPhone = s.ReadString();
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    });
 }
 
 uint32_t mTPersonInformation::StoredSize() const {
@@ -140,16 +112,7 @@ uint32_t mTPersonInformation::StoredSize() const {
     for (const char* marker : {"@PersonName", "@PersonDocument", "@Foreigner", "@PhoneForeignerHome",
                                "@PhoneForeignerWork", "@PersonAddress", "@HomePhone", "@WorkPhone"})
         size += S::ItemSize(marker);
-    for (const std::string* t :
-         {&Surname, &FirstName, &Patronymic, &PersonInn, &NameExtra1, &NameExtra2, &DocTypeName, &DocSeriesNumber,
-          &DocIssuedBy, &BirthPlace, &CitizenshipKind, &CitizenshipCountry, &ForeignAddress, &CitizenshipCode,
-          &ForeignHomePhoneCode, &ForeignHomePhone, &ForeignWorkPhoneCode, &ForeignWorkPhone, &PostIndex,
-          &RegionName, &District, &City, &Locality, &Street, &House, &Building, &Flat, &ResidenceOktmo,
-          &HomePhoneCode, &HomePhone, &WorkPhoneCode, &WorkPhone})
-        size += S::StringItemSize(*t);
-    size += S::WordItemSize(DocTypeCode) + S::DoubleItemSize(DocIssueDate) + S::DoubleItemSize(BirthDate) +
-            S::ByteItemSize(DocumentFlag) + S::ByteItemSize(AddressIsStay ? 1 : 0) + S::WordItemSize(RegionCode);
-    return size;
+    return size + FieldsSize(*this, kPersonFields);
 }
 
 }  // namespace kvz

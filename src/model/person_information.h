@@ -3,7 +3,9 @@
 // from documents of earlier years, whose layouts differ by the storage name.
 #include <cstdint>
 #include <string>
+#include <tuple>
 
+#include "model/field_list.h"
 #include "storage/dates.h"
 
 namespace kvz {
@@ -59,5 +61,43 @@ public:
     std::string ForeignWorkPhone;
     uint8_t DocumentFlag = 0;
 };
+
+// The taxpayer's streams in file order, each with its fields as the current year
+// writes them (documents of earlier years lack some; Load knows which).
+inline constexpr auto kPersonNameFields = FieldList(
+    Field("Surname", &mTPersonInformation::Surname), Field("FirstName", &mTPersonInformation::FirstName),
+    Field("Patronymic", &mTPersonInformation::Patronymic), Field("PersonInn", &mTPersonInformation::PersonInn),
+    Field("NameExtra1", &mTPersonInformation::NameExtra1), Field("NameExtra2", &mTPersonInformation::NameExtra2));
+inline constexpr auto kPersonDocumentFields = FieldList(
+    Field("DocTypeCode", &mTPersonInformation::DocTypeCode), Field("DocTypeName", &mTPersonInformation::DocTypeName),
+    Field("DocSeriesNumber", &mTPersonInformation::DocSeriesNumber),
+    Field("DocIssueDate", &mTPersonInformation::DocIssueDate), Field("BirthDate", &mTPersonInformation::BirthDate),
+    Field("DocIssuedBy", &mTPersonInformation::DocIssuedBy), Field("BirthPlace", &mTPersonInformation::BirthPlace),
+    Field("DocumentFlag", &mTPersonInformation::DocumentFlag));
+inline constexpr auto kForeignerFields =
+    FieldList(Field("CitizenshipKind", &mTPersonInformation::CitizenshipKind),
+              Field("CitizenshipCountry", &mTPersonInformation::CitizenshipCountry),
+              Field("ForeignAddress", &mTPersonInformation::ForeignAddress),
+              Field("CitizenshipCode", &mTPersonInformation::CitizenshipCode));
+inline constexpr auto kForeignHomePhoneFields =
+    FieldList(Field("ForeignHomePhoneCode", &mTPersonInformation::ForeignHomePhoneCode),
+              Field("ForeignHomePhone", &mTPersonInformation::ForeignHomePhone));
+inline constexpr auto kForeignWorkPhoneFields =
+    FieldList(Field("ForeignWorkPhoneCode", &mTPersonInformation::ForeignWorkPhoneCode),
+              Field("ForeignWorkPhone", &mTPersonInformation::ForeignWorkPhone));
+inline constexpr auto kPersonAddressFields = FieldList(
+    Field("AddressIsStay", &mTPersonInformation::AddressIsStay), Field("PostIndex", &mTPersonInformation::PostIndex),
+    Field("RegionCode", &mTPersonInformation::RegionCode), Field("RegionName", &mTPersonInformation::RegionName),
+    Field("District", &mTPersonInformation::District), Field("City", &mTPersonInformation::City),
+    Field("Locality", &mTPersonInformation::Locality), Field("Street", &mTPersonInformation::Street),
+    Field("House", &mTPersonInformation::House), Field("Building", &mTPersonInformation::Building),
+    Field("Flat", &mTPersonInformation::Flat), Field("ResidenceOktmo", &mTPersonInformation::ResidenceOktmo));
+inline constexpr auto kHomePhoneFields = FieldList(Field("HomePhoneCode", &mTPersonInformation::HomePhoneCode),
+                                                   Field("HomePhone", &mTPersonInformation::HomePhone));
+inline constexpr auto kWorkPhoneFields = FieldList(Field("WorkPhoneCode", &mTPersonInformation::WorkPhoneCode),
+                                                   Field("WorkPhone", &mTPersonInformation::WorkPhone));
+inline constexpr auto kPersonFields =
+    std::tuple_cat(kPersonNameFields, kPersonDocumentFields, kForeignerFields, kForeignHomePhoneFields,
+                   kForeignWorkPhoneFields, kPersonAddressFields, kHomePhoneFields, kWorkPhoneFields);
 
 }  // namespace kvz

@@ -4,7 +4,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -77,27 +77,17 @@ void mTSocialDeduct::Save(mTDocumentStorage& storage) const {
     // A count that does not fit its word would lose contracts without a word said.
     if (Granted && PensionContracts.size() > kMaxPensionContracts)
         throw std::length_error("Договоров не может быть больше 65535.");
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
 void mTSocialDeduct::SaveBody(mTDocumentStorage& s) const {
     s.CreateStream(kStreamName);
     s.WriteBoolean(Granted);
     if (!Granted) return;
-    s.WriteCurrency(Charity);
-    s.WriteCurrency(OwnEducation);
+    SaveFields(s, *this, kSocialFirstAmounts);
     s.WriteInteger(ChildEducationCount());
     for (Money amount : ChildEducation) s.WriteCurrency(amount);
-    s.WriteCurrency(Treatment);
-    s.WriteCurrency(ExpensiveTreatment);
-    s.WriteCurrency(VoluntaryInsurance);
-    s.WriteCurrency(ExtraPensionContributions);
-    s.WriteCurrency(SpareSocialAmount);
+    SaveFields(s, *this, kSocialOtherAmounts);
     s.CreateStream(kPensStreamName);
     s.WriteWord(static_cast<uint16_t>(PensionContracts.size()));
     for (std::size_t i = 0; i < PensionContracts.size(); ++i)
@@ -106,26 +96,16 @@ void mTSocialDeduct::SaveBody(mTDocumentStorage& s) const {
 
 void mTSocialDeduct::Load(mTDocumentStorage& storage) {
     *this = mTSocialDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
 void mTSocialDeduct::LoadBody(mTDocumentStorage& s) {
     s.OpenStream(kStreamName);
     Granted = s.ReadBoolean();
     if (!Granted) return;
-    Charity = s.ReadCurrency();
-    OwnEducation = s.ReadCurrency();
+    LoadFields(s, *this, kSocialFirstAmounts);
     LoadChildEducation(s);
-    Treatment = s.ReadCurrency();
-    ExpensiveTreatment = s.ReadCurrency();
-    VoluntaryInsurance = s.ReadCurrency();
-    ExtraPensionContributions = s.ReadCurrency();
-    SpareSocialAmount = s.ReadCurrency();
+    LoadFields(s, *this, kSocialOtherAmounts);
     s.OpenStream(kPensStreamName);
     const uint16_t count = s.ReadWord();
     for (uint16_t i = 0; i < count; ++i) {
@@ -154,12 +134,9 @@ uint32_t mTSocialDeduct::StoredSize() const {
     using S = mTDocumentStorage;
     uint32_t size = S::StringItemSize(kStreamName) + S::ByteItemSize(Granted ? 1 : 0);
     if (!Granted) return size;
-    size += S::CurrencyItemSize(Charity) + S::CurrencyItemSize(OwnEducation);
-    size += S::IntegerItemSize(ChildEducationCount());
+    size += FieldsSize(*this, kSocialFirstAmounts) + S::IntegerItemSize(ChildEducationCount());
     for (Money amount : ChildEducation) size += S::CurrencyItemSize(amount);
-    size += S::CurrencyItemSize(Treatment) + S::CurrencyItemSize(ExpensiveTreatment) +
-            S::CurrencyItemSize(VoluntaryInsurance) + S::CurrencyItemSize(ExtraPensionContributions) +
-            S::CurrencyItemSize(SpareSocialAmount);
+    size += FieldsSize(*this, kSocialOtherAmounts);
     size += S::StringItemSize(kPensStreamName) + S::WordItemSize(static_cast<uint16_t>(PensionContracts.size()));
     for (std::size_t i = 0; i < PensionContracts.size(); ++i)
         size += PensionContracts[i].StoredSize(static_cast<uint16_t>(i));

@@ -5,6 +5,7 @@
 #include <list>
 #include <vector>
 
+#include "model/field_list.h"
 #include "model/pens.h"
 #include "storage/money.h"
 
@@ -65,5 +66,14 @@ private:
     void LoadBody(mTDocumentStorage& storage);
     void LoadChildEducation(mTDocumentStorage& storage);
 };
+
+// Of a granted deduction: these amounts, the child education chain, the rest.
+inline constexpr auto kSocialFirstAmounts =
+    FieldList(Field("Charity", &mTSocialDeduct::Charity), Field("OwnEducation", &mTSocialDeduct::OwnEducation));
+inline constexpr auto kSocialOtherAmounts = FieldList(
+    Field("Treatment", &mTSocialDeduct::Treatment), Field("ExpensiveTreatment", &mTSocialDeduct::ExpensiveTreatment),
+    Field("VoluntaryInsurance", &mTSocialDeduct::VoluntaryInsurance),
+    Field("ExtraPensionContributions", &mTSocialDeduct::ExtraPensionContributions),
+    Field("SpareSocialAmount", &mTSocialDeduct::SpareSocialAmount, kNotSummed));
 
 }  // namespace kvz

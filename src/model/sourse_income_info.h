@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/field_list.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -35,11 +36,12 @@ protected:
     mTSourseIncomeInfo(mTSourseIncomeInfo&&) = default;
     mTSourseIncomeInfo& operator=(const mTSourseIncomeInfo&) = default;
     mTSourseIncomeInfo& operator=(mTSourseIncomeInfo&&) = default;
-
-    // Inn, Kpp, Oktmo and SourceName, which every source writes in this order.
-    void WriteNames(mTDocumentStorage& s) const;
-    void ReadNames(mTDocumentStorage& s);
-    uint32_t NamesSize() const;
 };
+
+// The names every source writes in this order.
+inline constexpr auto kSourceNameFields =
+    FieldList(Field("Inn", &mTSourseIncomeInfo::Inn), Field("Kpp", &mTSourseIncomeInfo::Kpp),
+              Field("Oktmo", &mTSourseIncomeInfo::Oktmo), Field("SourceName", &mTSourseIncomeInfo::SourceName));
+inline constexpr auto kTaxWithheldField = FieldList(Field("TaxWithheld", &mTSourseIncomeInfo::TaxWithheld));
 
 }  // namespace kvz

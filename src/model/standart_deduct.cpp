@@ -3,7 +3,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -30,35 +30,34 @@ std::size_t MonthSlot(int month) {
 // A children block: the constant flag, then either the one count or twelve months.
 void SaveChildrenBlock(mTDocumentStorage& s, bool constant, int32_t count, const Months& byMonth) {
     s.WriteBoolean(constant);
-    if (constant) {
+    if (constant)
         s.WriteInteger(count);
-        return;
-    }
-    for (int32_t value : byMonth) s.WriteInteger(value);
+    else
+        stored::Write(s, byMonth, false);
 }
 
 void LoadChildrenBlock(mTDocumentStorage& s, bool& constant, int32_t& count, Months& byMonth) {
     constant = s.ReadBoolean();
-    if (constant) {
+    if (constant)
         count = s.ReadInteger();
-        return;
-    }
-    for (int32_t& value : byMonth) value = s.ReadInteger();
+    else
+        stored::Read(s, byMonth, false);
 }
 
 uint32_t ChildrenBlockSize(bool constant, int32_t count, const Months& byMonth) {
     uint32_t size = mTDocumentStorage::ByteItemSize(constant ? 1 : 0);
-    if (constant) return size + mTDocumentStorage::IntegerItemSize(count);
-    for (int32_t value : byMonth) size += mTDocumentStorage::IntegerItemSize(value);
-    return size;
+    return size + (constant ? mTDocumentStorage::IntegerItemSize(count) : stored::Size(byMonth, false));
 }
 
 // The flags of the optional monthly blocks were added to the stream later than the
-// rest; a flag that does not read is taken as "block absent".
+// rest; a flag that does not read (a text, or past the data) is taken as "block
+// absent". Other failures, out of memory among them, pass on.
 bool ReadGuardedFlag(mTDocumentStorage& s) {
     try {
         return s.ReadBoolean();
-    } catch (const std::exception&) {
+    } catch (const EConvertError&) {
+        return false;
+    } catch (const mEBadStorage&) {
         return false;
     }
 }
@@ -92,12 +91,7 @@ void mTStandartDeduct::SetMonthlyChildStatus(int month, int32_t value) {
 }
 
 void mTStandartDeduct::Save(mTDocumentStorage& storage) const {
-    try {
-        SaveBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceSave;
-        throw;
-    }
+    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
 }
 
 void mTStandartDeduct::SaveBody(mTDocumentStorage& s) const {
@@ -110,27 +104,20 @@ void mTStandartDeduct::SaveBody(mTDocumentStorage& s) const {
     SaveChildrenBlock(s, DisabledConstant, DisabledCount, DisabledByMonth);
     s.WriteBoolean(MonthlyBusiness);
     if (MonthlyBusiness) {
-        for (Money m : BusinessIncomeByMonth) s.WriteCurrency(m);
-        for (Money m : BusinessExpenseByMonth) s.WriteCurrency(m);
-        for (bool checked : BusinessMonthChecked) s.WriteBoolean(checked);
+        stored::Write(s, BusinessIncomeByMonth, false);
+        stored::Write(s, BusinessExpenseByMonth, false);
+        stored::Write(s, BusinessMonthChecked, false);
     }
     s.WriteBoolean(MonthlySelfCodesGiven);
-    if (MonthlySelfCodesGiven)
-        for (int32_t code : MonthlySelfCodes) s.WriteInteger(code);
+    if (MonthlySelfCodesGiven) stored::Write(s, MonthlySelfCodes, false);
     s.WriteBoolean(MonthlyChildStatusGiven);
-    if (MonthlyChildStatusGiven)
-        for (int32_t status : MonthlyChildStatus) s.WriteInteger(status);
+    if (MonthlyChildStatusGiven) stored::Write(s, MonthlyChildStatus, false);
     SaveChildrenBlock(s, ThirdConstant, ThirdCount, ThirdByMonth);
 }
 
 void mTStandartDeduct::Load(mTDocumentStorage& storage) {
     *this = mTStandartDeduct();
-    try {
-        LoadBody(storage);
-    } catch (mEPrivBase& e) {
-        e.Place = kPlaceLoad;
-        throw;
-    }
+    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
 }
 
 void mTStandartDeduct::LoadBody(mTDocumentStorage& s) {
@@ -143,16 +130,14 @@ void mTStandartDeduct::LoadBody(mTDocumentStorage& s) {
     LoadChildrenBlock(s, DisabledConstant, DisabledCount, DisabledByMonth);
     MonthlyBusiness = ReadGuardedFlag(s);
     if (MonthlyBusiness) {
-        for (Money& m : BusinessIncomeByMonth) m = s.ReadCurrency();
-        for (Money& m : BusinessExpenseByMonth) m = s.ReadCurrency();
-        for (bool& checked : BusinessMonthChecked) checked = s.ReadBoolean();
+        stored::Read(s, BusinessIncomeByMonth, false);
+        stored::Read(s, BusinessExpenseByMonth, false);
+        stored::Read(s, BusinessMonthChecked, false);
     }
     MonthlySelfCodesGiven = ReadGuardedFlag(s);
-    if (MonthlySelfCodesGiven)
-        for (int32_t& code : MonthlySelfCodes) code = s.ReadInteger();
+    if (MonthlySelfCodesGiven) stored::Read(s, MonthlySelfCodes, false);
     MonthlyChildStatusGiven = ReadGuardedFlag(s);
-    if (MonthlyChildStatusGiven)
-        for (int32_t& status : MonthlyChildStatus) status = s.ReadInteger();
+    if (MonthlyChildStatusGiven) stored::Read(s, MonthlyChildStatus, false);
     LoadChildrenBlock(s, ThirdConstant, ThirdCount, ThirdByMonth);
 }
 
@@ -165,16 +150,13 @@ uint32_t mTStandartDeduct::StoredSize() const {
     size += ChildrenBlockSize(DisabledConstant, DisabledCount, DisabledByMonth);
     size += S::ByteItemSize(MonthlyBusiness ? 1 : 0);
     if (MonthlyBusiness) {
-        for (Money m : BusinessIncomeByMonth) size += S::CurrencyItemSize(m);
-        for (Money m : BusinessExpenseByMonth) size += S::CurrencyItemSize(m);
-        for (bool checked : BusinessMonthChecked) size += S::ByteItemSize(checked ? 1 : 0);
+        size += stored::Size(BusinessIncomeByMonth, false) + stored::Size(BusinessExpenseByMonth, false) +
+                stored::Size(BusinessMonthChecked, false);
     }
     size += S::ByteItemSize(MonthlySelfCodesGiven ? 1 : 0);
-    if (MonthlySelfCodesGiven)
-        for (int32_t code : MonthlySelfCodes) size += S::IntegerItemSize(code);
+    if (MonthlySelfCodesGiven) size += stored::Size(MonthlySelfCodes, false);
     size += S::ByteItemSize(MonthlyChildStatusGiven ? 1 : 0);
-    if (MonthlyChildStatusGiven)
-        for (int32_t status : MonthlyChildStatus) size += S::IntegerItemSize(status);
+    if (MonthlyChildStatusGiven) size += stored::Size(MonthlyChildStatus, false);
     size += ChildrenBlockSize(ThirdConstant, ThirdCount, ThirdByMonth);
     return size;
 }

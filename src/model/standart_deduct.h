@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/field_list.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -81,5 +82,26 @@ private:
     void SaveBody(mTDocumentStorage& storage) const;
     void LoadBody(mTDocumentStorage& storage);
 };
+
+// Every field; the file keeps most of them in blocks behind flags (see Save).
+inline constexpr auto kStandartDeductFields = FieldList(
+    Field("Granted", &mTStandartDeduct::Granted), Field("SelfCode", &mTStandartDeduct::SelfCode),
+    Field("ChildStatus", &mTStandartDeduct::ChildStatus),
+    Field("ChildrenConstant", &mTStandartDeduct::ChildrenConstant),
+    Field("ChildrenCount", &mTStandartDeduct::ChildrenCount),
+    Field("ChildrenByMonth", &mTStandartDeduct::ChildrenByMonth),
+    Field("DisabledConstant", &mTStandartDeduct::DisabledConstant),
+    Field("DisabledCount", &mTStandartDeduct::DisabledCount),
+    Field("DisabledByMonth", &mTStandartDeduct::DisabledByMonth),
+    Field("ThirdConstant", &mTStandartDeduct::ThirdConstant), Field("ThirdCount", &mTStandartDeduct::ThirdCount),
+    Field("ThirdByMonth", &mTStandartDeduct::ThirdByMonth),
+    Field("MonthlyBusiness", &mTStandartDeduct::MonthlyBusiness),
+    Field("BusinessIncomeByMonth", &mTStandartDeduct::BusinessIncomeByMonth),
+    Field("BusinessExpenseByMonth", &mTStandartDeduct::BusinessExpenseByMonth),
+    Field("BusinessMonthChecked", &mTStandartDeduct::BusinessMonthChecked),
+    Field("MonthlySelfCodesGiven", &mTStandartDeduct::MonthlySelfCodesGiven),
+    Field("MonthlySelfCodes", &mTStandartDeduct::MonthlySelfCodes),
+    Field("MonthlyChildStatusGiven", &mTStandartDeduct::MonthlyChildStatusGiven),
+    Field("MonthlyChildStatus", &mTStandartDeduct::MonthlyChildStatus));
 
 }  // namespace kvz

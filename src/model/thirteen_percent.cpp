@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "model/section_streams.h"
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 
 namespace kvz {
 
@@ -30,24 +30,15 @@ void mTThirteenPercent::Load(mTDocumentStorage& s, uint16_t index, bool variant)
 
 void mTThirteenPercent::SaveBody(mTDocumentStorage& s, uint16_t index, bool variant) const {
     s.CreateStream(SectionStreamName(variant ? kStreamNonResident : kStreamResident, index));
-    s.WriteByte(StandardDeductionsHere ? 1 : 0);
-    WriteNames(s);
-    s.WriteCurrency(TaxWithheld);
-    s.WriteCurrency(TaxableAmount);
-    s.WriteCurrency(TaxComputed);
-    s.WriteCurrency(SpareAmount);
+    s.WriteBoolean(StandardDeductionsHere);
+    SaveFields(s, *this, kThirteenPercentFields);
     for (int m = 0; m < kMonths; ++m) {
         if (MonthPresent(m))
             s.WriteCurrency(MonthAmounts[m]);
         else
             s.WriteString(kAbsentMonthText);
     }
-    s.WriteInteger(LineCount());
-    const char* linePrefix = variant ? kLineStreamNonResident : kLineStreamResident;
-    for (int j = 0; j < LineCount(); ++j) {
-        s.CreateStream(SectionLineStreamName(linePrefix, index, j));
-        SaveLine(s, Line(j));
-    }
+    SaveLineStreams(s, variant ? kLineStreamNonResident : kLineStreamResident, index, Lines(), kSourseIncomeFields);
 }
 
 void mTThirteenPercent::LoadBody(mTDocumentStorage& s, uint16_t index, bool variant) {
@@ -55,65 +46,20 @@ void mTThirteenPercent::LoadBody(mTDocumentStorage& s, uint16_t index, bool vari
     *this = mTThirteenPercent();
     s.OpenStream(SectionStreamName(variant ? kStreamNonResident : kStreamResident, index));
     if (DocumentVersion(s) >= kVersionWithDeductionFlag) StandardDeductionsHere = s.ReadBoolean();
-    ReadNames(s);
-    TaxWithheld = s.ReadCurrency();
-    TaxableAmount = s.ReadCurrency();
-    TaxComputed = s.ReadCurrency();
-    SpareAmount = s.ReadCurrency();
+    LoadFields(s, *this, kThirteenPercentFields);
     for (int m = 0; m < kMonths; ++m) SetMonthAmount(m, s.ReadCurrency());
-    const int32_t count = s.ReadInteger();
-    const char* linePrefix = variant ? kLineStreamNonResident : kLineStreamResident;
-    // Each line needs a stream of its own, so a count larger than the document
-    // fails at the first missing stream instead of running on.
-    for (int32_t j = 0; j < count; ++j) {
-        s.OpenStream(SectionLineStreamName(linePrefix, index, j));
-        AddLine(LoadLine(s));
-    }
-}
-
-void mTThirteenPercent::SaveLine(mTDocumentStorage& s, const mTSourseIncome& line) {
-    s.WriteInteger(line.IncomeCode);
-    s.WriteString(line.IncomeName);
-    s.WriteCurrency(line.IncomeAmount);
-    s.WriteInteger(line.DeductionCode);
-    s.WriteCurrency(line.DeductionAmount);
-    s.WriteInteger(line.DeductionRate);
-    s.WriteWord(line.Month);
-}
-
-mTSourseIncome mTThirteenPercent::LoadLine(mTDocumentStorage& s) {
-    mTSourseIncome line;
-    line.IncomeCode = s.ReadInteger();
-    line.IncomeName = s.ReadString();
-    line.IncomeAmount = s.ReadCurrency();
-    line.DeductionCode = s.ReadInteger();
-    line.DeductionAmount = s.ReadCurrency();
-    line.DeductionRate = s.ReadInteger();
-    line.Month = s.ReadWord();
-    return line;
+    LoadLineStreams<mTSourseIncome>(s, variant ? kLineStreamNonResident : kLineStreamResident, index,
+                                    kSourseIncomeFields, [&](const mTSourseIncome& line) { AddLine(line); });
 }
 
 uint32_t mTThirteenPercent::StoredSize(uint16_t index) const {
     using S = mTDocumentStorage;
     uint32_t size = S::ItemSize(SectionStreamName(kStreamResident, index));
-    size += S::ByteItemSize(StandardDeductionsHere ? 1 : 0);
-    size += NamesSize();
-    size += S::CurrencyItemSize(TaxWithheld) + S::CurrencyItemSize(TaxableAmount) +
-            S::CurrencyItemSize(TaxComputed) + S::CurrencyItemSize(SpareAmount);
+    size += S::ByteItemSize(StandardDeductionsHere ? 1 : 0) + FieldsSize(*this, kThirteenPercentFields);
     for (int m = 0; m < kMonths; ++m)
         size += MonthPresent(m) ? S::CurrencyItemSize(MonthAmounts[m]) : S::ItemSize(kAbsentMonthText);
-    size += S::IntegerItemSize(LineCount());
-    for (int j = 0; j < LineCount(); ++j)
-        size += S::ItemSize(SectionLineStreamName(kLineStreamResident, index, j)) + LineSize(Line(j));
+    size += LineStreamsSize(kLineStreamResident, index, Lines(), kSourseIncomeFields);
     return size;
-}
-
-uint32_t mTThirteenPercent::LineSize(const mTSourseIncome& line) {
-    using S = mTDocumentStorage;
-    return S::IntegerItemSize(line.IncomeCode) + S::StringItemSize(line.IncomeName) +
-           S::CurrencyItemSize(line.IncomeAmount) + S::IntegerItemSize(line.DeductionCode) +
-           S::CurrencyItemSize(line.DeductionAmount) + S::IntegerItemSize(line.DeductionRate) +
-           S::WordItemSize(line.Month);
 }
 
 void mTThirteenPercent::SetMonthAmount(int m, Money amount) {

@@ -4,6 +4,7 @@
 // standard deductions.
 #include <array>
 #include <cstdint>
+#include <tuple>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,12 @@ struct mTSourseIncome {
 
     bool operator==(const mTSourseIncome&) const = default;
 };
+
+inline constexpr auto kSourseIncomeFields = FieldList(
+    Field("IncomeCode", &mTSourseIncome::IncomeCode), Field("IncomeName", &mTSourseIncome::IncomeName),
+    Field("IncomeAmount", &mTSourseIncome::IncomeAmount), Field("DeductionCode", &mTSourseIncome::DeductionCode),
+    Field("DeductionAmount", &mTSourseIncome::DeductionAmount), Field("DeductionRate", &mTSourseIncome::DeductionRate),
+    Field("Month", &mTSourseIncome::Month));
 
 class mTThirteenPercent : public mTSourseIncomeInfo {
 public:
@@ -68,11 +75,15 @@ public:
 private:
     void SaveBody(mTDocumentStorage& s, uint16_t index, bool variant) const;
     void LoadBody(mTDocumentStorage& s, uint16_t index, bool variant);
-    static void SaveLine(mTDocumentStorage& s, const mTSourseIncome& line);
-    static mTSourseIncome LoadLine(mTDocumentStorage& s);
-    static uint32_t LineSize(const mTSourseIncome& line);
 
     mTIncomeLines<mTSourseIncome> Lines_;
 };
+
+// After the flag StandardDeductionsHere; the months and the lines follow.
+inline constexpr auto kThirteenPercentFields =
+    std::tuple_cat(kSourceNameFields, kTaxWithheldField,
+                   FieldList(Field("TaxableAmount", &mTThirteenPercent::TaxableAmount),
+                             Field("TaxComputed", &mTThirteenPercent::TaxComputed),
+                             Field("SpareAmount", &mTThirteenPercent::SpareAmount, kNotSummed)));
 
 }  // namespace kvz

@@ -1,40 +1,23 @@
 #include "model/thirty_five_percent.h"
 
 #include "model/section_streams.h"
-#include "storage/document_storage.h"
+#include "model/stored_fields.h"
 
 namespace kvz {
 
+// One list only: variant is ignored.
 void mTThirtyFivePercent::Save(mTDocumentStorage& s, uint16_t index, bool /*variant*/) {
-    WithErrorPlace(kPlaceSave, [&] {
-        s.CreateStream(SectionStreamName(kStream, index));
-        s.WriteInteger(IncomeCode);
-        WriteNames(s);
-        s.WriteCurrency(IncomeTotal);
-        s.WriteInteger(DeductionCode);
-        s.WriteCurrency(DeductionAmount);
-        s.WriteCurrency(TaxWithheld);
-    });
+    WithErrorPlace(kPlaceSave,
+                   [&] { SaveStream(s, SectionStreamName(kStream, index), *this, kThirtyFivePercentFields); });
 }
 
 void mTThirtyFivePercent::Load(mTDocumentStorage& s, uint16_t index, bool /*variant*/) {
-    WithErrorPlace(kPlaceLoad, [&] {
-        *this = mTThirtyFivePercent();
-        s.OpenStream(SectionStreamName(kStream, index));
-        IncomeCode = s.ReadInteger();
-        ReadNames(s);
-        IncomeTotal = s.ReadCurrency();
-        DeductionCode = s.ReadInteger();
-        DeductionAmount = s.ReadCurrency();
-        TaxWithheld = s.ReadCurrency();
-    });
+    WithErrorPlace(kPlaceLoad,
+                   [&] { LoadStream(s, SectionStreamName(kStream, index), *this, kThirtyFivePercentFields); });
 }
 
 uint32_t mTThirtyFivePercent::StoredSize(uint16_t index) const {
-    using S = mTDocumentStorage;
-    return S::ItemSize(SectionStreamName(kStream, index)) + S::IntegerItemSize(IncomeCode) + NamesSize() +
-           S::CurrencyItemSize(IncomeTotal) + S::IntegerItemSize(DeductionCode) +
-           S::CurrencyItemSize(DeductionAmount) + S::CurrencyItemSize(TaxWithheld);
+    return StreamSize(SectionStreamName(kStream, index), *this, kThirtyFivePercentFields);
 }
 
 }  // namespace kvz

@@ -2,6 +2,7 @@
 // A payment source of income taxed at 35 %. Its total income is entered and saved;
 // its taxable amount and tax are filled by the calculation and never saved.
 #include <cstdint>
+#include <tuple>
 
 #include "model/sourse_income_info.h"
 #include "storage/money.h"
@@ -29,5 +30,12 @@ public:
     Money TaxableAmount;  // not saved
     Money TaxComputed;    // not saved
 };
+
+inline constexpr auto kThirtyFivePercentFields = std::tuple_cat(
+    FieldList(Field("IncomeCode", &mTThirtyFivePercent::IncomeCode)), kSourceNameFields,
+    FieldList(Field("IncomeTotal", &mTThirtyFivePercent::IncomeTotal),
+              Field("DeductionCode", &mTThirtyFivePercent::DeductionCode),
+              Field("DeductionAmount", &mTThirtyFivePercent::DeductionAmount)),
+    kTaxWithheldField);
 
 }  // namespace kvz

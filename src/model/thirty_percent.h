@@ -2,6 +2,7 @@
 // A payment source of income taxed at 9 % (variant 0, "@NinePercent") or of
 // dividends (variant 1, "@ThirtyPercent"). Its total income is entered and saved.
 #include <cstdint>
+#include <tuple>
 
 #include "model/sourse_income_info.h"
 #include "storage/money.h"
@@ -34,5 +35,11 @@ public:
     Money TaxComputed;
     Money TaxableAmount;
 };
+
+inline constexpr auto kThirtyPercentFields = std::tuple_cat(
+    FieldList(Field("IncomeCode", &mTThirtyPercent::IncomeCode)), kSourceNameFields,
+    FieldList(Field("IncomeTotal", &mTThirtyPercent::IncomeTotal), Field("TaxComputed", &mTThirtyPercent::TaxComputed),
+              Field("TaxableAmount", &mTThirtyPercent::TaxableAmount)),
+    kTaxWithheldField);
 
 }  // namespace kvz

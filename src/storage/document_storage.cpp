@@ -226,6 +226,21 @@ std::string_view mTDocumentStorage::ReadRaw(bool zeroAsOne) {
     return Take(length);
 }
 
+bool mTDocumentStorage::AtStreamEnd() const {
+    if (Position_ >= Size_) return true;
+    bool zeros = true;
+    for (uint32_t i = Position_; zeros && i < Size_; ++i) zeros = Base_[i] == 0;
+    if (zeros) return true;
+    // A marker item: four digits of a length above zero, then '@'.
+    if (Size_ - Position_ < 5) return false;
+    uint32_t length = 0;
+    for (uint32_t i = 0; i < 4; ++i) {
+        if (!IsDigit(Base_[Position_ + i])) return false;
+        length = length * 10 + static_cast<uint32_t>(Base_[Position_ + i] - '0');
+    }
+    return length > 0 && Base_[Position_ + 4] == '@';
+}
+
 std::string mTDocumentStorage::ReadString() {
     RequireOpenedForRead(93);
     return ToUtf8OrConvertError(ReadRaw(false));

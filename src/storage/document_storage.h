@@ -42,6 +42,11 @@ public:
     Money ReadCurrency();
     DateTime ReadDateTime();
 
+    // True when the current stream holds no further value: the next item is a
+    // stream marker, or the data ends (the buffer's end or the zero bytes after the
+    // last item). Fields added to a stream in later versions read only when not.
+    bool AtStreamEnd() const;
+
     bool WriteString(const std::string& value);
     bool WriteInteger(int32_t value);
     bool WriteWord(uint16_t value);

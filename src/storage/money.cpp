@@ -1,18 +1,11 @@
 #include "storage/money.h"
 
-#include <cmath>
 #include <cstdio>
 #include <limits>
 
 #include "storage/errors.h"
 
 namespace kvz {
-
-Money Money::FromDouble(double value) {
-    double scaled = value * kScale;
-    double rounded = scaled < 0 ? -std::floor(-scaled + 0.5) : std::floor(scaled + 0.5);
-    return FromRaw(static_cast<int64_t>(rounded));
-}
 
 std::string MoneyToText(Money m, char separator) {
     int64_t raw = m.Raw();
@@ -97,27 +90,6 @@ bool TryParseMoneyExact(const std::string& text, Money& out, char separator) {
         return false;
     out = Money::FromRaw(raw);
     return true;
-}
-
-int64_t RoundHalfUp(double x) {
-    double t = std::trunc(x);
-    double f = x - t;
-    return static_cast<int64_t>(t) + (f >= 0.5 ? 1 : 0);
-}
-
-double RoundToKopecks(double x) {
-    long double scaled = static_cast<long double>(x) * 100;
-    long double t = std::trunc(scaled);
-    long double f = scaled - t;
-    long double r = t + (f >= 0.5L ? 1 : 0);
-    return static_cast<double>(r / 100);
-}
-
-std::string DecimalPointText(long double x) {
-    long double scaled = x * 10000;
-    long double t = std::trunc(scaled);
-    int64_t a = static_cast<int64_t>(t) + ((scaled - t) >= 0.5L ? 1 : 0);
-    return MoneyToText(Money::FromRaw(a), '.');
 }
 
 std::string PlainForm(Money m) {

@@ -15,11 +15,8 @@ public:
     constexpr Money() = default;
     static constexpr Money FromRaw(int64_t raw) { Money m; m.raw_ = raw; return m; }
     static constexpr Money FromUnits(int64_t units) { return FromRaw(units * kScale); }
-    // Nearest four-decimal value of a double (ties away from zero).
-    static Money FromDouble(double value);
 
     constexpr int64_t Raw() const { return raw_; }
-    double ToDouble() const { return static_cast<double>(raw_) / kScale; }
     constexpr bool IsZero() const { return raw_ == 0; }
 
     // Sums are exact; one that leaves the range raises std::overflow_error rather
@@ -60,13 +57,6 @@ Money MoneyFromText(const std::string& text, char separator = '.');
 // Parses strictly: at most four decimals; returns false instead of throwing.
 bool TryParseMoneyExact(const std::string& text, Money& out, char separator = '.');
 
-// x truncated toward zero, plus one when the fraction is 0.5 or more
-// (so negative values are truncated: -2.5 gives -2).
-int64_t RoundHalfUp(double x);
-// x rounded to two decimals by RoundHalfUp.
-double RoundToKopecks(double x);
-// RoundHalfUp(x * 10000) / 10000 in general form with "." ("1.2346", "75.5").
-std::string DecimalPointText(long double x);
 // Shortest decimal text with "."; "999999999999999" when longer than 15 characters.
 std::string PlainForm(Money m);
 // Two decimals, cut not rounded, negatives as 0; "999999999999.99" when longer than 15.

@@ -322,6 +322,26 @@ TEST(EarlierYears, ThisYearWithoutTheLastTwoAmountsLoadsThemAsZero) {
     EXPECT_EQ(back.InvestmentDeductionReturn, Money());
 }
 
+TEST(EarlierYears, ADamagedTrailingAmountIsReportedNotTakenAsMissing) {
+    TempDir dir;
+    mTDeclaration d;
+    d.InvestmentDeduction = MoneyFromText("5");
+    d.SaveToFile(dir.File("full.qz5"));
+    auto bytes = kvz::test::ReadFileBytes(dir.File("full.qz5"));
+    std::string text(bytes.begin(), bytes.end());
+    auto at = text.find("00015" "00010" "0011@PersonName");
+    ASSERT_NE(at, std::string::npos);
+    text[at + 4] = 'x';
+    kvz::test::WriteFileText(dir.File("bad.qz5"), text);
+    mTDeclaration back;
+    try {
+        back.LoadFromFile(dir.File("bad.qz5"));
+        FAIL() << "a damaged amount was read as a missing one";
+    } catch (const mEBadStorage& e) {
+        EXPECT_STREQ(e.what(), msg::kBadFormat);
+    }
+}
+
 TEST(DamagedDocuments, EveryCutAndRandomByteChangeEndsInTheProgramsError) {
     TempDir dir;
     std::mt19937 rng(99);

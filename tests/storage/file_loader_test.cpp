@@ -1,8 +1,6 @@
 // The file as a buffer: exclusive access, exact size, and the loader's refusals.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstring>
 
 #include "storage/errors.h"
@@ -73,11 +71,21 @@ TEST(FileLoader, EmptyMissingAndNonRegularFilesAreRefused) {
     EXPECT_THROW(mTFileLoader("", true, 0), mEBadStorage);
 }
 
-TEST(FileLoader, ReadOnlyFileCannotBeOpenedForWriting) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores file permissions";
+// Places no file can be written to, whoever runs the program (root included).
+TEST(FileLoader, WritingWhereNoFileCanBeIsRefused) {
     TempDir dir;
-    std::string path = dir.File("ro.qz5");
-    kvz::test::WriteFileText(path, "QZSG");
-    ::chmod(path.c_str(), 0444);
-    EXPECT_THROW(mTFileLoader(path, false, 10), mEBadStorage);
+    const std::string noFolder = dir.File("missing/d.qz5");
+    try {
+        mTFileLoader l(noFolder, false, 10);
+        FAIL() << "a file was opened in a folder that does not exist";
+    } catch (const mEBadStorage& e) {
+        EXPECT_EQ(e.Code, 20);
+        EXPECT_EQ(std::string(e.what()), "Ошибка чтения файла: " + noFolder);
+    }
+    try {
+        mTFileLoader l(dir.Path(), false, 10);
+        FAIL() << "a folder was opened as a document";
+    } catch (const mEBadStorage& e) {
+        EXPECT_EQ(e.Code, 21);
+    }
 }

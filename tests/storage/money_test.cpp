@@ -6,18 +6,6 @@
 
 using namespace kvz;
 
-TEST(Rounding, HalfUpForPositiveTruncationForNegative) {
-    EXPECT_EQ(RoundHalfUp(2.5), 3);
-    EXPECT_EQ(RoundHalfUp(2.4999), 2);
-    EXPECT_EQ(RoundHalfUp(-2.7), -2);
-    EXPECT_EQ(RoundHalfUp(-2.5), -2);
-    EXPECT_DOUBLE_EQ(RoundToKopecks(0.125), 0.13);
-    EXPECT_DOUBLE_EQ(RoundToKopecks(-0.125), -0.12);
-    EXPECT_EQ(DecimalPointText(1.23456L), "1.2346");
-    EXPECT_EQ(DecimalPointText(75.5L), "75.5");
-    EXPECT_EQ(DecimalPointText(100L), "100");
-}
-
 TEST(AmountTexts, KopeckFormCutsAndCaps) {
     EXPECT_EQ(KopeckForm(Money::FromRaw(12345000)), "1234.50");
     EXPECT_EQ(KopeckForm(Money()), "0.00");
