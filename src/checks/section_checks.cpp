@@ -28,11 +28,6 @@ bool Contains(const Container& c, Value v) {
     return std::find(c.begin(), c.end(), v) != c.end();
 }
 
-bool OktmoLengthValid(const std::string& oktmo) {
-    const std::size_t length = TrimmedLength(oktmo);
-    return length == 8 || length == 11;
-}
-
 // Amounts inside messages: shortest decimal text with the screens' comma.
 std::string ScreenAmount(Money m) {
     std::string s = PlainForm(m);

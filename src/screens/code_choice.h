@@ -4,6 +4,7 @@
 // at the code held. A row whose name differs from the one shown replaces code and
 // name and counts as an edit; choosing the same row again changes nothing.
 #include <QWidget>
+
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -60,7 +60,9 @@ public:
     void BindChoice(QButtonGroup* group, const char* name, FieldAccess<uint8_t> field);
     // An editor of its own kind: `fill` shows the field, `store` writes it back and
     // tells whether that changed anything.
-    void BindCustom(std::function<void()> fill, std::function<bool()> store) { Add({std::move(fill), std::move(store)}); }
+    void BindCustom(std::function<void()> fill, std::function<bool()> store) {
+        Add({std::move(fill), std::move(store)});
+    }
 
     // Shows the declaration's values; sends no documentModified().
     void Fill();

@@ -12,6 +12,7 @@
 // Group or Grid (label in column 0, editor with what stands beside it in column 1).
 // The rules run when the form is filled and whenever the screen calls ApplyRules.
 #include <QString>
+
 #include <functional>
 #include <memory>
 #include <string>

@@ -18,11 +18,8 @@ namespace kvz {
 
 namespace {
 
-constexpr int kTaxpayerEntrepreneur = 0;
-constexpr int kTaxpayerOther = 5;
-constexpr int kTaxpayerArbitration = 6;
-constexpr int kSignerPerson = 1;
-constexpr int kSignerOrganization = 2;
+enum TaxpayerKind : int { kTaxpayerEntrepreneur = 0, kTaxpayerOther = 5, kTaxpayerArbitration = 6 };
+enum Signer : int { kSignerPersonally = 0, kSignerPerson = 1, kSignerOrganization = 2 };
 
 const QString kKindTitles[] = {QStringLiteral("3-НДФЛ"), QStringLiteral("3-НДФЛ нерезидента"),
                                QStringLiteral("4-НДФЛ")};
@@ -111,14 +108,14 @@ TfrInitialData::TfrInitialData(mTDeclaration& declaration, const ScreenResources
 
     columns->addWidget(form.Group(QStringLiteral("Достоверность подтверждается")), 1, 1);
     ConfirmedBy_ = form.Choice("ConfirmedBy", d.ConfirmedBy,
-                               {{0, QStringLiteral("Лично")},
+                               {{kSignerPersonally, QStringLiteral("Лично")},
                                 {kSignerPerson, QStringLiteral("Представителем - ФЛ")},
                                 {kSignerOrganization, QStringLiteral("Представителем - ЮЛ")}});
     connect(ConfirmedBy_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) ApplyRules();
     });
     AddRule([this, expected] { ConfirmedBy_->button(kSignerOrganization)->setVisible(expected()); });
-    const auto representative = [this] { return ConfirmedBy_->checkedId() != 0; };
+    const auto representative = [this] { return ConfirmedBy_->checkedId() > kSignerPersonally; };
     form.Text(QStringLiteral("ФИО"), "RepresentativeName", d.RepresentativeName, {edtNone, 182, true},
               kCheckFieldRepresentativeName)
         .EnabledWhen(representative);

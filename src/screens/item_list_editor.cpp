@@ -30,7 +30,10 @@ TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSo
     List_->setSelectionMode(QAbstractItemView::SingleSelection);
     List_->header()->setStretchLastSection(true);
     List_->installEventFilter(this);
-    connect(List_, &QTreeWidget::itemDoubleClicked, this, &TItemListEditor::EditItem);
+    connect(List_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        List_->setCurrentItem(item);
+        EditItem();
+    });
     connect(List_, &QTreeWidget::currentItemChanged, this, [this] {
         ShowButtons();
         emit currentRowChanged(CurrentRow());
@@ -68,9 +71,10 @@ void TItemListEditor::Refresh() {
         List_->clear();
         for (int row = 0; Source_ && row < Source_->Count(); ++row)
             List_->addTopLevelItem(new QTreeWidgetItem(Source_->Texts(row)));
+        SetCurrentRow(std::min(current, List_->topLevelItemCount() - 1));
     }
-    SetCurrentRow(std::min(current, List_->topLevelItemCount() - 1));
     ShowButtons();
+    if (CurrentRow() != current) emit currentRowChanged(CurrentRow());
 }
 
 int TItemListEditor::CurrentRow() const {
@@ -116,6 +120,7 @@ void TItemListEditor::DeleteItem() {
     Source_->Delete(row);
     Refresh();
     emit changed();
+    // Another item now stands at the row (or none): whoever follows the row looks again.
     emit currentRowChanged(CurrentRow());
 }
 

@@ -4,6 +4,7 @@
 // An item that holds data is deleted only after a Yes/No question that names it;
 // an empty item goes without a question.
 #include <QWidget>
+
 #include <functional>
 #include <memory>
 #include <string>

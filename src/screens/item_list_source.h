@@ -5,6 +5,7 @@
 // (LinesOf); the screen gives the columns and the dialog that edits one item.
 #include <QString>
 #include <QStringList>
+
 #include <functional>
 #include <memory>
 #include <vector>

@@ -10,15 +10,6 @@
 
 namespace kvz {
 
-namespace {
-
-constexpr int kPlaceLength = 50;
-constexpr int kHouseLength = 20;
-constexpr uint8_t kResidence = 0;
-constexpr uint8_t kStay = 1;
-
-}  // namespace
-
 TfrPersonAddress::TfrPersonAddress(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent)
     : TThinkingFrame(declaration, resources, parent) {
     mTPersonInformation& p = Declaration().Person;
@@ -26,23 +17,23 @@ TfrPersonAddress::TfrPersonAddress(mTDeclaration& declaration, const ScreenResou
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form.Group(QStringLiteral("Адрес в Российской Федерации")));
     form.Choice("AddressIsStay",
-                {[&p] { return p.AddressIsStay ? kStay : kResidence; },
-                 [&p](const uint8_t& v) { p.AddressIsStay = v == kStay; }},
-                {{kResidence, QStringLiteral("жительства"), QStringLiteral("rbResidence")},
-                 {kStay, QStringLiteral("пребывания"), QStringLiteral("rbStay")}});
+                {[&p] { return static_cast<uint8_t>(p.AddressIsStay); },
+                 [&p](const uint8_t& v) { p.AddressIsStay = v != 0; }},
+                {{0, QStringLiteral("жительства"), QStringLiteral("rbResidence")},
+                 {1, QStringLiteral("пребывания"), QStringLiteral("rbStay")}});
     form.Text(QStringLiteral("Почтовый индекс"), "PostIndex", p.PostIndex, {edtDigital, 6}, kCheckFieldPostIndex);
     form.CodeChoice(
         QStringLiteral("Регион"),
         new TCodeChoice(QStringLiteral("RegionName"), QStringLiteral("fbRegion"), QStringLiteral("Справочник регионов"),
                         [](int code, QWidget* parent) { return std::make_unique<TfmRegionName>(code, parent); }),
         p.RegionCode, p.RegionName, kCheckFieldRegion);
-    form.Text(QStringLiteral("Район"), "District", p.District, {edtNone, kPlaceLength}, kCheckFieldDistrict);
-    form.Text(QStringLiteral("Город"), "City", p.City, {edtNone, kPlaceLength}, kCheckFieldCity);
-    form.Text(QStringLiteral("Населенный пункт"), "Locality", p.Locality, {edtNone, kPlaceLength}, kCheckFieldLocality);
-    form.Text(QStringLiteral("Улица"), "Street", p.Street, {edtNone, kPlaceLength}, kCheckFieldStreet);
-    form.Text(QStringLiteral("Дом"), "House", p.House, {edtNone, kHouseLength}, kCheckFieldHouse);
-    form.Text(QStringLiteral("Корпус"), "Building", p.Building, {edtNone, kHouseLength}, kCheckFieldBuilding);
-    form.Text(QStringLiteral("Квартира"), "Flat", p.Flat, {edtNone, kHouseLength}, kCheckFieldFlat);
+    form.Text(QStringLiteral("Район"), "District", p.District, {edtNone, 50}, kCheckFieldDistrict);
+    form.Text(QStringLiteral("Город"), "City", p.City, {edtNone, 50}, kCheckFieldCity);
+    form.Text(QStringLiteral("Населенный пункт"), "Locality", p.Locality, {edtNone, 50}, kCheckFieldLocality);
+    form.Text(QStringLiteral("Улица"), "Street", p.Street, {edtNone, 50}, kCheckFieldStreet);
+    form.Text(QStringLiteral("Дом"), "House", p.House, {edtNone, 20}, kCheckFieldHouse);
+    form.Text(QStringLiteral("Корпус"), "Building", p.Building, {edtNone, 20}, kCheckFieldBuilding);
+    form.Text(QStringLiteral("Квартира"), "Flat", p.Flat, {edtNone, 20}, kCheckFieldFlat);
     form.Text(QStringLiteral("ОКТМО"), "ResidenceOktmo", p.ResidenceOktmo, {edtDigital, 11}, kCheckFieldAddressOktmo);
 
     QGroupBox* phone = form.Group(QStringLiteral("Контактный телефон"));

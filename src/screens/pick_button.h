@@ -4,6 +4,7 @@
 // which decides whether that changes anything. Without a list (a directory file
 // that was missing) the button is disabled.
 #include <QPushButton>
+
 #include <functional>
 #include <memory>
 #include <string>

@@ -9,6 +9,7 @@
 // enabled and visible rules) and names the findings of its section; the base
 // stores, validates through the check dialog and focuses.
 #include <QWidget>
+
 #include <cstdint>
 #include <functional>
 #include <map>
