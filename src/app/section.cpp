@@ -1,5 +1,6 @@
 #include "app/section.h"
 
+#include "checks/section_fields.h"
 #include "model/declaration.h"
 
 namespace kvz {
@@ -28,23 +29,23 @@ bool SectionEnabled(const mTDeclaration& declaration, Section section) {
 
 std::optional<CheckTarget> CheckTargetOf(uint16_t checkSection) {
     switch (checkSection) {
-        case 1:
+        case kCheckSectionConditions:
             return CheckTarget{Section::Conditions, kNoPage};
-        case 2:
-        case 3:
-            return CheckTarget{Section::Taxpayer, checkSection - 2};
-        case 4:
-        case 5:
-        case 6:
-            return CheckTarget{Section::RussianIncome, checkSection - 4};
-        case 7:
+        case kCheckSectionPerson:
+        case kCheckSectionAddress:
+            return CheckTarget{Section::Taxpayer, checkSection - kCheckSectionPerson};
+        case kCheckSectionThirteen:
+        case kCheckSectionNine:
+        case kCheckSectionThirtyFive:
+            return CheckTarget{Section::RussianIncome, checkSection - kCheckSectionThirteen};
+        case kCheckSectionForeign:
             return CheckTarget{Section::ForeignIncome, kNoPage};
-        case 8:
+        case kCheckSectionBusiness:
             return CheckTarget{Section::Business, kNoPage};
-        case 9:
-        case 10:
-            return CheckTarget{Section::Deductions, checkSection - 9};
-        case 12:
+        case kCheckSectionDeductions:
+        case kCheckSectionDeductionsEnd:
+            return CheckTarget{Section::Deductions, checkSection - kCheckSectionDeductions};
+        case kCheckSectionInvestTov:
             return CheckTarget{Section::InvestTov, kNoPage};
         default:
             return std::nullopt;

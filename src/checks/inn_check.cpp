@@ -79,4 +79,9 @@ uint16_t KppCheck(std::string_view kpp) {
     return kKppValid;
 }
 
+bool OktmoLengthValid(std::string_view oktmo) {
+    const std::size_t length = TrimmedLength(oktmo);
+    return length == 8 || length == 11;
+}
+
 }  // namespace kvz

@@ -34,5 +34,7 @@ enum KppStatus : uint16_t {
 // Leading and trailing blanks are ignored.
 uint16_t InnCheck(std::string_view inn, int kind);
 uint16_t KppCheck(std::string_view kpp);
+// An ОКТМО has 8 or 11 characters, blanks around them not counted.
+bool OktmoLengthValid(std::string_view oktmo);
 
 }  // namespace kvz

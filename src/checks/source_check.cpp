@@ -25,11 +25,6 @@ constexpr const char* kEnterInn = "Введите ИНН";
 constexpr const char* kInnNotOrganization = "Длинна ИНН для юрлиц должна быть равна 10 цифрам";
 }  // namespace text
 
-bool OktmoLengthValid(const std::string& oktmo) {
-    const std::size_t length = TrimmedLength(oktmo);
-    return length == 8 || length == 11;
-}
-
 const char* KppMessage(uint16_t status) {
     switch (status) {
     case kKppEmpty: return text::kNoKpp;

@@ -35,4 +35,10 @@ void WriteInspectionDirectory(const std::string& path, const InspectionDirectory
     ReplaceFileAtomically(path, InspectionDirectoryXml(directory));
 }
 
+std::string NameOfCode(const InspectionDirectory& directory, const std::string& code) {
+    for (const DirectoryEntry& entry : directory.Entries)
+        if (entry.Code == code) return entry.Name;
+    return {};
+}
+
 }  // namespace kvz

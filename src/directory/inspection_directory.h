@@ -22,6 +22,9 @@ struct InspectionDirectory {
     std::vector<DirectoryEntry> Entries;
 };
 
+// The name of the first entry with `code`; empty when there is none.
+std::string NameOfCode(const InspectionDirectory& directory, const std::string& code);
+
 // Every element child of the root in document order, whatever its name: its "Code"
 // attribute (empty when missing) and its text. Throws EDataFileError.
 InspectionDirectory ParseInspectionDirectory(std::string_view bytes, const std::string& fileName);

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "model/deduction_amount.h"
+#include "model/code_picker.h"
 #include "model/income_dictionary.h"
 #include "storage/money.h"
 
 namespace kvz {
 
-class DeductionCodePicker {
+class DeductionCodePicker : public DictionaryPickerRows<DeductionCodePicker> {
 public:
     // The dictionary must outlive the picker. Lists the deductions of incomeCode (only
     // those allowed to a non-resident when resident is false) and selects the row of
@@ -25,6 +26,10 @@ public:
     int SelectedRow() const { return selected_; }
     // Records the row as the choice. Throws std::out_of_range for a row not listed.
     void Select(int row);
+
+    // The pick-list dialog's choice.
+    std::string SelectedCode() const override { return ChosenDeductionCode(); }
+    std::string SelectedName() const override { return ChosenDeductionName(); }
 
     const std::string& ChosenDeductionCode() const { return chosen_.Code; }
     const std::string& ChosenDeductionName() const { return chosen_.Name; }

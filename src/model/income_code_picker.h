@@ -5,11 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "model/code_picker.h"
 #include "model/income_dictionary.h"
 
 namespace kvz {
 
-class IncomeCodePicker {
+class IncomeCodePicker : public DictionaryPickerRows<IncomeCodePicker> {
 public:
     // The dictionary must outlive the picker. An empty rateFilter lists every income
     // and takes the chosen income's own tax group as the rate; a rateFilter lists the
@@ -24,6 +25,10 @@ public:
     int SelectedRow() const { return selected_; }
     // Records the row as the choice. Throws std::out_of_range for a row not listed.
     void Select(int row);
+
+    // The pick-list dialog's choice.
+    std::string SelectedCode() const override { return ChosenCode(); }
+    std::string SelectedName() const override { return ChosenName(); }
 
     const std::string& ChosenCode() const { return chosenCode_; }
     const std::string& ChosenName() const { return chosenName_; }

@@ -34,6 +34,17 @@ bool TCheckedLineEdit::Storable(const QString& text) {
     return CanEncodeCp1251(text.toStdString());
 }
 
+void TCheckedLineEdit::keyPressEvent(QKeyEvent* event) {
+    QChar c;
+    if (!TypedCharacter(event, c)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const QString insertion = TypedInsertion(c);
+    if (!insertion.isEmpty()) TypeText(insertion);
+}
+
 bool TCheckedLineEdit::TypedCharacter(const QKeyEvent* event, QChar& c) {
     const QString typed = event->text();
     if (typed.length() != 1) return false;

@@ -29,6 +29,11 @@ signals:
     void changed();
 
 protected:
+    // A typed character goes in as TypedInsertion gives it; keys that edit or move
+    // are the line edit's own.
+    void keyPressEvent(QKeyEvent* event) override;
+    // What a typed character inserts at the caret; empty when it is refused.
+    virtual QString TypedInsertion(QChar c) const = 0;
     // The form in which the field keeps a text (case, separators), before checking.
     virtual QString Normalized(const QString& text) const { return text; }
     virtual bool Accepts(const QString& text) const = 0;
@@ -38,13 +43,13 @@ protected:
     QString TextWithInsertion(const QString& insertion, int& position) const;
     // Whether a text is storable at all (windows-1251, no control characters).
     static bool Storable(const QString& text);
+
+private:
     // The printable character of a key press; false for keys that edit or move
     // (backspace, delete, arrows, Enter, shortcuts), which the line edit handles.
     static bool TypedCharacter(const QKeyEvent* event, QChar& c);
     // Inserts at the caret as if typed, replacing the selection.
     void TypeText(const QString& insertion);
-
-private:
     void OnTextChanged();
     void PutBack(const QString& text, int cursor);
 

@@ -3,17 +3,9 @@
 // document: which texts a document field accepts and how it normalises them.
 #include <QString>
 
-namespace kvz {
+#include "directory/document_types.h"
 
-enum TDocumentMaskEnum {
-    edtR_BB = 0,   // birth certificate: Roman numeral, "-", two capitals, space, six digits
-    edt99 = 1,     // two digits, space, up to seven digits
-    edt99_ = 2,    // passport: two digits, space, two digits, space, six digits
-    edtBB = 3,     // two capitals, space, up to six digits
-    edtBB0 = 4,    // two capitals, space, up to seven digits
-    edtNone1 = 5,  // free text of up to 20 characters
-    edtNone2 = 6,  // free text of up to 14 characters
-};
+namespace kvz {
 
 // Cyrillic "А" … "Я".
 bool IsCyrillicCapital(QChar c);

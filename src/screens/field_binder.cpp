@@ -8,6 +8,7 @@
 #include <QSpinBox>
 
 #include <memory>
+#include <optional>
 
 #include "screens/masked_edit.h"
 #include "storage/errors.h"
@@ -65,120 +66,106 @@ bool TFieldBinder::Store() {
     return changed;
 }
 
+namespace {
+
+// Binds an editor whose state S (its text, number, date or choice) shows a value T
+// of the field. Only a state that differs from the one last filled or stored is the
+// user's edit; `read` gives nothing for a state that is no value of the field,
+// which then keeps its value.
+template <class S, class T>
+void BindState(TFieldBinder& binder, FieldAccess<T> field, std::function<S()> state, std::function<void(const T&)> show,
+               std::function<std::optional<T>(const S&)> read, std::function<bool()> writable = {}) {
+    auto shown = std::make_shared<S>();
+    binder.BindCustom(
+        [=] {
+            show(field.Get());
+            *shown = state();
+        },
+        [=] {
+            const S now = state();
+            if (now == *shown || (writable && !writable())) return false;
+            const std::optional<T> value = read(now);
+            if (!value) return false;
+            *shown = now;
+            if (*value == field.Get()) return false;
+            field.Set(*value);
+            return true;
+        });
+}
+
+template <class T>
+std::optional<T> Same(const T& value) {
+    return value;
+}
+
+}  // namespace
+
 void TFieldBinder::BindText(TCheckedLineEdit* edit, const char* name, FieldAccess<std::string> field,
                             bool onlyWhenEnabled) {
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &TCheckedLineEdit::changed);
-    auto shown = std::make_shared<QString>();
-    Add({[=] {
-             edit->LoadText(QString::fromStdString(field.Get()));
-             *shown = edit->text();
-         },
-         [=, root = Root_] {
-             if (edit->text() == *shown) return false;
-             if (onlyWhenEnabled && !edit->isEnabledTo(root)) return false;
-             *shown = edit->text();
-             const std::string value = edit->text().toStdString();
-             if (value == field.Get()) return false;
-             field.Set(value);
-             return true;
-         }});
+    std::function<bool()> writable;
+    if (onlyWhenEnabled) writable = [edit, root = Root_] { return edit->isEnabledTo(root); };
+    BindState<QString, std::string>(
+        *this, std::move(field), [edit] { return edit->text(); },
+        [edit](const std::string& v) { edit->LoadText(QString::fromStdString(v)); },
+        [](const QString& text) { return std::optional<std::string>(text.toStdString()); }, writable);
 }
 
 void TFieldBinder::BindMoney(TMaskedEdit* edit, const char* name, FieldAccess<Money> field) {
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &TCheckedLineEdit::changed);
-    auto shown = std::make_shared<QString>();
-    Add({[=] {
-             edit->LoadText(MoneyScreenText(field.Get()));
-             *shown = edit->text();
-         },
-         [=] {
-             if (edit->text() == *shown) return false;
-             Money value;
-             try {
-                 value = MoneyFromScreenText(edit->text());
-             } catch (const EConvertError&) {
-                 return false;  // beyond any amount the document holds: the field keeps its value
-             }
-             *shown = edit->text();
-             if (value == field.Get()) return false;
-             field.Set(value);
-             return true;
-         }});
+    BindState<QString, Money>(
+        *this, std::move(field), [edit] { return edit->text(); },
+        [edit](const Money& v) { edit->LoadText(MoneyScreenText(v)); },
+        [](const QString& text) -> std::optional<Money> {
+            try {
+                return MoneyFromScreenText(text);
+            } catch (const EConvertError&) {
+                return std::nullopt;  // beyond any amount the document holds: the field keeps its value
+            }
+        });
 }
 
 void TFieldBinder::BindInteger(TMaskedEdit* edit, const char* name, FieldAccess<int32_t> field) {
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &TCheckedLineEdit::changed);
-    auto shown = std::make_shared<QString>();
-    Add({[=] {
-             edit->LoadText(QString::number(field.Get()));
-             *shown = edit->text();
-         },
-         [=] {
-             if (edit->text() == *shown) return false;
-             bool ok = false;
-             const int32_t value = edit->text().isEmpty() ? 0 : edit->text().toInt(&ok);
-             // Digits beyond the range of the field are not a number it can keep.
-             if (!edit->text().isEmpty() && !ok) return false;
-             *shown = edit->text();
-             if (value == field.Get()) return false;
-             field.Set(value);
-             return true;
-         }});
+    BindState<QString, int32_t>(
+        *this, std::move(field), [edit] { return edit->text(); },
+        [edit](const int32_t& v) { edit->LoadText(QString::number(v)); },
+        [](const QString& text) -> std::optional<int32_t> {
+            if (text.isEmpty()) return 0;
+            bool ok = false;
+            const int32_t value = text.toInt(&ok);
+            // Digits beyond the range of the field are not a number it can keep.
+            if (!ok) return std::nullopt;
+            return value;
+        });
 }
 
 void TFieldBinder::BindSpin(QSpinBox* spin, const char* name, FieldAccess<int32_t> field) {
     spin->setObjectName(QString::fromLatin1(name));
     Watch(spin, &QSpinBox::valueChanged);
-    auto shown = std::make_shared<int>();
-    Add({[=] {
-             spin->setValue(field.Get());
-             *shown = spin->value();
-         },
-         [=] {
-             if (spin->value() == *shown) return false;
-             *shown = spin->value();
-             if (spin->value() == field.Get()) return false;
-             field.Set(spin->value());
-             return true;
-         }});
+    BindState<int, int32_t>(
+        *this, std::move(field), [spin] { return spin->value(); }, [spin](const int32_t& v) { spin->setValue(v); },
+        Same<int32_t>);
 }
 
 void TFieldBinder::BindCheck(QCheckBox* box, const char* name, FieldAccess<bool> field) {
     box->setObjectName(QString::fromLatin1(name));
     Watch(box, &QCheckBox::toggled);
-    auto shown = std::make_shared<bool>();
-    Add({[=] {
-             box->setChecked(field.Get());
-             *shown = box->isChecked();
-         },
-         [=] {
-             if (box->isChecked() == *shown) return false;
-             *shown = box->isChecked();
-             if (box->isChecked() == field.Get()) return false;
-             field.Set(box->isChecked());
-             return true;
-         }});
+    BindState<bool, bool>(
+        *this, std::move(field), [box] { return box->isChecked(); }, [box](const bool& v) { box->setChecked(v); },
+        Same<bool>);
 }
 
 void TFieldBinder::BindDate(QDateEdit* edit, const char* name, FieldAccess<DateTime> field) {
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &QDateEdit::dateChanged);
-    auto shown = std::make_shared<QDate>();
-    Add({[=] {
-             edit->setDate(DateOfDayCount(field.Get()));
-             *shown = edit->date();
-         },
-         [=] {
-             if (edit->date() == *shown) return false;
-             *shown = edit->date();
-             const DateTime value = DayCountOfDate(edit->date());
-             if (value == field.Get()) return false;
-             field.Set(value);
-             return true;
-         }});
+    BindState<QDate, DateTime>(
+        *this, std::move(field), [edit] { return edit->date(); },
+        [edit](const DateTime& v) { edit->setDate(DateOfDayCount(v)); },
+        [](const QDate& date) { return std::optional<DateTime>(DayCountOfDate(date)); });
 }
 
 void TFieldBinder::BindChoice(QButtonGroup* group, const char* name, FieldAccess<uint8_t> field) {
@@ -186,26 +173,22 @@ void TFieldBinder::BindChoice(QButtonGroup* group, const char* name, FieldAccess
     connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) OnEdited();
     });
-    auto shown = std::make_shared<int>();
-    Add({[=] {
-             if (QAbstractButton* button = group->button(field.Get())) {
-                 button->setChecked(true);
-             } else if (QAbstractButton* checked = group->checkedButton()) {
-                 // A value with no button of its own shows no choice.
-                 group->setExclusive(false);
-                 checked->setChecked(false);
-                 group->setExclusive(true);
-             }
-             *shown = group->checkedId();
-         },
-         [=] {
-             const int id = group->checkedId();
-             if (id == *shown || id < 0) return false;
-             *shown = id;
-             if (id == field.Get()) return false;
-             field.Set(static_cast<uint8_t>(id));
-             return true;
-         }});
+    BindState<int, uint8_t>(
+        *this, std::move(field), [group] { return group->checkedId(); },
+        [group](const uint8_t& v) {
+            if (QAbstractButton* button = group->button(v)) {
+                button->setChecked(true);
+            } else if (QAbstractButton* checked = group->checkedButton()) {
+                // A value with no button of its own shows no choice.
+                group->setExclusive(false);
+                checked->setChecked(false);
+                group->setExclusive(true);
+            }
+        },
+        [](const int& id) -> std::optional<uint8_t> {
+            if (id < 0) return std::nullopt;
+            return static_cast<uint8_t>(id);
+        });
 }
 
 }  // namespace kvz

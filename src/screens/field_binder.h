@@ -58,6 +58,11 @@ public:
     void BindDate(QDateEdit* edit, const char* name, FieldAccess<DateTime> field);
     // A group of radio buttons whose ids are the field's values.
     void BindChoice(QButtonGroup* group, const char* name, FieldAccess<uint8_t> field);
+    // An editor of its own kind: `fill` shows the field, `store` writes it back and
+    // tells whether that changed anything.
+    void BindCustom(std::function<void()> fill, std::function<bool()> store) {
+        Add({std::move(fill), std::move(store)});
+    }
 
     // Shows the declaration's values; sends no documentModified().
     void Fill();

@@ -1,6 +1,5 @@
 #include "screens/masked_doc_edit.h"
 
-#include <QKeyEvent>
 
 #include "screens/roman_numeral.h"
 
@@ -14,18 +13,8 @@ bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 TMaskedDocEdit::TMaskedDocEdit(QWidget* parent) : TCheckedLineEdit(parent) {}
 
-void TMaskedDocEdit::keyPressEvent(QKeyEvent* event) {
-    QChar c;
-    if (!TypedCharacter(event, c)) {
-        TCheckedLineEdit::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    const QString insertion = TypedInsertion(c.toUpper());
-    if (!insertion.isEmpty()) TypeText(insertion);
-}
-
-QString TMaskedDocEdit::TypedInsertion(QChar c) const {
+QString TMaskedDocEdit::TypedInsertion(QChar typed) const {
+    const QChar c = typed.toUpper();
     // The text around the caret once a selection is gone.
     int position = 0;
     const QString rest = TextWithInsertion(QString(), position);

@@ -4,8 +4,6 @@
 #include "screens/checked_line_edit.h"
 #include "screens/doc_series_mask.h"
 
-class QKeyEvent;
-
 namespace kvz {
 
 class TMaskedDocEdit : public TCheckedLineEdit {
@@ -18,14 +16,11 @@ public:
     void SetEditType(TDocumentMaskEnum type) { EditType_ = type; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    QString TypedInsertion(QChar c) const override;
     QString Normalized(const QString& text) const override;
     bool Accepts(const QString& text) const override;
 
 private:
-    // What a typed character inserts at the caret (with an automatic space in
-    // front where the form has one); empty when it is refused.
-    QString TypedInsertion(QChar c) const;
     QString BirthCertificateInsertion(QChar c, const QString& rest, int position) const;
     QString SeparatedInsertion(QChar c, const QString& rest, int position) const;
 

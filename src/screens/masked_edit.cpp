@@ -1,6 +1,5 @@
 #include "screens/masked_edit.h"
 
-#include <QKeyEvent>
 
 namespace kvz {
 
@@ -26,17 +25,6 @@ TMaskedEdit::TMaskedEdit(QWidget* parent) : TCheckedLineEdit(parent) {}
 
 TMaskedEdit::TMaskedEdit(TEditTypeControlEnum type, int wholeLength, int fractionalLength, QWidget* parent)
     : TCheckedLineEdit(parent), EditType_(type), WholeLength_(wholeLength), FractionalLength_(fractionalLength) {}
-
-void TMaskedEdit::keyPressEvent(QKeyEvent* event) {
-    QChar c;
-    if (!TypedCharacter(event, c)) {
-        TCheckedLineEdit::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    const QString insertion = TypedInsertion(c);
-    if (!insertion.isEmpty()) TypeText(insertion);
-}
 
 QString TMaskedEdit::TypedInsertion(QChar c) const {
     QString insertion(c);

@@ -4,8 +4,6 @@
 // fraction. Amounts are shown with the decimal comma.
 #include "screens/checked_line_edit.h"
 
-class QKeyEvent;
-
 namespace kvz {
 
 enum TEditTypeControlEnum { edtCurrency = 0, edtDigital = 1, edtChar = 2, edtNone = 3 };
@@ -28,13 +26,11 @@ public:
     void SetFractionalLength(int length) { FractionalLength_ = length; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    QString TypedInsertion(QChar c) const override;
     QString Normalized(const QString& text) const override;
     bool Accepts(const QString& text) const override;
 
 private:
-    // The text a typed character would be inserted as; empty when it is refused.
-    QString TypedInsertion(QChar c) const;
     bool AcceptsAmount(const QString& text) const;
     bool WithinLength(const QString& text) const;
 

@@ -8,8 +8,14 @@
 
 namespace kvz {
 
-TPickListDialog::TPickListDialog(const PickListCaptions& captions, std::vector<DirectoryEntry> rows, QWidget* parent)
-    : QDialog(parent), Picker_(std::move(rows)) {
+TPickListDialog::TPickListDialog(const PickListCaptions& captions, std::unique_ptr<CodePicker> picker,
+                                 QWidget* parent)
+    : TPickListDialog(captions, *picker, parent) {
+    Owned_ = std::move(picker);
+}
+
+TPickListDialog::TPickListDialog(const PickListCaptions& captions, CodePicker& picker, QWidget* parent)
+    : QDialog(parent), Picker_(picker) {
     setWindowTitle(captions.Title);
     resize(640, 480);
 
@@ -23,10 +29,12 @@ TPickListDialog::TPickListDialog(const PickListCaptions& captions, std::vector<D
     List_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     List_->header()->setStretchLastSection(true);
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(Picker_.Rows().size()));
-    for (const DirectoryEntry& row : Picker_.Rows())
-        items.append(new QTreeWidgetItem({QString::fromStdString(row.Code), QString::fromStdString(row.Name)}));
+    items.reserve(static_cast<qsizetype>(Picker_.RowCount()));
+    for (std::size_t row = 0; row < Picker_.RowCount(); ++row)
+        items.append(new QTreeWidgetItem(
+            {QString::fromStdString(Picker_.RowCode(row)), QString::fromStdString(Picker_.RowName(row))}));
     List_->addTopLevelItems(items);
+    ShowFocusedRow();
 
     auto* ok = new QPushButton(QStringLiteral("Да"), this);
     ok->setObjectName(QStringLiteral("fbOk"));
@@ -58,6 +66,10 @@ QPushButton* TPickListDialog::AddExtraButton(const QString& text) {
 
 void TPickListDialog::Preselect(const std::string& code) {
     Picker_.Preselect(code);
+    ShowFocusedRow();
+}
+
+void TPickListDialog::ShowFocusedRow() {
     if (const auto row = Picker_.FocusedRow()) {
         QTreeWidgetItem* item = List_->topLevelItem(static_cast<int>(*row));
         const QSignalBlocker quiet(List_);

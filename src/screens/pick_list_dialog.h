@@ -1,15 +1,15 @@
 #pragma once
 // The one pick list of the program: a modal list of codes and names with a row
 // marked in advance. A double click or Enter takes the highlighted row, Escape
-// leaves without a choice. Inspections, countries, regions and document types
-// are all chosen with it.
+// leaves without a choice. Inspections, countries, regions, document types and
+// income and deduction codes are all chosen with it, each through its CodePicker.
 #include <QDialog>
 #include <QString>
 
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "directory/inspection_picker.h"
+#include "model/code_picker.h"
 
 class QHBoxLayout;
 class QPushButton;
@@ -27,13 +27,14 @@ struct PickListCaptions {
 class TPickListDialog : public QDialog {
     Q_OBJECT
 public:
-    TPickListDialog(const PickListCaptions& captions, std::vector<DirectoryEntry> rows, QWidget* parent);
+    // Shows the picker's rows with its marked row; the picker must outlive the dialog.
+    TPickListDialog(const PickListCaptions& captions, CodePicker& picker, QWidget* parent);
+    TPickListDialog(const PickListCaptions& captions, std::unique_ptr<CodePicker> picker, QWidget* parent);
 
-    // Remembers `code` as the choice and marks the first row with that code; a
-    // code no row has marks nothing and is given back unchanged by "Да".
+    // Marks the first row with `code` (see the picker for a code no row has).
     void Preselect(const std::string& code);
-    const std::string& SelectedCode() const { return Picker_.SelectedCode(); }
-    const std::string& SelectedName() const { return Picker_.SelectedName(); }
+    std::string SelectedCode() const { return Picker_.SelectedCode(); }
+    std::string SelectedName() const { return Picker_.SelectedName(); }
 
     QTreeWidget* List() const { return List_; }
 
@@ -43,8 +44,10 @@ protected:
 
 private:
     void OnCurrentChanged(QTreeWidgetItem* item);
+    void ShowFocusedRow();
 
-    InspectionPicker Picker_;
+    std::unique_ptr<CodePicker> Owned_;
+    CodePicker& Picker_;
     QTreeWidget* List_;
     QHBoxLayout* Buttons_;
 };

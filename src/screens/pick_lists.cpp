@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "screens/document_types.h"
-#include "screens/regions.h"
+#include "directory/document_types.h"
+#include "directory/regions.h"
 
 namespace kvz {
 
@@ -13,9 +13,9 @@ std::string TwoDigitCode(int code) {
     return text.size() < 2 ? "0" + text : text;
 }
 
-TfmCodeList::TfmCodeList(const PickListCaptions& captions, const std::vector<DirectoryEntry>& rows,
-                         int currentCode, QWidget* parent)
-    : TPickListDialog(captions, rows, parent) {
+TfmCodeList::TfmCodeList(const PickListCaptions& captions, const std::vector<DirectoryEntry>& rows, int currentCode,
+                         QWidget* parent)
+    : TPickListDialog(captions, std::make_unique<InspectionPicker>(rows), parent) {
     Preselect(TwoDigitCode(currentCode));
 }
 
@@ -31,24 +31,37 @@ TfmDocType::TfmDocType(int currentCode, QWidget* parent)
                   DocumentTypeRows(), currentCode, parent) {}
 
 TfmRegionName::TfmRegionName(int currentCode, QWidget* parent)
-    : TfmCodeList({QStringLiteral("Справочник регионов"), QStringLiteral("Код"), QStringLiteral("Наименование региона")},
-                  RegionRows(), currentCode, parent) {}
+    : TfmCodeList(
+          {QStringLiteral("Справочник регионов"), QStringLiteral("Код"), QStringLiteral("Наименование региона")},
+          RegionRows(), currentCode, parent) {}
 
 TfmGrazhd::TfmGrazhd(const InspectionDirectory& countries, QWidget* parent)
-    : TPickListDialog({QStringLiteral("Справочник стран"), QStringLiteral("Код"),
-                       QStringLiteral("Наименование государства")},
-                      countries.Entries, parent) {}
+    : TPickListDialog(
+          {QStringLiteral("Справочник стран"), QStringLiteral("Код"), QStringLiteral("Наименование государства")},
+          std::make_unique<InspectionPicker>(countries), parent) {}
 
 TfmInputInspectionNumber::TfmInputInspectionNumber(const InspectionDirectory& inspections,
                                                    const std::function<void()>& showImport, QWidget* parent)
-    : TPickListDialog({QStringLiteral("Справочник инспекций"), QStringLiteral("Код"),
-                       QStringLiteral("Наименование инспекции")},
-                      inspections.Entries, parent) {
+    : TPickListDialog(
+          {QStringLiteral("Справочник инспекций"), QStringLiteral("Код"), QStringLiteral("Наименование инспекции")},
+          std::make_unique<InspectionPicker>(inspections), parent) {
     if (!showImport) return;
-    QPushButton* import =
-        AddExtraButton(QStringLiteral("Пролистал весь справочник, моя инспекция отсутствует..."));
+    QPushButton* import = AddExtraButton(QStringLiteral("Пролистал весь справочник, моя инспекция отсутствует..."));
     import->setObjectName(QStringLiteral("fbImportSoun"));
     connect(import, &QPushButton::clicked, this, [showImport] { showImport(); });
+}
+
+TPickButton::DialogFactory InspectionList(const ScreenResources& resources) {
+    if (resources.inspections == nullptr) return {};
+    return [inspections = resources.inspections, showImport = resources.showInspectionImport](QWidget* parent) {
+        return std::make_unique<TfmInputInspectionNumber>(*inspections, showImport, parent);
+    };
+}
+
+TPickButton::DialogFactory CountryList(const ScreenResources& resources) {
+    if (resources.countries == nullptr) return {};
+    return
+        [countries = resources.countries](QWidget* parent) { return std::make_unique<TfmGrazhd>(*countries, parent); };
 }
 
 }  // namespace kvz

@@ -4,7 +4,10 @@
 #include <string>
 
 #include "directory/inspection_directory.h"
+#include "directory/inspection_picker.h"
+#include "screens/pick_button.h"
 #include "screens/pick_list_dialog.h"
+#include "screens/screen_resources.h"
 
 namespace kvz {
 
@@ -48,5 +51,9 @@ public:
     TfmInputInspectionNumber(const InspectionDirectory& inspections, const std::function<void()>& showImport,
                              QWidget* parent);
 };
+
+// The lists of the pick buttons; none when the directory file was missing.
+TPickButton::DialogFactory InspectionList(const ScreenResources& resources);
+TPickButton::DialogFactory CountryList(const ScreenResources& resources);
 
 }  // namespace kvz

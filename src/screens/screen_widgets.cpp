@@ -2,7 +2,6 @@
 
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "screens/date_edit.h"
 #include "screens/field_binder.h"
@@ -15,14 +14,6 @@ QDateEdit* NewPastDateEdit(QWidget* parent) {
     edit->setMinimumDate(QDate(1900, 1, 1));
     edit->setMaximumDate(DateOfDayCount(Today()));
     return edit;
-}
-
-QPushButton* NewPickButton(const QString& objectName, const QString& hint, QWidget* parent) {
-    auto* button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(objectName);
-    button->setToolTip(hint);
-    button->setMaximumWidth(32);
-    return button;
 }
 
 QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent) {

@@ -4,15 +4,12 @@
 
 class QDateEdit;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace kvz {
 
 // A date picker showing "DD.MM.YYYY" that allows no date after today.
 QDateEdit* NewPastDateEdit(QWidget* parent = nullptr);
-// The "..." button that opens a pick list.
-QPushButton* NewPickButton(const QString& objectName, const QString& hint, QWidget* parent = nullptr);
 // A read-only panel showing what a pick list chose.
 QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
 

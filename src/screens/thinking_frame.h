@@ -3,24 +3,48 @@
 // exporting or printing and before leaving the screen; Validate before leaving
 // (0 = may leave, otherwise the 1-based row or field to put right); FocusField to
 // show the user a field that a check refused.
+//
+// A screen built with the kit writes only what is its own: it declares its fields
+// with the form builder (which binds them, registers their focus numbers and their
+// enabled and visible rules) and names the findings of its section; the base
+// stores, validates through the check dialog and focuses.
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "checks/section_checks.h"
+#include "checks/section_fields.h"
+#include "screens/screen_resources.h"
 
 namespace kvz {
 
 class mTDeclaration;
+class TFieldBinder;
 
 class TThinkingFrame : public QWidget {
     Q_OBJECT
 public:
-    TThinkingFrame(mTDeclaration& declaration, QWidget* parent) : QWidget(parent), Declaration_(declaration) {}
+    TThinkingFrame(mTDeclaration& declaration, QWidget* parent);
+    TThinkingFrame(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
 
-    // Writes the screen's free edit fields into the declaration.
-    virtual void Store() {}
-    virtual uint32_t Validate() { return 0; }
-    // page is -1 for screens with one page.
-    virtual void FocusField(int page, int field) = 0;
+    // Writes the edited fields (and what StoreOwn writes) into the declaration;
+    // documentModified() when anything changed.
+    virtual void Store();
+    // Shows Findings() one by one in the check dialog.
+    virtual uint32_t Validate();
+    // page is -1 for screens with one page. Runs what the field was registered with.
+    virtual void FocusField(int page, int field);
+
+    TFieldBinder& Binder() { return *Binder_; }
+    const ScreenResources& Resources() const { return Resources_; }
+    // What focusing a field number does (the form builder registers its editors).
+    void RegisterFocus(int field, std::function<void()> focus);
+    // A rule of enabled or visible state; ApplyRules runs them all again.
+    void AddRule(std::function<void()> rule);
+    void ApplyRules();
 
 signals:
     // Every change the screen makes to the declaration.
@@ -30,9 +54,22 @@ signals:
 
 protected:
     mTDeclaration& Declaration() { return Declaration_; }
+    const mTDeclaration& Declaration() const { return Declaration_; }
+
+    // Shows the declaration in the bound editors, runs `more` and the rules, all
+    // without counting as the user's edits. Called once the form is declared.
+    void FillForm(const std::function<void()>& more = {});
+    // What Store writes beside the bound fields; true when it changed anything.
+    virtual bool StoreOwn() { return false; }
+    // The findings of the screen's section, in the order they are shown.
+    virtual CheckFindings Findings() const { return {}; }
 
 private:
     mTDeclaration& Declaration_;
+    ScreenResources Resources_;
+    TFieldBinder* Binder_;
+    std::map<int, std::function<void()>> Focus_;
+    std::vector<std::function<void()>> Rules_;
 };
 
 }  // namespace kvz

@@ -47,12 +47,6 @@ class FormMainCheckExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(Settings_.isValid());
-        KeepSettingsIn(Settings_.path());
-        ClearSettings();
-    }
-
     void checkAndGoLandsOnTheSectionsScreenAndField() {
         ProgramFolder folder;
         DialogScript dialogs;
@@ -224,7 +218,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir Settings_;
+    SettingsSandbox Settings_;
 };
 
 }  // namespace kvz::test

@@ -30,12 +30,7 @@ class FormMainDocumentsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(Settings_.isValid());
-        KeepSettingsIn(Settings_.path());
-        ClearSettings();
-        QVERIFY(InstallRussianTranslation(*QCoreApplication::instance()));
-    }
+    void initTestCase() { QVERIFY(InstallRussianTranslation(*QCoreApplication::instance())); }
 
     void titleAndExtensionFollowSaveAndSaveAs() {
         ProgramFolder folder;
@@ -318,7 +313,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir Settings_;
+    SettingsSandbox Settings_;
 };
 
 }  // namespace kvz::test

@@ -49,6 +49,21 @@ inline void ClearSettings() {
     settings.sync();
 }
 
+// The settings of the test process live in a temporary folder of their own,
+// emptied at the start, so that no test reads or changes the user's settings.
+// A member of each window test, made before its first test runs.
+class SettingsSandbox {
+public:
+    SettingsSandbox() {
+        if (!Dir_.isValid()) qFatal("no temporary folder for the settings");
+        KeepSettingsIn(Dir_.path());
+        ClearSettings();
+    }
+
+private:
+    QTemporaryDir Dir_;
+};
+
 inline bool CopyFile(const QString& from, const QString& to) {
     QFile::remove(to);
     return QFile::copy(from, to);
@@ -215,14 +230,6 @@ inline std::unique_ptr<TFormMain> MakeForm(const ProgramFolder& folder, DialogSc
     parts.screenFactory = ScriptedScreens(screens);
     parts.checkDeclaration = std::move(check);
     return std::make_unique<TFormMain>(std::move(parts));
-}
-
-// Types text as key presses; QTest::keyClicks takes Latin letters only.
-inline void TypeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
 template <typename T>

@@ -8,6 +8,7 @@
 #include "checks/ui/check_all_error_dialog.h"
 #include "checks/ui/check_error_dialog.h"
 #include "form_main_fixture.h"
+#include "gui_typing.h"
 #include "storage/dates.h"
 
 namespace kvz::test {
@@ -47,12 +48,6 @@ class FormMainRealScreensTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(Settings_.isValid());
-        KeepSettingsIn(Settings_.path());
-        ClearSettings();
-    }
-
     void providesTheScreensWhatTheyNeed() {
         ProgramFolder folder;
         DialogScript dialogs;
@@ -100,7 +95,7 @@ private slots:
         QCOMPARE(form->focusWidget(), Editor(*form, "Surname"));
 
         // Typed in, the surname lets the next check speak; skipping everything leaves.
-        TypeText(Editor(*form, "Surname"), QStringLiteral("Смирнова"));
+        TypeKeys(Editor(*form, "Surname"), QStringLiteral("Смирнова"));
         QVERIFY(!form->Controller().Unchanged());
         answer.Next("btnSkipAll");
         QTest::mouseClick(form->SectionButton(Section::Conditions), Qt::LeftButton);
@@ -192,7 +187,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir Settings_;
+    SettingsSandbox Settings_;
 };
 
 }  // namespace kvz::test

@@ -10,11 +10,6 @@ class FormMainSectionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(Settings_.isValid());
-        KeepSettingsIn(Settings_.path());
-    }
-
     void init() { ClearSettings(); }
 
     void startsOnConditionsWithEveryButtonAndHint() {
@@ -207,7 +202,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir Settings_;
+    SettingsSandbox Settings_;
 };
 
 }  // namespace kvz::test

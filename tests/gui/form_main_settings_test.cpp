@@ -23,11 +23,6 @@ class FormMainSettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(Settings_.isValid());
-        KeepSettingsIn(Settings_.path());
-    }
-
     void init() { ClearSettings(); }
 
     void withoutStoredSettingsToolbarAndLabelsAreOn() {
@@ -165,7 +160,7 @@ private:
         return form;
     }
 
-    QTemporaryDir Settings_;
+    SettingsSandbox Settings_;
     ProgramFolder Folder_;
     DialogScript Dialogs_;
     ScreenScript Screens_;

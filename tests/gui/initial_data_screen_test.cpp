@@ -362,7 +362,7 @@ private slots:
             opened = dialog->windowTitle() == QString("Справочник инспекций");
             dialog->reject();
         });
-        h.screen->FocusField(kNoPage, TfrInitialData::kFieldInspection);
+        h.screen->FocusField(kNoPage, kCheckFieldInspection);
         QVERIFY(opened);
     }
 
@@ -371,7 +371,7 @@ private slots:
         h.resources.inspections = nullptr;
         h.Screen();
         QVERIFY(!h.Enabled("fbInspection"));
-        h.screen->FocusField(kNoPage, TfrInitialData::kFieldInspection);  // must not open anything
+        h.screen->FocusField(kNoPage, kCheckFieldInspection);  // must not open anything
     }
 };
 

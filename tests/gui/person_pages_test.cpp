@@ -17,7 +17,7 @@
 #include "screens/masked_doc_edit.h"
 #include "screens/masked_edit.h"
 #include "screens/person_address_page.h"
-#include "screens/person_checks.h"
+#include "checks/section_checks.h"
 #include "screens/person_data_screen.h"
 #include "screens/person_naim_page.h"
 
@@ -404,10 +404,10 @@ private slots:
     void addressFocusRowsAndRegionChoice() {
         AddressPage locality;
         locality.Open();
-        QCOMPARE(locality.FocusedAfter(TfrPersonAddress::kRowLocality), QString("Locality"));
+        QCOMPARE(locality.FocusedAfter(kCheckFieldLocality), QString("Locality"));
         AddressPage oktmo;
         oktmo.Open();
-        QCOMPARE(oktmo.FocusedAfter(TfrPersonAddress::kRowOktmo), QString("ResidenceOktmo"));
+        QCOMPARE(oktmo.FocusedAfter(kCheckFieldAddressOktmo), QString("ResidenceOktmo"));
 
         AddressPage region;
         region.Open();
@@ -418,7 +418,7 @@ private slots:
             list->setCurrentItem(list->findItems("78", Qt::MatchExactly, 0).front());
             QTest::keyClick(list, Qt::Key_Return);
         });
-        QCOMPARE(region.FocusedAfter(TfrPersonAddress::kRowRegion), QString("fbRegion"));
+        QCOMPARE(region.FocusedAfter(kCheckFieldRegion), QString("fbRegion"));
         QCOMPARE(preselected, QString("01"));  // never chosen: the list opens at its first code
         QCOMPARE(region.modified->count(), 1);
         region.page->Store();
@@ -463,10 +463,10 @@ private slots:
         QVERIFY(screen.findChild<TMaskedEdit*>("Surname") == nullptr);
 
         // The whole-declaration check sends the user to a field of either page.
-        screen.FocusField(TfrPersonData::kPageName, TfrPersonNaim::kRowFirstName);
+        screen.FocusField(TfrPersonData::kPageName, kCheckFieldFirstName);
         QCOMPARE(screen.CurrentPage(), int(TfrPersonData::kPageName));
         QVERIFY(nameButton->isChecked());
-        screen.FocusField(TfrPersonData::kPageAddress, TfrPersonAddress::kRowLocality);
+        screen.FocusField(TfrPersonData::kPageAddress, kCheckFieldLocality);
         QCOMPARE(screen.CurrentPage(), int(TfrPersonData::kPageAddress));
         QVERIFY(addressButton->isChecked());
 

@@ -7,6 +7,7 @@
 
 #include "app/section.h"
 #include "model/declaration.h"
+#include "model/income_code_picker.h"
 #include "screens/not_available_screen.h"
 #include "screens/pick_lists.h"
 #include "screens/section_screen_factory.h"
@@ -40,6 +41,26 @@ private slots:
         QCOMPARE(dialog.List()->headerItem()->text(1), QString("Наименование инспекции"));
         QCOMPARE(dialog.List()->topLevelItem(3)->text(1), QString("ИФНС МО"));
         QVERIFY(dialog.findChild<QPushButton*>("fbImportSoun") == nullptr);
+    }
+
+    // The income code picker of the model plugs into the same dialog: it opens at
+    // the current income and a row chosen in the list becomes the picker's choice.
+    void incomeCodesShowInTheOneDialog() {
+        const IncomeDictionary dictionary = IncomeDictionary::LoadEmbedded();
+        IncomeCodePicker picker(dictionary, false, "2010", "13");
+        TPickListDialog dialog({QStringLiteral("Справочник видов доходов"), QStringLiteral("Код"),
+                                QStringLiteral("Наименование дохода")},
+                               picker, nullptr);
+        QCOMPARE(dialog.List()->topLevelItemCount(), int(picker.Rows().size()));
+        QCOMPARE(Marked(dialog), QString("2010"));
+        dialog.show();
+        QTest::keyClick(dialog.List(), Qt::Key_Down);
+        QTest::keyClick(dialog.List(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const std::string next = picker.Rows().at(picker.SelectedRow())->Code;
+        QCOMPARE(dialog.List()->currentItem()->text(0), QString::fromStdString(next));
+        QCOMPARE(picker.ChosenCode(), next);
+        QVERIFY(next != "2010");
     }
 
     void preselectMarksTheFirstRowWithTheCode() {

@@ -21,12 +21,6 @@ class ProgramDataFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QVERIFY(Settings_.isValid());
-        KeepSettingsIn(Settings_.path());
-        ClearSettings();
-    }
-
     void readsEveryFileThatIsThere() {
         ProgramFolder folder;
         const ProgramDataFiles files = LoadProgramDataFiles(folder.Path());
@@ -108,7 +102,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir Settings_;
+    SettingsSandbox Settings_;
 };
 
 }  // namespace kvz::test

@@ -4,9 +4,19 @@
 #include <vector>
 
 #include "directory/inspection_directory.h"
-#include "screens/doc_series_mask.h"
 
 namespace kvz {
+
+// The forms of the series and number of an identity document.
+enum TDocumentMaskEnum {
+    edtR_BB = 0,   // birth certificate: Roman numeral, "-", two capitals, space, six digits
+    edt99 = 1,     // two digits, space, up to seven digits
+    edt99_ = 2,    // passport: two digits, space, two digits, space, six digits
+    edtBB = 3,     // two capitals, space, up to six digits
+    edtBB0 = 4,    // two capitals, space, up to seven digits
+    edtNone1 = 5,  // free text of up to 20 characters
+    edtNone2 = 6,  // free text of up to 14 characters
+};
 
 const std::vector<DirectoryEntry>& DocumentTypeRows();
 

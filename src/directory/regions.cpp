@@ -1,4 +1,4 @@
-#include "screens/regions.h"
+#include "directory/regions.h"
 
 namespace kvz {
 

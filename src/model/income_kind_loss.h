@@ -10,6 +10,10 @@ namespace kvz {
 
 class mTDeclaration;
 
+// The income kinds a declaration type can hold: a non-resident has no foreign or
+// business income, and the expected-income form holds none of the kinds.
+uint8_t IncomeKindsAllowedBy(int declarationKind);
+
 // One line per kind that holds entered data and would lose it if the
 // declaration's income kinds became `newKinds`; empty when nothing would be lost.
 std::vector<std::string> EnteredDataLostBy(const mTDeclaration& declaration, uint8_t newKinds);

@@ -1,4 +1,4 @@
-#include "screens/income_kind_loss.h"
+#include "model/income_kind_loss.h"
 
 #include "model/declaration.h"
 
@@ -34,6 +34,13 @@ std::string Counted(const std::string& what, const std::string& unit, int count)
 }
 
 }  // namespace
+
+uint8_t IncomeKindsAllowedBy(int declarationKind) {
+    if (declarationKind == kDecl3NdflNonResident) return 0xFF & ~(kIncomeForeign | kIncomeBusiness);
+    if (declarationKind == kDecl4Ndfl)
+        return 0xFF & ~(kIncomeForeign | kIncomeBusiness | kIncomeRussian | kIncomeInvestTov);
+    return 0xFF;
+}
 
 std::vector<std::string> EnteredDataLostBy(const mTDeclaration& d, uint8_t newKinds) {
     std::vector<std::string> lines;

@@ -1,4 +1,4 @@
-#include "screens/document_types.h"
+#include "directory/document_types.h"
 
 #include <initializer_list>
 

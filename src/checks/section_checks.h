@@ -1,0 +1,71 @@
+#pragma once
+// The rules of each section, written once for its screen and for the check of the
+// whole declaration. Each function gives every finding of its section in the
+// order the user is shown them; the caller decides how many it shows (a screen
+// goes on until "Исправить" or "Пропустить все", the declaration check mostly
+// stops at the first).
+#include <string>
+#include <vector>
+
+#include "checks/section_fields.h"
+#include "storage/dates.h"
+
+namespace kvz {
+
+class mTDeclaration;
+
+// One message of a check: the section and its caption, the field or 1-based row
+// to put right, and the text.
+struct CheckFinding {
+    int section;
+    std::string sectionTitle;
+    int field;  // 0 for a failed calculation, which has no field to correct
+    std::string message;
+    bool operator==(const CheckFinding&) const = default;
+};
+using CheckFindings = std::vector<CheckFinding>;
+
+// Section captions of the check dialogs.
+inline constexpr const char* kCaptionConditions = "Задание условий";
+inline constexpr const char* kCaptionPerson = "Сведения о декларанте";
+inline constexpr const char* kCaptionThirteen = "Доходы, облагаемые ставкой 13%";
+inline constexpr const char* kCaptionForeign = "Доходы в валюте";
+inline constexpr const char* kCaptionBusiness = "Доходы от предпринимательской деятельности";
+inline constexpr const char* kCaptionSocial = "Социальные вычеты";
+inline constexpr const char* kCaptionStandard = "Стандартные вычеты";
+inline constexpr const char* kCaptionCalculation = "Расчет декларации";
+inline constexpr const char* kCaptionNine = "Доходы, облагаемые ставкой 9%";
+inline constexpr const char* kCaptionThirtyFive = "Доходы, облагаемые ставкой 35%";
+inline constexpr const char* kCaptionProperty = "Имущественный налоговый вычет";
+inline constexpr const char* kCaptionLosses = "Убытки прошлых лет и инвестиционный вычет";
+inline constexpr const char* kCaptionInvestTov = "Инвестиционные товарищества";
+
+// Who asks. The taxpayer's screen always wants an ИНН and words two messages its
+// own way; the declaration check wants the ИНН only where the return needs it.
+enum class CheckUse { Screen, Declaration };
+
+// The inspection and the representative who signs.
+CheckFindings ConditionsFindings(const mTDeclaration& declaration);
+// Name, ИНН, identity document, birth place and, for 4-НДФЛ, the territory code.
+CheckFindings PersonFindings(const mTDeclaration& declaration, CheckUse use);
+// Region and locality; the screen also checks the length of a territory code.
+CheckFindings AddressFindings(const mTDeclaration& declaration, CheckUse use);
+// The territory code of residence as the declaration check asks for it last;
+// `oktmoRequired` when the calculation found tax that needs it.
+CheckFindings ResidenceOktmoFindings(const mTDeclaration& declaration, bool oktmoRequired);
+// 13 % sources: the first whose income is below the tax withheld, then the first
+// without income lines.
+CheckFindings ThirteenFindings(const mTDeclaration& declaration);
+// Foreign incomes: for each rule in turn, the first income that breaks it.
+CheckFindings ForeignFindings(const mTDeclaration& declaration);
+// The activity at `index` (0-based; its finding names the 1-based row).
+CheckFindings ActivityFindings(const mTDeclaration& declaration, int index);
+// Social deductions without data, and standard deductions taken at two places at once.
+CheckFindings DeductionFindings(const mTDeclaration& declaration);
+
+// Whether a document was issued before the holder's 14th birthday; a birthday on
+// 29 February turns 14 on 28 February. A birth date outside the calendar has no
+// such birthday and counts as too late.
+bool IssuedBeforeFourteenthBirthday(DateTime birth, DateTime issued);
+
+}  // namespace kvz

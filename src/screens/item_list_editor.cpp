@@ -1,0 +1,147 @@
+#include "screens/item_list_editor.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace kvz {
+
+namespace {
+
+QPushButton* NewButton(const QString& text, const QString& name, QLayout* layout) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+}
+
+}  // namespace
+
+TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSource> source, AskYesNo askYesNo,
+                                 QWidget* parent)
+    : QWidget(parent), AskYesNo_(std::move(askYesNo)), List_(new QTreeWidget) {
+    List_->setObjectName(name);
+    List_->setRootIsDecorated(false);
+    List_->setUniformRowHeights(true);
+    List_->setSelectionMode(QAbstractItemView::SingleSelection);
+    List_->header()->setStretchLastSection(true);
+    List_->installEventFilter(this);
+    connect(List_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        List_->setCurrentItem(item);
+        EditItem();
+    });
+    connect(List_, &QTreeWidget::currentItemChanged, this, [this] {
+        ShowButtons();
+        emit currentRowChanged(CurrentRow());
+    });
+
+    auto* buttons = new QHBoxLayout;
+    fbAdd_ = NewButton(QStringLiteral("Добавить"), QStringLiteral("fbAdd"), buttons);
+    fbEdit_ = NewButton(QStringLiteral("Изменить"), QStringLiteral("fbEdit"), buttons);
+    fbDelete_ = NewButton(QStringLiteral("Удалить"), QStringLiteral("fbDelete"), buttons);
+    buttons->addStretch(1);
+    connect(fbAdd_, &QPushButton::clicked, this, &TItemListEditor::AddItem);
+    connect(fbEdit_, &QPushButton::clicked, this, &TItemListEditor::EditItem);
+    connect(fbDelete_, &QPushButton::clicked, this, &TItemListEditor::DeleteItem);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(List_, 1);
+    layout->addLayout(buttons);
+    SetSource(std::move(source));
+}
+
+TItemListEditor::~TItemListEditor() = default;
+
+void TItemListEditor::SetSource(std::unique_ptr<ItemListSource> source) {
+    Source_ = std::move(source);
+    List_->setHeaderLabels(Source_ ? Source_->Titles() : QStringList());
+    Refresh();
+    SetCurrentRow(0);
+}
+
+void TItemListEditor::Refresh() {
+    const int current = CurrentRow();
+    {
+        const QSignalBlocker quiet(List_);
+        List_->clear();
+        for (int row = 0; Source_ && row < Source_->Count(); ++row)
+            List_->addTopLevelItem(new QTreeWidgetItem(Source_->Texts(row)));
+        SetCurrentRow(std::min(current, List_->topLevelItemCount() - 1));
+    }
+    ShowButtons();
+    if (CurrentRow() != current) emit currentRowChanged(CurrentRow());
+}
+
+int TItemListEditor::CurrentRow() const {
+    QTreeWidgetItem* item = List_->currentItem();
+    return item ? List_->indexOfTopLevelItem(item) : -1;
+}
+
+void TItemListEditor::SetCurrentRow(int row) {
+    QTreeWidgetItem* item = row >= 0 ? List_->topLevelItem(row) : nullptr;
+    List_->setCurrentItem(item);
+    if (item) item->setSelected(true);
+}
+
+void TItemListEditor::ShowButtons() {
+    fbAdd_->setEnabled(Source_ != nullptr);
+    fbEdit_->setEnabled(CurrentRow() >= 0);
+    fbDelete_->setEnabled(CurrentRow() >= 0);
+}
+
+void TItemListEditor::AddItem() {
+    if (!Source_ || !Source_->Add(window())) return;
+    Refresh();
+    SetCurrentRow(Source_->Count() - 1);
+    emit changed();
+}
+
+void TItemListEditor::EditItem() {
+    const int row = CurrentRow();
+    if (row < 0 || !Source_->Edit(row, window())) return;
+    Refresh();
+    emit changed();
+}
+
+void TItemListEditor::DeleteItem() {
+    const int row = CurrentRow();
+    if (row < 0) return;
+    if (Source_->HoldsData(row)) {
+        const QString name = Source_->Texts(row).value(0).trimmed();
+        const std::string question =
+            name.isEmpty() ? "Удалить выбранную запись?" : "Удалить запись \"" + name.toStdString() + "\"?";
+        if (!AskYesNo_ || !AskYesNo_(question)) return;
+    }
+    Source_->Delete(row);
+    Refresh();
+    emit changed();
+    // Another item now stands at the row (or none): whoever follows the row looks again.
+    emit currentRowChanged(CurrentRow());
+}
+
+bool TItemListEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                EditItem();
+                return true;
+            case Qt::Key_Delete:
+                DeleteItem();
+                return true;
+            case Qt::Key_Insert:
+                AddItem();
+                return true;
+            default:
+                break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kvz

@@ -1,0 +1,61 @@
+#pragma once
+// A list of the model's items with "Добавить", "Изменить" and "Удалить": Enter or
+// a double click edits the current item, Delete deletes it and Insert adds one.
+// An item that holds data is deleted only after a Yes/No question that names it;
+// an empty item goes without a question.
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "screens/item_list_source.h"
+
+class QPushButton;
+class QTreeWidget;
+
+namespace kvz {
+
+class TItemListEditor : public QWidget {
+    Q_OBJECT
+public:
+    using AskYesNo = std::function<bool(const std::string& question)>;
+
+    // `name` is the objectName of the list view. Without `askYesNo` nothing that
+    // holds data is deleted.
+    TItemListEditor(const QString& name, std::unique_ptr<ItemListSource> source, AskYesNo askYesNo,
+                    QWidget* parent = nullptr);
+    ~TItemListEditor() override;
+
+    // Shows another list (or none), e.g. the lines of another source.
+    void SetSource(std::unique_ptr<ItemListSource> source);
+    // Shows the list again after the model changed elsewhere; keeps the current row.
+    void Refresh();
+    int CurrentRow() const;
+    void SetCurrentRow(int row);
+    QTreeWidget* List() const { return List_; }
+
+    void AddItem();
+    void EditItem();
+    void DeleteItem();
+
+signals:
+    // The user added, changed or deleted an item.
+    void changed();
+    void currentRowChanged(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowButtons();
+
+    std::unique_ptr<ItemListSource> Source_;
+    AskYesNo AskYesNo_;
+    QTreeWidget* List_;
+    QPushButton* fbAdd_;
+    QPushButton* fbEdit_;
+    QPushButton* fbDelete_;
+};
+
+}  // namespace kvz
