@@ -97,7 +97,7 @@ QAbstractItemView* ScreenList(QWidget* screen) {
 TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     : QMainWindow(parent),
       Parts_(std::move(parts)),
-      ProgramFolder_(WithTrailingSlash(Parts_.programFolder.empty() ? ProgramFolder() : Parts_.programFolder)),
+      ProgramFolder_(WithTrailingSlash(Parts_.programFolder.empty() ? ProgramDataFolder() : Parts_.programFolder)),
       Dialogs_(Parts_.dialogs ? std::move(Parts_.dialogs) : std::make_unique<QtWindowDialogs>(this)) {
     setObjectName(QStringLiteral("TFormMain"));
     setWindowIcon(PictureIcon(ProgramPicture::Program));
