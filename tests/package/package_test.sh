@@ -31,6 +31,9 @@ if [ -x "$BUILD/bin/kvarzen" ]; then
   [[ "$depends" == *libqt6widgets6* ]] || fail "the package does not depend on Qt"
   desktop-file-validate "$ROOT/usr/share/applications/kvarzen.desktop"
   xmllint --noout "$ROOT/usr/share/mime/packages/kvarzen.xml"
+  if [ -f "$BUILD/bin/kvarzen-print.so" ]; then
+    [ -f "$ROOT/usr/lib/kvarzen/kvarzen-print.so" ] || fail "no /usr/lib/kvarzen/kvarzen-print.so"
+  fi
   [ -f "$ROOT/usr/share/icons/hicolor/48x48/apps/kvarzen.png" ] || fail "no 48x48 icon"
   [ -f "$ROOT/usr/share/icons/hicolor/256x256/apps/kvarzen.png" ] || fail "no 256x256 icon"
   # The type database accepts the definition and knows the glob.

@@ -325,7 +325,10 @@ ExportSettings TFormMain::WindowExportSettings() {
 PrintHandoverServices TFormMain::PrintServices() {
     PrintHandoverServices services;
     services.createModule = [this] {
-        return Parts_.createPrintModule ? Parts_.createPrintModule() : LoadPrintModule(ProgramFolder_);
+        // Beside the program in a build tree; an installed program keeps its module in
+        // <prefix>/lib/kvarzen/.
+        return Parts_.createPrintModule ? Parts_.createPrintModule()
+                                        : LoadPrintModule(ProgramFileFolder(kPrintModuleFile, "../lib/kvarzen"));
     };
     services.exportText = [this](mTDeclaration& declaration) {
         std::string text;
