@@ -6,7 +6,7 @@ BUILD_FUZZ := build/fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps run test build bench fuzz clean
+.PHONY: deps run test build package bench fuzz clean
 
 deps:
 	bash scripts/install-deps
@@ -18,6 +18,11 @@ build: deps
 # Starts the program on the bundled example document.
 run: build
 	bash scripts/run-example $(BUILD_RUN)/bin
+
+# The Debian package kvarzen_<version>_<arch>.deb in $(BUILD_RUN).
+package: build
+	cd $(BUILD_RUN) && cpack
+	@ls $(BUILD_RUN)/kvarzen_*.deb
 
 # Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
 test: deps

@@ -17,8 +17,8 @@ struct Command {
 const Command kCommands[] = {
     {"info", kvz::cli::RunInfo, "info FILE.qz5                 содержимое документа в JSON"},
     {"create", kvz::cli::RunCreate, "create FILE.json OUT.qz5      документ из JSON"},
-    {"check", kvz::cli::RunCheck, "check FILE.qz5 [--json]       проверка декларации"},
-    {"export", kvz::cli::RunExport, "export FILE.qz5 --to DIR       XML-файл декларации для налогового органа"},
+    {"check", kvz::cli::RunCheck, "check FILE.qz5... [--json]    проверка деклараций"},
+    {"export", kvz::cli::RunExport, "export FILE.qz5... --to DIR   XML-файлы деклараций для налогового органа"},
     {"pdf", kvz::cli::RunPdf, "pdf FILE.qz5 OUT.pdf           печатная форма декларации в PDF"},
     {"calc", kvz::cli::RunCalc, "calc FILE.qz5                 расчет всех листов в JSON"},
     {"import-soun", kvz::cli::RunImportSoun, "import-soun SOUN1.DBF OUT.xml  справочник инспекций из классификатора"},

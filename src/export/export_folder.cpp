@@ -3,7 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <vector>
+
+#include "export/schema_validation.h"
 
 namespace kvz {
 
@@ -29,6 +32,16 @@ std::string ProgramFolder() {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
+
+std::string ProgramFileFolder(const std::string& file, const std::string& installed) {
+    const std::string own = ProgramFolder();
+    struct stat info {};
+    if (own.empty() || ::stat((own + file).c_str(), &info) == 0) return own;
+    const std::string there = (std::filesystem::path(own) / installed).lexically_normal().string();
+    return IsExistingDirectory(there) ? WithTrailingSlash(there) : own;
+}
+
+std::string ProgramDataFolder() { return ProgramFileFolder(kNdfl3SchemaFileName, "../share/kvarzen"); }
 
 bool BrowseForFolder(const std::string& title, const std::string& root, std::string& folder,
                      const FolderPicker& pick) {

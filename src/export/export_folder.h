@@ -17,6 +17,16 @@ std::string ExistingFolderOrEmpty(const std::string& folder);
 // does not tell).
 std::string ProgramFolder();
 
+// Where the program finds one of its own files, with a trailing "/": the program's
+// folder when `file` lies there (a build tree, a copied folder), else `installed`
+// taken from the program's folder when that folder exists (an installed program:
+// /usr/bin/ + "../share/kvarzen" is /usr/share/kvarzen/), else the program's folder.
+std::string ProgramFileFolder(const std::string& file, const std::string& installed);
+
+// The folder of the data files (the schema, the directories, the help pages, the
+// example): beside the program, or <prefix>/share/kvarzen/ when installed.
+std::string ProgramDataFolder();
+
 // Shows the platform's folder choice with a title, an optional root and an optional
 // preselected folder; returns the chosen folder or nothing when the user cancelled.
 using FolderPicker = std::function<std::optional<std::string>(const std::string& title, const std::string& root,

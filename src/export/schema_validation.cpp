@@ -157,7 +157,7 @@ private:
 
 }  // namespace
 
-std::string DefaultNdfl3SchemaPath() { return ProgramFolder() + kNdfl3SchemaFileName; }
+std::string DefaultNdfl3SchemaPath() { return ProgramDataFolder() + kNdfl3SchemaFileName; }
 
 std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::string& schemaPath) {
     const std::shared_ptr<const LoadedSchema> schema = SchemaFor(schemaPath);

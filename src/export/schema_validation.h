@@ -12,7 +12,7 @@ inline constexpr const char* kNdfl3SchemaFileName = "NO_NDFL3_1_033_00_05_10_03.
 inline constexpr const char* kSchemaRefusedHeading =
     "Декларация не соответствует формату налоговой службы, файл не сформирован:";
 
-// The 3-НДФЛ schema next to the program.
+// The 3-НДФЛ schema among the program's data files.
 std::string DefaultNdfl3SchemaPath();
 
 // One place where the document breaks the schema.

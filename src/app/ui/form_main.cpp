@@ -98,7 +98,7 @@ QAbstractItemView* ScreenList(QWidget* screen) {
 TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     : QMainWindow(parent),
       Parts_(std::move(parts)),
-      ProgramFolder_(WithTrailingSlash(Parts_.programFolder.empty() ? ProgramFolder() : Parts_.programFolder)),
+      ProgramFolder_(WithTrailingSlash(Parts_.programFolder.empty() ? ProgramDataFolder() : Parts_.programFolder)),
       Dialogs_(Parts_.dialogs ? std::move(Parts_.dialogs) : std::make_unique<QtWindowDialogs>(this)) {
     setObjectName(QStringLiteral("TFormMain"));
     setWindowIcon(PictureIcon(ProgramPicture::Program));
@@ -328,7 +328,10 @@ ExportSettings TFormMain::WindowExportSettings() {
 PrintHandoverServices TFormMain::PrintServices() {
     PrintHandoverServices services;
     services.createModule = [this] {
-        return Parts_.createPrintModule ? Parts_.createPrintModule() : LoadPrintModule(ProgramFolder_);
+        // Beside the program in a build tree; an installed program keeps its module in
+        // <prefix>/lib/kvarzen/.
+        return Parts_.createPrintModule ? Parts_.createPrintModule()
+                                        : LoadPrintModule(ProgramFileFolder(kPrintModuleFile, "../lib/kvarzen"));
     };
     services.exportText = [this](mTDeclaration& declaration) {
         std::string text;

@@ -39,7 +39,8 @@ using DeclarationCheck = std::function<uint32_t(mTDeclaration&)>;
 
 // What the window is built from; an empty member takes the program's own.
 struct FormMainParts {
-    // The folder of the data files and help pages; "" is the program file's folder.
+    // The folder of the data files and help pages; "" is the program's data folder
+    // (ProgramDataFolder).
     std::string programFolder;
     std::unique_ptr<WindowDialogs> dialogs;
     ScreenFactory screenFactory;

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(kvz::kSettingsApplication));
     QApplication::setOrganizationName(QString::fromUtf8(kvz::kSettingsOrganization));
     kvz::InstallRussianTranslation(application);
+    // Ties the window to its desktop entry (kvarzen.desktop): its icon and name in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvarzen"));
 
     kvz::TfmStart splash;
     splash.ShowNow();
