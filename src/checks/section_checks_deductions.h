@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "checks/check_dialog.h"
-#include "checks/declaration_check.h"
+#include "checks/section_checks.h"
 #include "checks/source_check.h"
 #include "storage/dates.h"
 #include "storage/money.h"

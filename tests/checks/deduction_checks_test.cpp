@@ -6,6 +6,7 @@
 #include "checks/section_checks_deductions.h"
 #include "checks/source_check.h"
 #include "model/construction_deduct.h"
+#include "model/declaration.h"
 #include "model/pens.h"
 
 namespace kvz {
@@ -175,6 +176,16 @@ TEST(LossesAndInvestment, LimitAndShownTotals) {
     losses[9] = Money::FromUnits(30);  // 2013
     losses[6] = Money::FromUnits(5);   // 2010
     EXPECT_EQ(ShownLossTotal(losses), Money::FromUnits(105));
+
+    // A document made without the screen: the declaration check names the excess.
+    mTDeclaration d;
+    d.InvestmentDeduction = Money::FromUnits(400000);
+    EXPECT_TRUE(DeductionFindings(d).empty());
+    d.InvestmentDeduction = Money::FromRaw(4000000001);
+    const CheckFindings findings = DeductionFindings(d);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].field, kCheckFieldLossesAndInvestment);
+    EXPECT_EQ(findings[0].sectionTitle, kCaptionLosses);
 }
 
 }  // namespace
