@@ -7,21 +7,12 @@
 
 #include "checks/section_checks_deductions.h"
 #include "model/declaration.h"
+#include "screens/dialog_parts.h"
 #include "screens/form_builder.h"
-#include "storage/errors.h"
 
 namespace kvz {
 
 namespace {
-
-// What the user has typed so far; text the field does not take as an amount yet counts as 0.
-Money TypedAmount(const TMaskedEdit* edit) {
-    try {
-        return MoneyFromScreenText(edit->text());
-    } catch (const EConvertError&) {
-        return Money();
-    }
-}
 
 QString TotalText(const std::array<TMaskedEdit*, 10>& edits) {
     std::array<Money, 10> typed{};
@@ -81,9 +72,10 @@ void TfrCB::ShowTotals() {
 }
 
 void TfrCB::KeepDeductionWithinLimit(TMaskedEdit* edit) {
-    const Money typed = TypedAmount(edit);
-    if (BoundInvestmentDeduction(typed) == typed) return;
-    edit->setText(MoneyScreenText(kInvestmentDeductionLimit));
+    // The limit itself is written as the plain "400000" too.
+    const Money bounded = BoundInvestmentDeduction(TypedAmount(edit));
+    const QString limit = MoneyScreenText(kInvestmentDeductionLimit);
+    if (bounded == kInvestmentDeductionLimit && edit->text() != limit) edit->setText(limit);
 }
 
 }  // namespace kvz

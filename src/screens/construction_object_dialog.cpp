@@ -13,10 +13,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/masked_edit.h"
 #include "screens/pick_lists.h"
-#include "storage/errors.h"
 
 namespace kvz {
 
@@ -48,26 +48,7 @@ constexpr int kShareLength = 9;
 constexpr int kByInvestment = 1;
 constexpr int kByContract = 0;
 
-TMaskedEdit* NewEdit(const char* name, TEditTypeControlEnum type, int length, int fraction = 0) {
-    auto* edit = new TMaskedEdit(type, length, fraction);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-Money AmountOf(const TMaskedEdit* edit) {
-    try {
-        return MoneyFromScreenText(edit->text());
-    } catch (const EConvertError&) {
-        return Money();
-    }
-}
-
 int32_t NumberOf(const TMaskedEdit* edit) { return edit->text().toInt(); }
-
-class FixEverything : public CheckDialog {
-public:
-    int Ask(const std::string&, const std::string&, CheckButtons) override { return kCheckAnswerFix; }
-};
 
 }  // namespace
 
@@ -130,9 +111,9 @@ TfmInputConstruction::TfmInputConstruction(const mTConstructionDeductObj& object
     AddDate(form, QStringLiteral("Дата заявления о распределении имущественного вычета"), "ApplicationDate",
             &mTConstructionDeductObj::ApplicationDate);
     auto* share = new QHBoxLayout;
-    share->addWidget(ShareNumerator_ = NewEdit("ShareNumerator", edtDigital, kShareLength));
+    share->addWidget(ShareNumerator_ = NewNamedEdit("ShareNumerator", edtDigital, kShareLength));
     share->addWidget(new QLabel(QStringLiteral("/")));
-    share->addWidget(ShareDenominator_ = NewEdit("ShareDenominator", edtDigital, kShareLength));
+    share->addWidget(ShareDenominator_ = NewNamedEdit("ShareDenominator", edtDigital, kShareLength));
     ShareNumerator_->LoadText(object.ShareNumerator ? QString::number(object.ShareNumerator) : QString());
     ShareDenominator_->LoadText(object.ShareDenominator ? QString::number(object.ShareDenominator) : QString());
     form->addRow(QStringLiteral("Доля"), share);
@@ -145,20 +126,14 @@ TfmInputConstruction::TfmInputConstruction(const mTConstructionDeductObj& object
     Pensioner_->setObjectName(QStringLiteral("Pensioner"));
     Pensioner_->setChecked(object.Pensioner);
     form->addRow(Pensioner_);
-    form->addRow(QStringLiteral("Стоимость объекта (доли)"), ObjectCost_ = NewEdit("ObjectCost", edtCurrency, 12, 2));
+    form->addRow(QStringLiteral("Стоимость объекта (доли)"),
+                 ObjectCost_ = NewAmountEdit("ObjectCost", object.ObjectCost));
     form->addRow(QStringLiteral("Проценты по кредитам за все годы"),
-                 CreditInterest_ = NewEdit("CreditInterest", edtCurrency, 12, 2));
-    ObjectCost_->LoadText(MoneyScreenText(object.ObjectCost));
-    CreditInterest_->LoadText(MoneyScreenText(object.CreditInterest));
+                 CreditInterest_ = NewAmountEdit("CreditInterest", object.CreditInterest));
     form->addRow(new QLabel(QStringLiteral("Заполняются только по одному объекту")));
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* yes = buttons->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole);
-    yes->setObjectName(QStringLiteral("fbYes"));
-    yes->setDefault(true);
-    buttons->addButton(QStringLiteral("Нет"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("fbNo"));
+    QDialogButtonBox* buttons = YesNoButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TfmInputConstruction::TryAccept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
     connect(Pensioner_, &QCheckBox::toggled, this, &TfmInputConstruction::ApplyLimits);
     ApplyLimits();
@@ -175,7 +150,7 @@ QComboBox* TfmInputConstruction::NewList(const char* name, const QStringList& it
 
 void TfmInputConstruction::AddText(QFormLayout* form, const QString& label, const char* name, Text field,
                                    int length) {
-    TMaskedEdit* edit = NewEdit(name, field == &mTConstructionDeductObj::PostIndex ? edtDigital : edtNone, length);
+    TMaskedEdit* edit = NewNamedEdit(name, field == &mTConstructionDeductObj::PostIndex ? edtDigital : edtNone, length);
     edit->LoadText(QString::fromStdString(Object_.*field));
     Texts_.emplace_back(edit, field);
     form->addRow(label, edit);
@@ -215,15 +190,14 @@ mTConstructionDeductObj TfmInputConstruction::Edited() {
     o.ShareDenominator = NumberOf(ShareDenominator_);
     if (FirstUseYear_->value() != YearOf(Object_.FirstUseYear)) o.FirstUseYear = EncodeDate(FirstUseYear_->value(), 1, 1);
     o.Pensioner = Pensioner_->isChecked();
-    o.ObjectCost = AmountOf(ObjectCost_);
-    o.CreditInterest = AmountOf(CreditInterest_);
+    o.ObjectCost = TypedAmount(ObjectCost_);
+    o.CreditInterest = TypedAmount(CreditInterest_);
     return o;
 }
 
 void TfmInputConstruction::TryAccept() {
     const mTConstructionDeductObj edited = Edited();
-    FixEverything fallback;
-    if (const int field = CheckConstructionObject(Checks_ ? *Checks_ : fallback, edited); field != 0) {
+    if (const int field = CheckConstructionObject(ChecksOrFix(Checks_), edited); field != 0) {
         FocusField(field);
         return;
     }

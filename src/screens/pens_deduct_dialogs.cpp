@@ -5,75 +5,33 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "checks/section_checks_deductions.h"
+#include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/masked_edit.h"
 #include "screens/screen_widgets.h"
-#include "storage/errors.h"
 
 namespace kvz {
 
 namespace {
 
-constexpr int kAmountWhole = 12;
-constexpr int kAmountFraction = 2;
-
-// "Да" and "Нет" under a dialog's fields; "Да" is the default button.
-QDialogButtonBox* YesNoButtons(QDialog* dialog) {
-    auto* box = new QDialogButtonBox;
-    QPushButton* yes = box->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole);
-    yes->setObjectName(QStringLiteral("fbYes"));
-    yes->setDefault(true);
-    box->addButton(QStringLiteral("Нет"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("fbNo"));
-    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return box;
-}
-
-TMaskedEdit* NewEdit(const char* name, TEditTypeControlEnum type, int length, int fraction = 0) {
-    auto* edit = new TMaskedEdit(type, length, fraction);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-TMaskedEdit* NewAmount(const char* name, Money value) {
-    TMaskedEdit* edit = NewEdit(name, edtCurrency, kAmountWhole, kAmountFraction);
-    edit->LoadText(MoneyScreenText(value));
-    return edit;
-}
-
 TMaskedEdit* NewText(const char* name, TEditTypeControlEnum type, int length, const std::string& value) {
-    TMaskedEdit* edit = NewEdit(name, type, length);
+    TMaskedEdit* edit = NewNamedEdit(name, type, length);
     edit->LoadText(QString::fromStdString(value));
     return edit;
 }
 
-// The amount a field holds; the mask lets through nothing else but an empty text.
-Money AmountOf(const TMaskedEdit* edit) {
-    try {
-        return MoneyFromScreenText(edit->text());
-    } catch (const EConvertError&) {
-        return Money();
-    }
-}
-
 std::string TextOf(const TMaskedEdit* edit) { return edit->text().trimmed().toStdString(); }
-
-// Without the window's check dialog nothing wrong is accepted unseen.
-class FixEverything : public CheckDialog {
-public:
-    int Ask(const std::string&, const std::string&, CheckButtons) override { return kCheckAnswerFix; }
-};
 
 constexpr const char* kKindText = "Негосударств. пенс. обеспечение и добровольное пенс. страхование";
 
 }  // namespace
 
 TfmChildEduSum::TfmChildEduSum(Money amount, QWidget* parent)
-    : QDialog(parent), meSum_(NewAmount("meSum", amount)) {
+    : QDialog(parent), meSum_(NewAmountEdit("meSum", amount)) {
     setWindowTitle(QStringLiteral("Сумма за обучение"));
     auto* layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("Сумма, уплаченная за обучение ребенка"), meSum_);
@@ -82,7 +40,7 @@ TfmChildEduSum::TfmChildEduSum(Money amount, QWidget* parent)
     layout->addRow(buttons);
 }
 
-Money TfmChildEduSum::Amount() const { return AmountOf(meSum_); }
+Money TfmChildEduSum::Amount() const { return TypedAmount(meSum_); }
 
 TfmInputSoursePens::TfmInputSoursePens(const mTPens& contract, CheckDialog* checks, QWidget* parent)
     : QDialog(parent), Contract_(contract), Checks_(checks), Kind_(new QButtonGroup(this)) {
@@ -111,12 +69,12 @@ TfmInputSoursePens::TfmInputSoursePens(const mTPens& contract, CheckDialog* chec
     ContractDate_->setObjectName(QStringLiteral("ContractDate"));
     ContractDate_->setDate(DateOfDayCount(contract.ContractDate));
     form->addRow(QStringLiteral("Дата договора"), ContractDate_);
-    form->addRow(QStringLiteral("Сумма взноса"), Contribution_ = NewAmount("Contribution", contract.Contribution));
+    form->addRow(QStringLiteral("Сумма взноса"), Contribution_ = NewAmountEdit("Contribution", contract.Contribution));
     form->addRow(QStringLiteral("Сумма взноса к вычету"),
-                 ContributionToDeduct_ = NewAmount("ContributionToDeduct", contract.ContributionToDeduct));
+                 ContributionToDeduct_ = NewAmountEdit("ContributionToDeduct", contract.ContributionToDeduct));
     AgentLabel_ = new QLabel;
     AgentLabel_->setObjectName(QStringLiteral("lblAgentDeduction"));
-    form->addRow(AgentLabel_, AgentDeduction_ = NewAmount("AgentDeduction", contract.AgentDeduction));
+    form->addRow(AgentLabel_, AgentDeduction_ = NewAmountEdit("AgentDeduction", contract.AgentDeduction));
     layout->addLayout(form);
     QDialogButtonBox* buttons = YesNoButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TfmInputSoursePens::TryAccept);
@@ -135,9 +93,9 @@ mTPens TfmInputSoursePens::Edited() const {
     // The day the user sees; an untouched date keeps the stored value.
     if (ContractDate_->date() != DateOfDayCount(Contract_.ContractDate))
         c.ContractDate = DayCountOfDate(ContractDate_->date());
-    c.Contribution = AmountOf(Contribution_);
-    c.ContributionToDeduct = AmountOf(ContributionToDeduct_);
-    c.AgentDeduction = AmountOf(AgentDeduction_);
+    c.Contribution = TypedAmount(Contribution_);
+    c.ContributionToDeduct = TypedAmount(ContributionToDeduct_);
+    c.AgentDeduction = TypedAmount(AgentDeduction_);
     return c;
 }
 
@@ -153,8 +111,7 @@ void TfmInputSoursePens::ShowKind() {
 
 void TfmInputSoursePens::TryAccept() {
     const mTPens edited = Edited();
-    FixEverything fallback;
-    const int field = CheckPensionContract(Checks_ ? *Checks_ : fallback, edited);
+    const int field = CheckPensionContract(ChecksOrFix(Checks_), edited);
     if (field != 0) {
         FocusField(field);
         return;

@@ -4,7 +4,8 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
+
+#include "screens/dialog_parts.h"
 
 namespace kvz {
 
@@ -35,13 +36,8 @@ TMonthChoiceDialog::TMonthChoiceDialog(const QString& heading, const QStringList
         grid->addWidget(new QLabel(kMonthNames[m]), row + m % 6, (m / 6) * 2);
         grid->addWidget(box, row + m % 6, (m / 6) * 2 + 1);
     }
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* yes = buttons->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole);
-    yes->setObjectName(QStringLiteral("fbYes"));
-    yes->setDefault(true);
-    buttons->addButton(QStringLiteral("Нет"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("fbNo"));
+    QDialogButtonBox* buttons = YesNoButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, row + 6, 0, 1, 4);
 }
 
