@@ -1,7 +1,7 @@
 #include "screens/deduct_data_screen.h"
 
 #include <QButtonGroup>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,14 +33,17 @@ constexpr PageButton kPageButtons[] = {
 
 TfrFrameDeductData::TfrFrameDeductData(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent)
     : TThinkingFrame(declaration, resources, parent), Buttons_(new QButtonGroup(this)), Body_(new QVBoxLayout) {
-    auto* buttons = new QHBoxLayout;
+    // Two rows of two: the long captions keep the section within a small screen.
+    auto* buttons = new QGridLayout;
+    int place = 0;
     for (const PageButton& b : kPageButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.text));
         button->setObjectName(QString::fromLatin1(b.name));
         button->setCheckable(true);
         button->setToolTip(button->text());
         Buttons_->addButton(button, b.page);
-        buttons->addWidget(button);
+        buttons->addWidget(button, place / 2, place % 2);
+        ++place;
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
