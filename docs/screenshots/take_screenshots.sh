@@ -30,6 +30,16 @@ $CLICK 175 290        # "Сведения о декларанте"
 shot person_naim
 $CLICK 752 187        # the address page
 shot person_address
+$CLICK 175 595        # "Вычеты": the standard deductions page first
+shot deduct_standard 3
+$CLICK 916 178        # "Социальные налоговые вычеты"
+shot deduct_social
+$CLICK 449 206        # "Имущественный налоговый вычет на строительство"
+shot deduct_property
+$CLICK 393 825        # "Изменить" on the example's flat
+shot deduct_object
+$CLICK 1161 768       # "Нет"
+sleep 1
 $CLICK 135 135        # "Создать"
 sleep 1.5
 $CLICK 635 135        # "Проверить" on the empty declaration

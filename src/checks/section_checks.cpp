@@ -6,6 +6,7 @@
 
 #include "checks/check_text.h"
 #include "checks/inn_check.h"
+#include "checks/section_checks_deductions.h"
 #include "model/declaration.h"
 #include "storage/money.h"
 
@@ -242,18 +243,26 @@ CheckFindings ActivityFindings(const mTDeclaration& d, int index) {
     return out.Take();
 }
 
-CheckFindings DeductionFindings(const mTDeclaration& d) {
-    CheckFindings out;
+CheckFindings SocialFindings(const mTDeclaration& d) {
     Findings social(kCheckSectionDeductions, kCaptionSocial);
     social.Add(d.Social.Granted && NoSocialData(d.Social), "Не введены данные по социальным налоговым вычетам",
                kCheckFieldSocialDeductions);
+    return social.Take();
+}
+
+CheckFindings DeductionFindings(const mTDeclaration& d) {
+    CheckFindings out = SocialFindings(d);
     Findings standard(kCheckSectionDeductions, kCaptionStandard);
     const bool onePlaceRule = d.Standard.Granted && !d.Standard.MonthlyBusiness && !(d.IncomeKinds & kIncomeBusiness) &&
                               (d.IncomeKinds & kIncomeRussian);
     standard.Add(onePlaceRule && MonthMarkedTwice(d),
                  "Вы не могли получать стандартные вычеты работая в нескольких местах ОДНОВРЕМЕННО.",
                  kCheckFieldStandardDeductions);
-    for (Findings* part : {&social, &standard})
+    // The screen keeps the deduction within its limit; a document made elsewhere may not.
+    Findings losses(kCheckSectionDeductions, kCaptionLosses);
+    losses.Add(BoundInvestmentDeduction(d.InvestmentDeduction) != d.InvestmentDeduction,
+               "Сумма инвестиционного вычета не может быть больше 400000", kCheckFieldLossesAndInvestment);
+    for (Findings* part : {&standard, &losses})
         for (CheckFinding& f : part->Take()) out.push_back(std::move(f));
     return out;
 }

@@ -60,7 +60,10 @@ CheckFindings ThirteenFindings(const mTDeclaration& declaration);
 CheckFindings ForeignFindings(const mTDeclaration& declaration);
 // The activity at `index` (0-based; its finding names the 1-based row).
 CheckFindings ActivityFindings(const mTDeclaration& declaration, int index);
-// Social deductions without data, and standard deductions taken at two places at once.
+// Social deductions granted without any data (the social screen's own check).
+CheckFindings SocialFindings(const mTDeclaration& declaration);
+// The social findings, standard deductions taken at two places at once, and an
+// investment deduction above its limit.
 CheckFindings DeductionFindings(const mTDeclaration& declaration);
 
 // Whether a document was issued before the holder's 14th birthday; a birthday on

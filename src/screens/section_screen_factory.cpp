@@ -1,5 +1,6 @@
 #include "screens/section_screen_factory.h"
 
+#include "screens/deduct_data_screen.h"
 #include "screens/initial_data_screen.h"
 #include "screens/not_available_screen.h"
 #include "screens/person_data_screen.h"
@@ -37,6 +38,8 @@ std::unique_ptr<TThinkingFrame> CreateSectionScreen(Section section, mTDeclarati
             return std::make_unique<TfrInitialData>(declaration, resources, parent);
         case Section::Taxpayer:
             return std::make_unique<TfrPersonData>(declaration, resources, parent);
+        case Section::Deductions:
+            return std::make_unique<TfrFrameDeductData>(declaration, resources, parent);
         default:
             break;
     }

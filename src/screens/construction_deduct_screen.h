@@ -1,0 +1,27 @@
+#pragma once
+// The housing deduction: the amounts of earlier years and of the tax agent, and
+// the list of property objects edited in "Данные объекта".
+#include "screens/thinking_frame.h"
+
+class QLabel;
+
+namespace kvz {
+
+class TItemListEditor;
+
+class TfrMultyConstructionDeduct : public TThinkingFrame {
+    Q_OBJECT
+public:
+    TfrMultyConstructionDeduct(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
+
+    TItemListEditor* Objects() const { return lvObjects_; }
+
+private:
+    void ShowTotals();
+
+    TItemListEditor* lvObjects_ = nullptr;
+    QLabel* pnlCostTotal_ = nullptr;
+    QLabel* pnlInterestTotal_ = nullptr;
+};
+
+}  // namespace kvz

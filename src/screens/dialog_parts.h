@@ -1,0 +1,28 @@
+#pragma once
+// Pieces the item dialogs of the screens share: their "Да" / "Нет" row, typed
+// fields, the amount a field holds, and the check dialog to run acceptance with.
+#include <QString>
+
+#include "checks/check_dialog.h"
+#include "screens/masked_edit.h"
+#include "storage/money.h"
+
+class QDialogButtonBox;
+class QDialog;
+
+namespace kvz {
+
+// "Да" (the default button, accepting through `accepted`) and "Нет" (rejecting).
+QDialogButtonBox* YesNoButtons(QDialog* dialog);
+// A masked field named after the value it edits.
+TMaskedEdit* NewNamedEdit(const char* name, TEditTypeControlEnum type, int length, int fraction = 0);
+// An amount field showing `value`.
+TMaskedEdit* NewAmountEdit(const char* name, Money value);
+// What an amount field holds; its mask lets through nothing else but an unfinished
+// text, which counts as 0.
+Money TypedAmount(const TMaskedEdit* edit);
+// The window's check dialog, or without one a dialog that answers every finding
+// with "Исправить", so that nothing wrong is accepted unseen.
+CheckDialog& ChecksOrFix(CheckDialog* checks);
+
+}  // namespace kvz

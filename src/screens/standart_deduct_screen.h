@@ -1,0 +1,42 @@
+#pragma once
+// Standard deductions: the own code, the children (a constant count or month by
+// month), an entrepreneur's monthly incomes and expenses, and the two monthly
+// dialogs. Unticking "Предоставить стандартные вычеты" disables everything else
+// and stores nothing but that.
+#include <array>
+
+#include "screens/thinking_frame.h"
+
+class QCheckBox;
+class QGridLayout;
+
+namespace kvz {
+
+class TfrFrameStandartDeduct : public TThinkingFrame {
+    Q_OBJECT
+public:
+    TfrFrameStandartDeduct(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
+
+protected:
+    bool StoreOwn() override;
+
+private:
+    struct ChildrenBlock {
+        const char* name;
+        const char* constantText;
+        const char* monthHint;
+        bool& constant;
+        int32_t& count;
+        std::array<int32_t, 12>& byMonth;
+    };
+    void AddChildrenBlock(QGridLayout* grid, int row, const ChildrenBlock& block);
+    void AddBusinessRows(QGridLayout* grid, int row);
+    void EditSelfCodes();
+    void EditChildStatus();
+    bool Granted() const;
+
+    QCheckBox* chbGranted_ = nullptr;
+    std::array<QCheckBox*, 12> chbMonths_{};
+};
+
+}  // namespace kvz

@@ -1,0 +1,319 @@
+// The deduction screens: the section's page buttons and their check, the standard,
+// social, property and losses screens with their dialogs, and the question before
+// anything entered is deleted.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "app/section.h"
+#include "gui_typing.h"
+#include "model/declaration.h"
+#include "screen_test_support.h"
+#include "screens/cb_screen.h"
+#include "screens/construction_deduct_screen.h"
+#include "screens/deduct_data_screen.h"
+#include "screens/item_list_editor.h"
+#include "screens/masked_edit.h"
+#include "screens/pens_deduct_screen.h"
+#include "screens/standart_deduct_screen.h"
+#include "support/temp_dir.h"
+
+using namespace kvz;
+using kvz::test::OnNextModal;
+using kvz::test::ScriptedCheckDialog;
+using kvz::test::ScriptedQuestions;
+using kvz::test::TypeKeys;
+
+namespace {
+
+template <class Screen>
+struct Harness {
+    explicit Harness(std::deque<int> answers = {}) : checks(std::move(answers)) {
+        resources.checkDialog = &checks;
+        resources.askYesNo = questions.Callback();
+    }
+    Screen& Open() {
+        screen = std::make_unique<Screen>(declaration, resources, nullptr);
+        modified = std::make_unique<QSignalSpy>(screen.get(), &TThinkingFrame::documentModified);
+        return *screen;
+    }
+    template <class T = QWidget>
+    T* Find(const char* name) {
+        T* found = screen->template findChild<T*>(QString::fromLatin1(name));
+        if (!found) qWarning("no widget %s", name);
+        return found;
+    }
+    TItemListEditor* List(const char* name) { return qobject_cast<TItemListEditor*>(Find(name)->parentWidget()); }
+    // The document as it would be saved.
+    std::vector<unsigned char> Saved() {
+        const std::string path = folder.File("d.qz5");
+        declaration.SaveToFile(path);
+        return test::ReadFileBytes(path);
+    }
+
+    mTDeclaration declaration;
+    ScriptedCheckDialog checks;
+    ScriptedQuestions questions;
+    ScreenResources resources;
+    std::unique_ptr<Screen> screen;
+    std::unique_ptr<QSignalSpy> modified;
+    test::TempDir folder;
+};
+
+template <class T>
+T* InDialog(QDialog* dialog, const char* name) {
+    return dialog->findChild<T*>(QString::fromLatin1(name));
+}
+
+void Press(QDialog* dialog, const char* name) { InDialog<QPushButton>(dialog, name)->click(); }
+
+mTConstructionDeductObj Flat(int year) {
+    mTConstructionDeductObj o;
+    o.ObjectNameCode = 2;
+    o.OwnershipKind = 1;
+    o.TaxpayerSign = 1;
+    o.RegionCode = "77";
+    o.City = "Москва";
+    o.Street = "Тверская";
+    o.RightRegDate = EncodeDate(year, 3, 1);
+    o.FirstUseYear = EncodeDate(year, 1, 1);
+    o.ObjectCost = Money::FromUnits(2500000);
+    return o;
+}
+
+}  // namespace
+
+class DeductionScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { SetClock([] { return EncodeDate(2016, 3, 1) + 0.5; }); }
+    void cleanupTestCase() { SetClock({}); }
+
+    // The section: the standard screen first; the social screen granted but empty
+    // refuses to be left; the declaration check's field picks the page.
+    void sectionPagesAndTheirCheck() {
+        Harness<TfrFrameDeductData> h({kCheckAnswerFix});
+        TfrFrameDeductData& section = h.Open();
+        QVERIFY(qobject_cast<TfrFrameStandartDeduct*>(section.PageScreen()));
+        h.Find<QPushButton>("fbPensDeduct")->click();
+        QVERIFY(qobject_cast<TfrFramePensDeduct*>(section.PageScreen()));
+        section.PageScreen()->findChild<QCheckBox*>(QStringLiteral("Granted"))->setChecked(true);
+        h.Find<QPushButton>("fbStandartDeduct")->click();
+        QVERIFY(qobject_cast<TfrFramePensDeduct*>(section.PageScreen()));
+        QVERIFY(h.Find<QPushButton>("fbPensDeduct")->isChecked());
+        QCOMPARE(h.checks.Texts(), std::vector<std::string>{"Не введены данные по социальным налоговым вычетам"});
+        QCOMPARE(h.checks.Messages[0].caption, std::string("Социальные вычеты"));
+        QVERIFY(h.declaration.Social.Granted);
+
+        h.declaration.Social.Treatment = Money::FromUnits(1000);
+        section.FocusField(kNoPage, kCheckFieldLossesAndInvestment);
+        QVERIFY(qobject_cast<TfrCB*>(section.PageScreen()));
+        section.FocusField(kNoPage, kCheckFieldPropertyDeduction);
+        QVERIFY(qobject_cast<TfrMultyConstructionDeduct*>(section.PageScreen()));
+    }
+
+    void standardUntickedStoresOnlyGranted() {
+        Harness<TfrFrameStandartDeduct> h;
+        h.declaration.Standard.ChildrenCount = 2;
+        h.Open();
+        h.Find<TMaskedEdit>("ChildrenCount")->setText(QStringLiteral("5"));
+        h.Find<QCheckBox>("Granted")->setChecked(false);
+        QVERIFY(!h.Find<TMaskedEdit>("ChildrenCount")->isEnabledTo(h.screen.get()));
+        h.screen->Store();
+        mTStandartDeduct expected;
+        expected.Granted = false;
+        expected.ChildrenCount = 2;
+        QVERIFY(h.declaration.Standard == expected);
+        // Saved as the stream marker and one byte item.
+        QCOMPARE(h.declaration.Standard.StoredSize(), uint32_t(4 + 15 + 4 + 1));
+    }
+
+    void standardMonthsAndMonthlyDialogs() {
+        Harness<TfrFrameStandartDeduct> h;
+        h.Open();
+        h.Find<QCheckBox>("BusinessMonth12")->click();
+        OnNextModal([](QDialog* d) {
+            InDialog<QComboBox>(d, "cbMonth3")->setCurrentIndex(2);
+            Press(d, "fbYes");
+        });
+        h.Find<QRadioButton>("rbSelfCode110")->click();
+        h.screen->Store();
+        const mTStandartDeduct& s = h.declaration.Standard;
+        QVERIFY(s.MonthlyBusiness);
+        QVERIFY(s.BusinessMonthChecked[11]);
+        QCOMPARE(s.SelfCode, mTStandartDeduct::kSelfChanged);
+        QVERIFY(s.MonthlySelfCodesGiven);
+        QCOMPARE(s.GetMonthlySelfCodes(3), 2);
+        QCOMPARE(s.GetMonthlySelfCodes(4), 0);
+
+        // "Нет" in the single-parent dialog changes nothing.
+        h.declaration.Standard.ChildStatus = mTStandartDeduct::kChildChanged;
+        Harness<TfrFrameStandartDeduct> again;
+        again.declaration.Standard.ChildStatus = mTStandartDeduct::kChildChanged;
+        again.Open();
+        const std::vector<unsigned char> before = again.Saved();
+        OnNextModal([](QDialog* d) {
+            InDialog<QComboBox>(d, "cbMonth1")->setCurrentIndex(1);
+            Press(d, "fbNo");
+        });
+        again.Find<QRadioButton>("rbChildStatus103")->click();
+        again.screen->Store();
+        QCOMPARE(again.modified->count(), 0);
+        QVERIFY(again.Saved() == before);
+    }
+
+    // Kind 4 needs no organisation; the agent's deduction above the contribution
+    // keeps the dialog open on the contribution; "Нет" leaves the document as it was.
+    void pensionContracts() {
+        Harness<TfrFramePensDeduct> h({kCheckAnswerFix});
+        h.declaration.Social.Granted = true;
+        h.Open();
+        TItemListEditor* contracts = h.List("lvPensionContracts");
+        OnNextModal([](QDialog* d) {
+            InDialog<QRadioButton>(d, "rbKind4")->click();
+            QVERIFY(!InDialog<QWidget>(d, "OrgName")->isEnabled());
+            QCOMPARE(InDialog<QLabel>(d, "lblAgentDeduction")->text(),
+                     QStringLiteral("Сумма вычета у налогового агента (код 328)"));
+            InDialog<TMaskedEdit>(d, "Contribution")->setText(QStringLiteral("5000"));
+            Press(d, "fbYes");
+        });
+        contracts->AddItem();
+        QCOMPARE(h.declaration.Social.PensionContractCount(), 1);
+        QCOMPARE(h.declaration.Social.PensionContract(0).ContractKind, 4);
+        QVERIFY(h.declaration.Social.PensionContract(0).OrgName.empty());
+        QVERIFY(h.checks.Messages.empty());
+
+        const std::vector<unsigned char> before = h.Saved();
+        QString focused;
+        OnNextModal([&focused](QDialog* d) {
+            InDialog<QRadioButton>(d, "rbKind4")->click();
+            InDialog<TMaskedEdit>(d, "AgentDeduction")->setText(QStringLiteral("6000"));
+            Press(d, "fbYes");
+            focused = d->isVisible() && d->focusWidget() ? d->focusWidget()->objectName() : QString();
+            Press(d, "fbNo");
+        });
+        contracts->EditItem();
+        QCOMPARE(focused, QStringLiteral("Contribution"));
+        QCOMPARE(h.checks.Texts(), std::vector<std::string>{"Сумма взносов меньше суммы предоставленного вычета"});
+        QVERIFY(h.Saved() == before);
+
+        // Deleting asks, naming the contract; "Нет" keeps it.
+        h.questions.Answers = {false, true};
+        contracts->DeleteItem();
+        QCOMPARE(h.declaration.Social.PensionContractCount(), 1);
+        QVERIFY(QString::fromStdString(h.questions.Asked.at(0)).contains(QStringLiteral("Доп. страх. взносы")));
+        contracts->DeleteItem();
+        QCOMPARE(h.declaration.Social.PensionContractCount(), 0);
+    }
+
+    void childEducationDeleteAsks() {
+        Harness<TfrFramePensDeduct> h;
+        h.declaration.Social.Granted = true;
+        h.declaration.Social.ChildEducationAdd(Money::FromUnits(1500));
+        h.Open();
+        h.questions.Answers = {false};
+        h.List("lvChildEducation")->DeleteItem();
+        QCOMPARE(h.declaration.Social.ChildEducationCount(), 1);
+        QCOMPARE(h.questions.Asked, std::vector<std::string>{"Удалить запись \"1500\"?"});
+    }
+
+    // A second object cannot be dated before 2014; a pensioner's dates reach 2018 and
+    // unticking lowers the year of first use; "Нет" leaves the document as it was.
+    void propertyObjectLimits() {
+        Harness<TfrMultyConstructionDeduct> h;
+        h.declaration.Construction.Granted = true;
+        mTConstructionDeductObj first = Flat(2012);
+        first.Pensioner = true;
+        first.FirstUseYear = EncodeDate(2017, 1, 1);
+        h.declaration.Construction.ObjectAdd(first);
+        mTConstructionDeductObj unnamed;
+        h.declaration.Construction.ObjectAdd(unnamed);
+        h.Open();
+        QTreeWidget* list = h.Find<QTreeWidget>("lvObjects");
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Квартира Москва  Тверская"));
+        QVERIFY(list->topLevelItem(1)->text(0).startsWith(QStringLiteral("Объект не выбран")));
+
+        const std::vector<unsigned char> before = h.Saved();
+        QDate earliest, latest, latestUnticked;
+        int year = 0;
+        OnNextModal([&](QDialog* d) {
+            earliest = InDialog<QDateEdit>(d, "RightRegDate")->minimumDate();
+            latest = InDialog<QDateEdit>(d, "RightRegDate")->maximumDate();
+            InDialog<QCheckBox>(d, "Pensioner")->setChecked(false);
+            latestUnticked = InDialog<QDateEdit>(d, "TransferActDate")->maximumDate();
+            year = InDialog<QSpinBox>(d, "FirstUseYear")->value();
+            Press(d, "fbNo");
+        });
+        h.List("lvObjects")->SetCurrentRow(0);
+        h.List("lvObjects")->EditItem();
+        QCOMPARE(earliest, QDate(1990, 1, 1));
+        QCOMPARE(latest, QDate(2018, 12, 31));
+        QCOMPARE(latestUnticked, QDate(2015, 12, 31));
+        QCOMPARE(year, 2015);
+        QVERIFY(h.Saved() == before);
+
+        OnNextModal([&](QDialog* d) {
+            earliest = InDialog<QDateEdit>(d, "RightRegDate")->minimumDate();
+            Press(d, "fbNo");
+        });
+        h.List("lvObjects")->AddItem();
+        QCOMPARE(earliest, QDate(2014, 1, 1));
+        QCOMPARE(h.declaration.Construction.ObjectCount(), 2);
+    }
+
+    void propertyObjectAcceptedAndDeletedAfterQuestion() {
+        Harness<TfrMultyConstructionDeduct> h({kCheckAnswerFix});
+        h.declaration.Construction.Granted = true;
+        h.Open();
+        // Registered in 2008 and first used in 2007: the old rules, accepted.
+        OnNextModal([](QDialog* d) {
+            InDialog<QComboBox>(d, "ObjectNameCode")->setCurrentIndex(1);
+            InDialog<QComboBox>(d, "OwnershipKind")->setCurrentIndex(0);
+            InDialog<QComboBox>(d, "TaxpayerSign")->setCurrentIndex(0);
+            InDialog<QLineEdit>(d, "RegionCode")->setText(QStringLiteral("50"));
+            InDialog<QDateEdit>(d, "RightRegDate")->setDate(QDate(2008, 5, 5));
+            InDialog<QSpinBox>(d, "FirstUseYear")->setValue(2007);
+            Press(d, "fbYes");
+        });
+        h.List("lvObjects")->AddItem();
+        QVERIFY(h.checks.Messages.empty());
+        QCOMPARE(h.declaration.Construction.ObjectCount(), 1);
+        QCOMPARE(YearOf(h.declaration.Construction.Object(0).FirstUseYear), 2007);
+        QCOMPARE(h.modified->count(), 1);
+
+        h.questions.Answers = {false};
+        h.List("lvObjects")->DeleteItem();
+        QCOMPARE(h.declaration.Construction.ObjectCount(), 1);
+        QVERIFY(QString::fromStdString(h.questions.Asked.at(0)).contains(QStringLiteral("Квартира")));
+    }
+
+    void lossesAndInvestmentLimit() {
+        Harness<TfrCB> h;
+        h.declaration.CB.SecuritiesLoss[0] = Money::FromUnits(300);
+        h.Open();
+        QCOMPARE(h.Find<QLabel>("pnlSecuritiesTotal")->text(), QStringLiteral("300"));
+        h.Find<TMaskedEdit>("SecuritiesLoss3")->setText(QStringLiteral("1000"));  // 2007
+        QCOMPARE(h.Find<QLabel>("pnlSecuritiesTotal")->text(), QStringLiteral("300"));
+        h.Find<TMaskedEdit>("FissLoss9")->setText(QStringLiteral("12,5"));  // 2013
+        QCOMPARE(h.Find<QLabel>("pnlFissTotal")->text(), QStringLiteral("12,5"));
+        TMaskedEdit* deduction = h.Find<TMaskedEdit>("InvestmentDeduction");
+        deduction->setFocus();
+        TypeKeys(deduction, QStringLiteral("500000"));
+        QCOMPARE(deduction->text(), QStringLiteral("400000"));
+        h.Find<TMaskedEdit>("InvestmentDeductionReturn")->setText(QStringLiteral("500000"));
+        h.screen->Store();
+        QCOMPARE(h.declaration.CB.SecuritiesLoss[3], Money::FromUnits(1000));
+        QCOMPARE(h.declaration.InvestmentDeduction, Money::FromUnits(400000));
+        QCOMPARE(h.declaration.InvestmentDeductionReturn, Money::FromUnits(500000));
+    }
+};
+
+QTEST_MAIN(DeductionScreensTest)
+#include "deduction_screens_test.moc"
