@@ -15,7 +15,8 @@ openbox >/dev/null 2>&1 &
 sleep 1
 "$BIN/kvarzen" "$BIN/example.qz5" &
 PID=$!
-trap 'kill $PID 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
+DOCS="$(mktemp -d)"
+trap 'kill $PID 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME" "$DOCS"' EXIT
 
 shot conditions 4.5
 $CLICK 516 187        # "..." at the inspection: the inspection directory
@@ -45,6 +46,27 @@ sleep 1.5
 $CLICK 635 135        # "Проверить" on the empty declaration
 shot check_dialog
 
+# The income screens, on a document with a foreign income, an activity and a partnership.
+kill $PID
+sleep 1
+"$BIN/kvarzen-cli" create "$OUT/income_screens.json" "$DOCS/income.qz5" >/dev/null
+"$BIN/kvarzen" "$DOCS/income.qz5" &
+PID=$!
+sleep 4.5
+$CLICK 175 520        # "Доходы за пределами РФ"
+shot foreign_income
+$CLICK 175 440        # "Предприниматели"
+shot business
+$CLICK 394 645        # "Изменить": the activity dialog
+sleep 1.5
+$CLICK 783 533        # "..." at the activity code: the classifier picker
+shot okved
+$CLICK 863 529        # "Нет"
+sleep 1
+$CLICK 783 562        # "Нет"
+sleep 1
+$CLICK 175 670        # "Инвест. товарищества"
+shot invest_tov
 # A second start for Qt's own open dialog, in Russian like the rest of the window.
 kill $PID 2>/dev/null || true
 wait $PID 2>/dev/null || true

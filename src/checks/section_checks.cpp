@@ -29,6 +29,24 @@ bool Contains(const Container& c, Value v) {
     return std::find(c.begin(), c.end(), v) != c.end();
 }
 
+// The rules of a foreign income, in the order they are checked.
+struct ForeignRule {
+    const char* message;
+    bool (*fails)(const mTCurrencyIncome&);
+};
+const ForeignRule kForeignRules[] = {
+    {"По данному источнику выплаты не указан код валюты", [](const mTCurrencyIncome& f) { return IsBlank(f.CurrencyCode); }},
+    {"По данному источнику выплаты не указан курс валюты",
+     [](const mTCurrencyIncome& f) { return f.UnitsOnIncomeDate == 0 || f.RateOnIncomeDate.IsZero(); }},
+    {"По данному источнику выплаты не указан код дохода", [](const mTCurrencyIncome& f) { return f.IncomeCode == 0; }},
+    {"По данному источнику выплаты не указана сумма дохода",
+     [](const mTCurrencyIncome& f) { return f.IncomeInCurrency.IsZero(); }},
+    {"По данному источнику выплаты не указана сумма вычета",
+     [](const mTCurrencyIncome& f) {
+         return f.DeductionCode != 0 && f.DeductionAmount.IsZero() && !Contains(kZeroDeductionIncomeCodes, f.IncomeCode);
+     }},
+};
+
 // Amounts inside messages: shortest decimal text with the screens' comma.
 std::string ScreenAmount(Money m) {
     std::string s = PlainForm(m);
@@ -77,14 +95,27 @@ Money Sum(const mTBusinessNew& b, int from, int to) {
     return total;
 }
 
+constexpr const char* kShortActivityCode = "Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку";
+
+bool ActivityCodeTooShort(const std::string& code) { return TrimmedLength(code) < 4; }
+
+// Material, depreciation, labour and other expenses, which make up the total.
+Money ExpenseParts(const mTBusinessNew& b) {
+    const auto& e = b.ExpenseItems;
+    return e[kExpenseMaterial] + e[kExpenseDepreciation] + e[kExpenseLabour] + e[kExpenseOther];
+}
+
+std::string LabourContractsMessage(const mTBusinessNew& b) {
+    const auto& e = b.ExpenseItems;
+    return "Расходы по оплате трудовых договоров(" + ScreenAmount(e[kExpenseLabourContracts]) +
+           ") превышают сумму расходов на оплату труда (" + ScreenAmount(e[kExpenseLabour]) + ")";
+}
+
 // The expense rules of an activity with confirmed expenses; only the first that fails.
 void AddExpenseFinding(Findings& out, const mTBusinessNew& b, int row) {
     const auto& e = b.ExpenseItems;
     if (e[kExpenseLabour] < e[kExpenseLabourContracts]) {
-        out.Add(true,
-                "Расходы по оплате трудовых договоров(" + ScreenAmount(e[kExpenseLabourContracts]) +
-                    ") превышают сумму расходов на оплату труда (" + ScreenAmount(e[kExpenseLabour]) + ")",
-                row);
+        out.Add(true, LabourContractsMessage(b), row);
         return;
     }
     const Money components = Sum(b, kExpenseOtherFirstComponent, kExpenseItemCount - 1);
@@ -95,7 +126,7 @@ void AddExpenseFinding(Findings& out, const mTBusinessNew& b, int row) {
                 row);
         return;
     }
-    const Money parts = e[kExpenseMaterial] + e[kExpenseDepreciation] + e[kExpenseLabour] + e[kExpenseOther];
+    const Money parts = ExpenseParts(b);
     out.Add(parts > e[kExpenseTotal],
             "Общие расходы (" + ScreenAmount(e[kExpenseTotal]) +
                 ") меньше суммы расходов материальных, на оплату труда, прочих и амортизационных отчислений (" +
@@ -207,39 +238,69 @@ CheckFindings ThirteenFindings(const mTDeclaration& d) {
     return out.Take();
 }
 
-CheckFindings ForeignFindings(const mTDeclaration& d) {
+CheckFindings ForeignFindings(const mTDeclaration& d, CheckUse use) {
     Findings out(kCheckSectionForeign, kCaptionForeign);
-    auto first = [&](const char* message, auto fails) {
-        for (int i = 0; i < d.Foreign.Count(); ++i) {
-            if (fails(d.Foreign.Get(i))) {
-                out.Add(true, message, i + 1);
-                return;
+    const int count = d.Foreign.Count();
+    if (use == CheckUse::Screen) {
+        for (int i = 0; i < count; ++i)
+            for (const ForeignRule& rule : kForeignRules)
+                if (rule.fails(d.Foreign.Get(i))) {
+                    out.Add(true, rule.message, i + 1);
+                    return out.Take();
+                }
+        return out.Take();
+    }
+    for (const ForeignRule& rule : kForeignRules)
+        for (int i = 0; i < count; ++i)
+            if (rule.fails(d.Foreign.Get(i))) {
+                out.Add(true, rule.message, i + 1);
+                break;
             }
-        }
-    };
-    first("По данному источнику выплаты не указан код валюты",
-          [](const mTCurrencyIncome& f) { return IsBlank(f.CurrencyCode); });
-    first("По данному источнику выплаты не указан курс валюты",
-          [](const mTCurrencyIncome& f) { return f.UnitsOnIncomeDate == 0 || f.RateOnIncomeDate.IsZero(); });
-    first("По данному источнику выплаты не указан код дохода",
-          [](const mTCurrencyIncome& f) { return f.IncomeCode == 0; });
-    first("По данному источнику выплаты не указана сумма дохода",
-          [](const mTCurrencyIncome& f) { return f.IncomeInCurrency.IsZero(); });
-    first("По данному источнику выплаты не указана сумма вычета", [](const mTCurrencyIncome& f) {
-        return f.DeductionCode != 0 && f.DeductionAmount.IsZero() && !Contains(kZeroDeductionIncomeCodes, f.IncomeCode);
-    });
     return out.Take();
 }
 
-CheckFindings ActivityFindings(const mTDeclaration& d, int index) {
+CheckFindings ActivityFindings(const mTDeclaration& d, int index, CheckUse use) {
     Findings out(kCheckSectionBusiness, kCaptionBusiness);
     const mTBusinessNew& b = d.Business.Get(index);
     const int row = index + 1;
     out.Add(b.ExpensesConfirmed != d.Business.Get(0).ExpensesConfirmed,
             "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.", row);
-    out.Add(b.ActivityKind == "1" && TrimmedLength(b.ActivityCode) < 4,
-            "Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку", row);
-    if (b.ExpensesConfirmed) AddExpenseFinding(out, b, row);
+    if (use == CheckUse::Declaration) {
+        out.Add(b.ActivityKind == "1" && ActivityCodeTooShort(b.ActivityCode), kShortActivityCode, row);
+        if (b.ExpensesConfirmed) AddExpenseFinding(out, b, row);
+    } else if (b.ExpensesConfirmed) {
+        const auto& e = b.ExpenseItems;
+        out.Add(e[kExpenseLabour] < e[kExpenseLabourContracts], LabourContractsMessage(b), row);
+        const Money parts = ExpenseParts(b);
+        out.Add(parts != e[kExpenseTotal],
+                "Общие расходы (" + ScreenAmount(e[kExpenseTotal]) +
+                    ") не совпадают с суммой расходов материальных, на оплату труда, прочих и амортизационных "
+                    "отчислений (" +
+                    ScreenAmount(parts) + ")",
+                row);
+    }
+    return out.Take();
+}
+
+CheckFindings BusinessScreenFindings(const mTDeclaration& d) {
+    CheckFindings out;
+    for (int i = 0; i < d.Business.Count(); ++i) {
+        CheckFindings activity = ActivityFindings(d, i, CheckUse::Screen);
+        out.insert(out.end(), activity.begin(), activity.end());
+    }
+    return out;
+}
+
+CheckFindings ActivityCodeFindings(const std::string& code) {
+    Findings out(kCheckSectionBusiness, kCaptionActivityCode);
+    out.Add(ActivityCodeTooShort(code), kShortActivityCode, 0);
+    return out.Take();
+}
+
+CheckFindings InvestLineFindings(const mTInvestTovIncome& line) {
+    Findings out(kCheckSectionInvestTov, kCaptionInvestLine);
+    out.Add(line.OperationKind < 1 || line.OperationKind > kInvestOperationKinds, "Не выбран вид операций",
+            kCheckFieldOperationKind);
     return out.Take();
 }
 

@@ -13,6 +13,7 @@
 namespace kvz {
 
 class mTDeclaration;
+struct mTInvestTovIncome;
 
 // One message of a check: the section and its caption, the field or 1-based row
 // to put right, and the text.
@@ -39,6 +40,8 @@ inline constexpr const char* kCaptionThirtyFive = "Доходы, облагае�
 inline constexpr const char* kCaptionProperty = "Имущественный налоговый вычет";
 inline constexpr const char* kCaptionLosses = "Убытки прошлых лет и инвестиционный вычет";
 inline constexpr const char* kCaptionInvestTov = "Инвестиционные товарищества";
+inline constexpr const char* kCaptionActivityCode = "ОКВЭД";
+inline constexpr const char* kCaptionInvestLine = "Проверка данных участия в инвест. тов.";
 
 // Who asks. The taxpayer's screen always wants an ИНН and words two messages its
 // own way; the declaration check wants the ИНН only where the return needs it.
@@ -56,10 +59,21 @@ CheckFindings ResidenceOktmoFindings(const mTDeclaration& declaration, bool oktm
 // 13 % sources: the first whose income is below the tax withheld, then the first
 // without income lines.
 CheckFindings ThirteenFindings(const mTDeclaration& declaration);
-// Foreign incomes: for each rule in turn, the first income that breaks it.
-CheckFindings ForeignFindings(const mTDeclaration& declaration);
-// The activity at `index` (0-based; its finding names the 1-based row).
-CheckFindings ActivityFindings(const mTDeclaration& declaration, int index);
+// Foreign incomes. The declaration check names, for each rule in turn, the first
+// income that breaks it; the screen names the first income that breaks any rule,
+// with the first rule it breaks.
+CheckFindings ForeignFindings(const mTDeclaration& declaration, CheckUse use = CheckUse::Declaration);
+// The activity at `index` (0-based; its finding names the 1-based row). The screen
+// checks the expenses it edits: labour under contracts within labour and a total
+// equal to its parts; the declaration check the code, labour, the components of
+// other expenses and a total not below its parts.
+CheckFindings ActivityFindings(const mTDeclaration& declaration, int index, CheckUse use = CheckUse::Declaration);
+// Every activity in turn as the business screen checks it.
+CheckFindings BusinessScreenFindings(const mTDeclaration& declaration);
+// A code taken from the activity classifier: at least four characters, the point included.
+CheckFindings ActivityCodeFindings(const std::string& code);
+// An operation of an investment partnership: its kind must be chosen.
+CheckFindings InvestLineFindings(const mTInvestTovIncome& line);
 // Social deductions granted without any data (the social screen's own check).
 CheckFindings SocialFindings(const mTDeclaration& declaration);
 // The social findings, standard deductions taken at two places at once, and an

@@ -42,6 +42,11 @@ enum AddressField : int {
     kCheckFieldFlat = 10, kCheckFieldForeignAddress = 11, kCheckFieldPhone = 12
 };
 
+// The line dialog of an investment partnership.
+enum InvestLineField : int {
+    kCheckFieldOperationKind = 1,
+};
+
 // The deductions screen.
 enum DeductionsField : int {
     kCheckFieldSocialDeductions = 1, kCheckFieldStandardDeductions = 2, kCheckFieldPropertyDeduction = 3,

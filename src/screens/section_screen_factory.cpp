@@ -1,7 +1,10 @@
 #include "screens/section_screen_factory.h"
 
 #include "screens/deduct_data_screen.h"
+#include "screens/business_screen.h"
+#include "screens/currency_screen.h"
 #include "screens/initial_data_screen.h"
+#include "screens/invest_tov_screen.h"
 #include "screens/not_available_screen.h"
 #include "screens/person_data_screen.h"
 
@@ -40,6 +43,12 @@ std::unique_ptr<TThinkingFrame> CreateSectionScreen(Section section, mTDeclarati
             return std::make_unique<TfrPersonData>(declaration, resources, parent);
         case Section::Deductions:
             return std::make_unique<TfrFrameDeductData>(declaration, resources, parent);
+        case Section::ForeignIncome:
+            return std::make_unique<TfrCurrency>(declaration, resources, parent);
+        case Section::Business:
+            return std::make_unique<TfrBusinessNew>(declaration, resources, parent);
+        case Section::InvestTov:
+            return std::make_unique<TfrInvestTov>(declaration, resources, parent);
         default:
             break;
     }

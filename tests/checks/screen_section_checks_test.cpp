@@ -1,8 +1,8 @@
-// The checks of the foreign-income, business and partnership screens.
+// The checks of the foreign-income, business and partnership screens and their dialogs.
 #include <gtest/gtest.h>
 
 #include "check_declarations.h"
-#include "checks/income_screen_checks.h"
+#include "checks/section_checks.h"
 
 namespace kvz {
 namespace {
@@ -19,17 +19,17 @@ std::unique_ptr<mTDeclaration> With(uint8_t kinds) {
     return d;
 }
 
-TEST(IncomeScreenChecks, ForeignScreenNamesTheFirstFailingIncomeWithItsFirstRule) {
+TEST(ScreenSectionChecks, ForeignScreenNamesTheFirstFailingIncomeWithItsFirstRule) {
     auto d = With(kIncomeForeign);
     test::AddForeignIncome(*d);
-    EXPECT_TRUE(ForeignScreenFindings(*d).empty());
+    EXPECT_TRUE(ForeignFindings(*d, CheckUse::Screen).empty());
 
     mTCurrencyIncome& second = test::AddForeignIncome(*d);
     second.IncomeCode = 0;
     second.SetIncomeInCurrency(Money());
     mTCurrencyIncome& third = test::AddForeignIncome(*d);
     third.CurrencyCode = " ";
-    const CheckFindings findings = ForeignScreenFindings(*d);
+    const CheckFindings findings = ForeignFindings(*d, CheckUse::Screen);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0], (CheckFinding{kCheckSectionForeign, "Доходы в валюте", 2,
                                          "По данному источнику выплаты не указан код дохода"}));
@@ -39,16 +39,16 @@ TEST(IncomeScreenChecks, ForeignScreenNamesTheFirstFailingIncomeWithItsFirstRule
     d->Foreign.Delete(1);
     mTCurrencyIncome& f = d->Foreign.Get(0);
     f.DeductionCode = 201;
-    EXPECT_EQ(Messages(ForeignScreenFindings(*d)),
+    EXPECT_EQ(Messages(ForeignFindings(*d, CheckUse::Screen)),
               std::vector<std::string>{"По данному источнику выплаты не указана сумма вычета"});
     f.IncomeCode = 1530;
-    EXPECT_TRUE(ForeignScreenFindings(*d).empty());
+    EXPECT_TRUE(ForeignFindings(*d, CheckUse::Screen).empty());
     f.UnitsOnIncomeDate = 0;
-    EXPECT_EQ(Messages(ForeignScreenFindings(*d)),
+    EXPECT_EQ(Messages(ForeignFindings(*d, CheckUse::Screen)),
               std::vector<std::string>{"По данному источнику выплаты не указан курс валюты"});
 }
 
-TEST(IncomeScreenChecks, BusinessScreenChecksEveryActivity) {
+TEST(ScreenSectionChecks, BusinessScreenChecksEveryActivity) {
     auto d = With(kIncomeBusiness);
     test::AddActivity(*d);
     EXPECT_TRUE(BusinessScreenFindings(*d).empty());
@@ -75,7 +75,7 @@ TEST(IncomeScreenChecks, BusinessScreenChecksEveryActivity) {
     EXPECT_EQ(findings[2].sectionTitle, "Доходы от предпринимательской деятельности");
 }
 
-TEST(IncomeScreenChecks, ActivityCodeAndPartnershipLine) {
+TEST(ScreenSectionChecks, ActivityCodeAndPartnershipLine) {
     EXPECT_EQ(Messages(ActivityCodeFindings("01")),
               std::vector<std::string>{"Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"});
     EXPECT_EQ(ActivityCodeFindings("")[0].sectionTitle, "ОКВЭД");

@@ -1,0 +1,171 @@
+#include "screens/business_screen.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "checks/section_checks.h"
+#include "model/declaration.h"
+#include "model/expense_norm.h"
+#include "screens/activity_dialogs.h"
+#include "screens/form_builder.h"
+#include "screens/item_list_editor.h"
+#include "screens/masked_edit.h"
+#include "screens/screen_widgets.h"
+
+namespace kvz {
+
+namespace {
+
+// The expense items the screen edits, in their order on it.
+const struct {
+    int item;
+    QString label;
+    const char* name;
+} kExpenseRows[] = {
+    {kExpenseTotal, QStringLiteral("Итого расходов "), "ExpenseTotal"},
+    {kExpenseMaterial, QStringLiteral("Мат. расходы"), "ExpenseMaterial"},
+    {kExpenseDepreciation, QStringLiteral("Амортизац. начисл."), "ExpenseDepreciation"},
+    {kExpenseLabour, QStringLiteral("Оплата труда"), "ExpenseLabour"},
+    {kExpenseLabourContracts, QStringLiteral("в т.ч. по тр. договорам"), "ExpenseLabourContracts"},
+    {kExpenseOther, QStringLiteral("Прочие расходы"), "ExpenseOther"},
+};
+
+// The year of formation shown before a document gives one.
+constexpr int kDefaultFarmYear = 2009;
+
+}  // namespace
+
+TfrBusinessNew::TfrBusinessNew(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent)
+    : TThinkingFrame(declaration, resources, parent), Shown_(declaration.Business) {
+    // A new activity starts without documents: its expenses follow the norm.
+    auto activities = std::make_unique<ItemList<mTBusinessNew>>(
+        Shown_.Ops([](mTBusinessNew& added) { added.ExpensesConfirmed = false; }),
+        std::vector<ItemColumn<mTBusinessNew>>{{QStringLiteral("Виды деятельности"), ActivityCaption}},
+        [this](mTBusinessNew& activity, QWidget* parent) { return EditActivity(activity, Resources(), parent); });
+    lvActivities_ = new TItemListEditor(QStringLiteral("lvActivities"), std::move(activities), Resources().askYesNo);
+    lvActivities_->setToolTip(QStringLiteral("Список видов деятельности"));
+    connect(lvActivities_, &TItemListEditor::changed, this, &TThinkingFrame::documentModified);
+    connect(lvActivities_, &TItemListEditor::currentRowChanged, this, &TfrBusinessNew::ShowActivity);
+
+    TFormBuilder form(*this);
+    pnlActivity_ = new QWidget;
+    auto* activity = new QVBoxLayout(pnlActivity_);
+    activity->setContentsMargins(0, 0, 0, 0);
+    BuildActivity(form, activity);
+    auto* top = new QHBoxLayout;
+    top->addWidget(lvActivities_, 1);
+    top->addWidget(pnlActivity_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    BuildDeclarationValues(form, layout);
+    ShowActivity(lvActivities_->CurrentRow());
+}
+
+void TfrBusinessNew::BuildActivity(TFormBuilder& form, QVBoxLayout* column) {
+    column->addLayout(form.Grid());
+    meIncome_ = form.Amount(QStringLiteral("Сумма дохода"), "Income", Shown_.Field(&mTBusinessNew::Income));
+    connect(meIncome_, &TCheckedLineEdit::changed, this, &TfrBusinessNew::ShowNorm);
+    chbExpensesConfirmed_ = form.Check(QStringLiteral("Имеются документально подтв. расходы"),
+                                       QStringLiteral("ExpensesConfirmed"));
+    Binder().BindCheck(chbExpensesConfirmed_, "ExpensesConfirmed", Shown_.Field(&mTBusinessNew::ExpensesConfirmed));
+    connect(chbExpensesConfirmed_, &QCheckBox::toggled, this, [this] {
+        ApplyRules();
+        ShowNorm();
+    });
+
+    column->addWidget(pnlConfirmed_ = form.Group(QString()));
+    for (const auto& row : kExpenseRows) {
+        FieldAccess<Money> item([this, i = row.item] { return Shown_.Get().ExpenseItems[i]; },
+                                [this, i = row.item](const Money& m) { Shown_.Get().ExpenseItems[i] = m; });
+        form.Amount(row.label, row.name, item);
+    }
+    column->addWidget(pnlNorm_ = form.Group(QString()));
+    meNorm_ = NewChoicePanel(QStringLiteral("UnconfirmedExpenses"));
+    form.Row(QStringLiteral("Итого расходов"), meNorm_);
+    AddRule([this] {
+        pnlConfirmed_->setVisible(chbExpensesConfirmed_->isChecked());
+        pnlNorm_->setVisible(!chbExpensesConfirmed_->isChecked());
+    });
+    column->addStretch(1);
+}
+
+void TfrBusinessNew::BuildDeclarationValues(TFormBuilder& form, QVBoxLayout* column) {
+    mTDeclaration& d = Declaration();
+    auto* columns = new QHBoxLayout;
+    column->addLayout(columns);
+    columns->addWidget(form.Group(QStringLiteral("Авансовые платежи")));
+    form.Amount(QStringLiteral("Фактические платежи"), "AdvancePaid", d.AdvancePaid);
+    form.Amount(QStringLiteral("Начисленные платежи"), "AdvanceAssessed", d.AdvanceAssessed);
+    form.Amount(QStringLiteral("Платежи по патенту"), "PatentPayment", d.PatentPayment);
+    form.Amount(QStringLiteral("Торговый сбор"), "TradeFee", d.TradeFee);
+    columns->addWidget(form.Group(QStringLiteral("Корректировка")));
+    form.Amount(QStringLiteral("Скорректированная база"), "CorrectedIncome", d.CorrectedIncome);
+    form.Amount(QStringLiteral("Скорректированный налог"), "CorrectedExpense", d.CorrectedExpense);
+
+    chbIsFarmHead_ = form.Check(QStringLiteral("Крестьянское (фермерское) хозяйство"), QStringLiteral("IsFarmHead"));
+    Binder().BindCheck(chbIsFarmHead_, "IsFarmHead", d.IsFarmHead);
+    connect(chbIsFarmHead_, &QCheckBox::toggled, this, &TThinkingFrame::ApplyRules);
+    const auto farm = [this] { return chbIsFarmHead_->isChecked(); };
+    auto* year = new QSpinBox;
+    year->setObjectName(QStringLiteral("FarmStartDate"));
+    year->setRange(1900, 2100);
+    Binder().Watch(year, &QSpinBox::valueChanged);
+    // The year is kept as 1 January of it; a year the user did not touch is not stored.
+    auto shown = std::make_shared<int>(0);
+    Binder().BindCustom(
+        [this, year, shown] {
+            int y = 0, m = 0, day = 0;
+            DecodeDate(Declaration().FarmStartDate, y, m, day);
+            year->setValue(y >= 1900 && y <= 2100 ? y : kDefaultFarmYear);
+            *shown = year->value();
+        },
+        [this, year, shown] {
+            if (year->value() == *shown) return false;
+            *shown = year->value();
+            Declaration().FarmStartDate = EncodeDate(year->value(), 1, 1);
+            return true;
+        });
+    form.Row(QStringLiteral("Год образования"), year).EnabledWhen(farm).Beside(new QWidget, 1);
+    form.Amount(QStringLiteral("Необлагаемый доход"), "FarmExemptIncome", d.FarmExemptIncome).EnabledWhen(farm);
+}
+
+void TfrBusinessNew::ShowActivity(int row) {
+    if (Shown_.Chosen()) TThinkingFrame::Store();
+    Shown_.Select(row);
+    pnlActivity_->setEnabled(Shown_.Chosen());
+    FillForm([this] { ShowNorm(); });
+}
+
+void TfrBusinessNew::ShowNorm() {
+    Money income;
+    try {
+        income = MoneyFromScreenText(meIncome_->text());
+    } catch (const std::exception&) {
+    }
+    const Money norm = ExpenseNorm(income);
+    meNorm_->setText(norm.IsZero() ? QStringLiteral("0") : MoneyScreenText(norm));
+}
+
+bool TfrBusinessNew::StoreOwn() {
+    mTBusinessNew& activity = Shown_.Get();
+    if (!Shown_.Chosen() || activity.ExpensesConfirmed) return false;
+    const Money norm = ExpenseNorm(activity.Income);
+    if (norm == activity.UnconfirmedExpenses) return false;
+    activity.UnconfirmedExpenses = norm;
+    return true;
+}
+
+CheckFindings TfrBusinessNew::Findings() const { return BusinessScreenFindings(Declaration()); }
+
+void TfrBusinessNew::FocusField(int, int field) {
+    lvActivities_->SetCurrentRow(field - 1);
+    lvActivities_->List()->setFocus();
+}
+
+}  // namespace kvz

@@ -1,0 +1,345 @@
+#include "screens/currency_screen.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "checks/section_checks.h"
+#include "directory/inspection_picker.h"
+#include "model/deduction_code_picker.h"
+#include "model/declaration.h"
+#include "model/income_code_picker.h"
+#include "screens/currency_source_dialog.h"
+#include "screens/form_builder.h"
+#include "screens/item_list_editor.h"
+#include "screens/masked_edit.h"
+#include "screens/pick_button.h"
+#include "screens/pick_list_dialog.h"
+#include "screens/screen_widgets.h"
+
+namespace kvz {
+
+namespace {
+
+constexpr int kIncomeRow = 0;  // the rates of the income date and the income
+constexpr int kTaxRow = 1;     // the rates of the tax payment date and the tax paid
+
+// What an editor holds as an amount; nothing readable counts as 0.
+Money Typed(const TMaskedEdit* edit) {
+    try {
+        return MoneyFromScreenText(edit->text());
+    } catch (const std::exception&) {
+        return Money();
+    }
+}
+
+QLineEdit* ReadOnlyPanel(const QString& name) {
+    QLineEdit* panel = NewChoicePanel(name);
+    panel->setMaximumWidth(160);
+    return panel;
+}
+
+}  // namespace
+
+TfrCurrency::TfrCurrency(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent)
+    : TThinkingFrame(declaration, resources, parent),
+      Dictionary_(IncomeDictionary::LoadEmbedded()),
+      Shown_(declaration.Foreign) {
+    auto sources = std::make_unique<ItemList<mTCurrencyIncome>>(
+        Shown_.Ops(), std::vector<ItemColumn<mTCurrencyIncome>>{{QStringLiteral("Источники выплат"), [](const auto& f) {
+                                                                     return QString::fromStdString(f.SourceName);
+                                                                 }}},
+        [this](mTCurrencyIncome& item, QWidget* parent) { return EditCurrencySource(item, Resources(), parent); });
+    lvSources_ = new TItemListEditor(QStringLiteral("lvSources"), std::move(sources), Resources().askYesNo);
+    lvSources_->setToolTip(QStringLiteral("Список источников выплат"));
+    connect(lvSources_, &TItemListEditor::changed, this, &TThinkingFrame::documentModified);
+    connect(lvSources_, &TItemListEditor::currentRowChanged, this, &TfrCurrency::ShowSource);
+
+    pnlIncome_ = new QWidget;
+    auto* column = new QVBoxLayout(pnlIncome_);
+    TFormBuilder form(*this);
+    BuildIncome(form, column);
+    column->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lvSources_, 1);
+    layout->addWidget(pnlIncome_, 2);
+    ShowSource(lvSources_->CurrentRow());
+}
+
+void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
+    column->addLayout(form.Grid());
+    const auto date = [this](DateTime mTCurrencyIncome::*member) { return Shown_.Field(member); };
+    dteDate_[kIncomeRow] =
+        form.Date(QStringLiteral("Дата получения дохода"), "IncomeDate", date(&mTCurrencyIncome::IncomeDate));
+    dteDate_[kTaxRow] =
+        form.Date(QStringLiteral("Дата уплаты налога"), "TaxPaymentDate", date(&mTCurrencyIncome::TaxPaymentDate));
+    for (QDateEdit* edit : dteDate_) connect(edit, &QDateTimeEdit::dateChanged, this, &TfrCurrency::TakeAutomaticRates);
+
+    const CurrencyRateTable* rates = Resources().currencyRates;
+    auto* fbCurrency = new TPickButton(
+        QStringLiteral("fbCurrency"), QStringLiteral("Справочник валют"),
+        rates ? TPickButton::DialogFactory([rates](QWidget* parent) {
+            return std::make_unique<TPickListDialog>(
+                PickListCaptions{QStringLiteral("Справочник валют"), QStringLiteral("Код"),
+                                 QStringLiteral("Наименование валюты")},
+                std::make_unique<InspectionPicker>(CurrencyList(*rates)), parent);
+        })
+              : nullptr,
+        [this] { return meCurrencyCode_->text().toStdString(); },
+        [this](const std::string& code, const std::string&) { meCurrencyCode_->setText(QString::fromStdString(code)); });
+    meCurrencyName_ = new TMaskedEdit(edtNone, 60);
+    Binder().BindText(meCurrencyName_, "CurrencyName", Shown_.Field(&mTCurrencyIncome::CurrencyName));
+    meCurrencyCode_ = form.Text(QStringLiteral("Код и наименование валюты"), "CurrencyCode",
+                                Shown_.Field(&mTCurrencyIncome::CurrencyCode), {edtDigital, 3})
+                          .Beside(fbCurrency)
+                          .Beside(meCurrencyName_, 1);
+    meCurrencyCode_->setMaximumWidth(60);
+    connect(meCurrencyCode_, &TCheckedLineEdit::changed, this, [this] {
+        ShowCurrencyName();
+        TakeAutomaticRates();
+    });
+
+    chbAutoRate_ = new QCheckBox(QStringLiteral("Автоматическое определение"));
+    Binder().BindCheck(chbAutoRate_, "AutoRate", Shown_.Field(&mTCurrencyIncome::AutoRate));
+    form.Row(QString(), chbAutoRate_).Beside(new QLabel(QStringLiteral("курса валюты")), 1);
+    connect(chbAutoRate_, &QCheckBox::clicked, this, &TfrCurrency::OnAutoRateClicked);
+
+    column->addWidget(form.Group(QStringLiteral("На дату дохода и уплаты налога")));
+    const char* rateNames[] = {"RateOnIncomeDate", "RateOnTaxDate"};
+    const char* unitNames[] = {"UnitsOnIncomeDate", "UnitsOnTaxDate"};
+    Money mTCurrencyIncome::*rateFields[] = {&mTCurrencyIncome::RateOnIncomeDate, &mTCurrencyIncome::RateOnTaxDate};
+    int32_t mTCurrencyIncome::*unitFields[] = {&mTCurrencyIncome::UnitsOnIncomeDate, &mTCurrencyIncome::UnitsOnTaxDate};
+    for (int row : {kIncomeRow, kTaxRow}) {
+        meRate_[row] = new TMaskedEdit(edtCurrency, 6, 4);
+        meUnits_[row] = new TMaskedEdit(edtDigital, 6);
+        Binder().BindMoney(meRate_[row], rateNames[row], Shown_.Field(rateFields[row]));
+        Binder().BindInteger(meUnits_[row], unitNames[row], Shown_.Field(unitFields[row]));
+        form.Row(QString(), meRate_[row])
+            .Beside(new QLabel(QStringLiteral("руб.")))
+            .Beside(new QLabel(QStringLiteral("за")))
+            .Beside(meUnits_[row])
+            .Beside(new QLabel(QStringLiteral("у.е.")), 1);
+        connect(meRate_[row], &TCheckedLineEdit::changed, this, &TfrCurrency::ShowRoubles);
+        connect(meUnits_[row], &TCheckedLineEdit::changed, this, &TfrCurrency::ShowRoubles);
+    }
+
+    const QString groups[] = {QStringLiteral("Полученный доход"),
+                              QStringLiteral("Налог, уплаченный в иностранном государстве")};
+    const char* amountNames[] = {"IncomeInCurrency", "TaxInCurrency"};
+    const char* roubleNames[] = {"IncomeInRoubles", "TaxInRoubles"};
+    for (int row : {kIncomeRow, kTaxRow}) {
+        Money mTCurrencyIncome::*field = row == kIncomeRow ? &mTCurrencyIncome::IncomeInCurrency : &mTCurrencyIncome::TaxInCurrency;
+        // The rouble equivalent follows through the record's own setters.
+        FieldAccess<Money> amount([this, field] { return Shown_.Get().*field; },
+                                  [this, row](const Money& m) {
+                                      row == kIncomeRow ? Shown_.Get().SetIncomeInCurrency(m)
+                                                        : Shown_.Get().SetTaxInCurrency(m);
+                                  });
+        column->addWidget(form.Group(groups[row]));
+        meInCurrency_[row] = form.Amount(QStringLiteral("В иностранной валюте"), amountNames[row], amount);
+        meInRoubles_[row] = ReadOnlyPanel(QString::fromLatin1(roubleNames[row]));
+        form.Row(QStringLiteral("В рублях по курсу ЦБ"), meInRoubles_[row]);
+        connect(meInCurrency_[row], &TCheckedLineEdit::changed, this, &TfrCurrency::ShowRoubles);
+    }
+
+    column->addLayout(form.Grid());
+    auto* fbIncomeCode = new TPickButton(
+        QStringLiteral("fbIncomeCode"), QStringLiteral("Справочник видов доходов"),
+        [this](QWidget* parent) {
+            return std::make_unique<TPickListDialog>(
+                PickListCaptions{QStringLiteral("Справочник видов доходов"), QStringLiteral("Код"),
+                                 QStringLiteral("Наименование дохода")},
+                std::make_unique<IncomeCodePicker>(Dictionary_, false, "", ""), parent);
+        },
+        [this] { return std::to_string(Shown_.Get().IncomeCode); },
+        [this](const std::string& code, const std::string&) { TakeIncomeCode(code); });
+    meIncomeCode_ = form.Row(QStringLiteral("Код дохода"), ReadOnlyPanel(QStringLiteral("IncomeCode")))
+                        .Beside(fbIncomeCode)
+                        .Beside(lblIncomeName_ = new QLabel, 1);
+    lblIncomeName_->setWordWrap(true);
+    fbDeductionCode_ = new TPickButton(
+        QStringLiteral("fbDeductionCode"), QStringLiteral("Справочник видов вычетов"),
+        [this](QWidget* parent) {
+            return std::make_unique<TPickListDialog>(
+                PickListCaptions{QStringLiteral("Справочник видов вычетов"), QStringLiteral("Код"),
+                                 QStringLiteral("Виды вычетов")},
+                std::make_unique<DeductionCodePicker>(Dictionary_, true, "",
+                                                      std::to_string(Shown_.Get().IncomeCode)),
+                parent);
+        },
+        [this] { return std::to_string(Shown_.Get().DeductionCode); },
+        [this](const std::string& code, const std::string&) { TakeDeductionCode(code); });
+    meDeductionCode_ = form.Row(QStringLiteral("Код вычета (расхода)"), ReadOnlyPanel(QStringLiteral("DeductionCode")))
+                           .Beside(fbDeductionCode_, 1);
+    meDeductionAmount_ = form.Amount(QStringLiteral("Сумма вычета (расхода)"), "DeductionAmount",
+                                     Shown_.Field(&mTCurrencyIncome::DeductionAmount))
+                             .VisibleWhen([this] { return Deduction_ && Deduction_->Visible; })
+                             .EnabledWhen([this] { return Deduction_ && Deduction_->Enabled; });
+
+    // Kept on the declaration and not shown, as in the declarations of earlier years.
+    auto* documents = form.Group(QStringLiteral("Число подтверждающих расходы документов"));
+    column->addWidget(documents);
+    documents->setVisible(false);
+    auto* count = new TMaskedEdit(edtDigital, 4);
+    Binder().BindInteger(count, "ForeignSupportingDocs", Declaration().ForeignSupportingDocs);
+    form.Row(QString(), count);
+}
+
+void TfrCurrency::ShowSource(int row) {
+    if (Shown_.Chosen()) TThinkingFrame::Store();
+    Shown_.Select(row);
+    pnlIncome_->setEnabled(Shown_.Chosen());
+    FillForm([this] {
+        ShowCodes();
+        ShowCurrencyName();
+        const AutomaticRates rates = LookUp();
+        chbAutoRate_->setEnabled(rates.Available);
+        // The box stays on only while the file has a rate for the income date.
+        if (!rates.Available) chbAutoRate_->setChecked(false);
+        SetRatesReadOnly(chbAutoRate_->isChecked());
+        ShowRoubles();
+    });
+}
+
+void TfrCurrency::FocusField(int, int field) {
+    lvSources_->SetCurrentRow(field - 1);
+    lvSources_->List()->setFocus();
+}
+
+CheckFindings TfrCurrency::Findings() const { return ForeignFindings(Declaration(), CheckUse::Screen); }
+
+bool TfrCurrency::StoreOwn() {
+    if (!Shown_.Chosen()) return false;
+    // A changed rate changes the equivalents even when the amounts stayed.
+    mTCurrencyIncome& f = Shown_.Get();
+    const Money income = f.IncomeInRoubles, tax = f.TaxInRoubles;
+    f.SetIncomeInCurrency(f.IncomeInCurrency);
+    f.SetTaxInCurrency(f.TaxInCurrency);
+    return income != f.IncomeInRoubles || tax != f.TaxInRoubles;
+}
+
+AutomaticRates TfrCurrency::LookUp() const {
+    return LookUpAutomaticRates(Resources().currencyRates, meCurrencyCode_->text().toStdString(),
+                                DayCountOfDate(dteDate_[kIncomeRow]->date()), DayCountOfDate(dteDate_[kTaxRow]->date()));
+}
+
+void TfrCurrency::ShowCurrencyName() {
+    const CurrencyRateTable* table = Resources().currencyRates;
+    const Currency* currency = table ? table->Find(meCurrencyCode_->text().toStdString()) : nullptr;
+    meCurrencyName_->setReadOnly(currency != nullptr);
+    if (currency)
+        meCurrencyName_->setText(QString::fromStdString(currency->Name));
+    else if (!Binder().Loading())
+        meCurrencyName_->clear();
+}
+
+void TfrCurrency::TakeAutomaticRates() {
+    if (Binder().Loading()) return;  // a record being shown keeps its own rates
+    const AutomaticRates rates = LookUp();
+    chbAutoRate_->setEnabled(rates.Available);
+    if (!chbAutoRate_->isChecked()) return;
+    if (!rates.Available) {
+        chbAutoRate_->setChecked(false);
+        OnAutoRateClicked(false);
+        return;
+    }
+    ShowRates(rates.OnIncomeDate, rates.OnTaxDate);
+}
+
+void TfrCurrency::OnAutoRateClicked(bool on) {
+    SetRatesReadOnly(on);
+    const AutomaticRates rates = on ? LookUp() : AutomaticRates{};
+    ShowRates(rates.OnIncomeDate, rates.OnTaxDate);
+}
+
+void TfrCurrency::SetRatesReadOnly(bool readOnly) {
+    for (int row : {kIncomeRow, kTaxRow}) {
+        meRate_[row]->setReadOnly(readOnly);
+        meUnits_[row]->setReadOnly(readOnly);
+    }
+}
+
+void TfrCurrency::ShowRates(const RateRow& onIncomeDate, const RateRow& onTaxDate) {
+    for (const auto& [row, rate] : {std::pair{kIncomeRow, onIncomeDate}, std::pair{kTaxRow, onTaxDate}}) {
+        meRate_[row]->setText(MoneyScreenText(rate.Rate));
+        meUnits_[row]->setText(rate.Units ? QString::number(rate.Units) : QString());
+    }
+}
+
+Money TfrCurrency::TypedRoubles(int row) const {
+    try {
+        return CurrencyToRoubles(Typed(meInCurrency_[row]), Typed(meRate_[row]), meUnits_[row]->text().toInt());
+    } catch (const std::overflow_error&) {
+        return Money();
+    }
+}
+
+// Always the kopecks the record will hold, whichever editor changed.
+void TfrCurrency::ShowRoubles() {
+    for (int row : {kIncomeRow, kTaxRow}) {
+        const Money roubles = TypedRoubles(row);
+        meInRoubles_[row]->setText(roubles.IsZero() ? QStringLiteral("0") : MoneyScreenText(roubles));
+    }
+    ShowDeductionAmount();
+}
+
+void TfrCurrency::ShowDeductionAmount() {
+    if (Binder().Loading() || !Deduction_) return;
+    if (!Deduction_->Visible) {
+        meDeductionAmount_->clear();
+        return;
+    }
+    if (auto amount = AutomaticDeductionAmount(TypedRoubles(kIncomeRow), DeductionAmountRule::Of(*Deduction_)))
+        meDeductionAmount_->setText(MoneyScreenText(*amount));
+}
+
+void TfrCurrency::ShowCodes() {
+    const mTCurrencyIncome& f = Shown_.Get();
+    meIncomeCode_->setText(f.IncomeCode ? QString::number(f.IncomeCode) : QString());
+    lblIncomeName_->setText(QString::fromStdString(f.IncomeName));
+    const IncomeEntry* income = Dictionary_.FindIncome(std::to_string(f.IncomeCode));
+    fbDeductionCode_->setEnabled(income && !income->Deductions.empty());
+    Deduction_ = nullptr;
+    for (const DeductionEntry* entry : Dictionary_.DeductionsFor(std::to_string(f.IncomeCode), true))
+        if (entry->Code == std::to_string(f.DeductionCode)) Deduction_ = entry;
+    meDeductionCode_->setText(Deduction_ ? QString::fromStdString(Deduction_->Code) : QString());
+    ApplyRules();
+}
+
+void TfrCurrency::TakeIncomeCode(const std::string& text) {
+    const IncomeEntry* income = Dictionary_.FindIncome(text);
+    mTCurrencyIncome& f = Shown_.Get();
+    if (!income || income->Code == std::to_string(f.IncomeCode)) return;
+    // Another income: the deduction of the one before goes.
+    f.IncomeCode = std::stoi(income->Code);
+    f.IncomeName = income->Name;
+    f.IncomeRate = RateNumber(income->Stav);
+    f.DeductionCode = 0;
+    f.DeductionRate = 0;
+    meDeductionAmount_->clear();
+    ShowCodes();
+    emit documentModified();
+}
+
+void TfrCurrency::TakeDeductionCode(const std::string& text) {
+    mTCurrencyIncome& f = Shown_.Get();
+    for (const DeductionEntry* entry : Dictionary_.DeductionsFor(std::to_string(f.IncomeCode), true)) {
+        if (entry->Code != text) continue;
+        if (entry == Deduction_) return;
+        f.DeductionCode = std::stoi(entry->Code);
+        f.DeductionRate = entry->Percent;
+        ShowCodes();
+        ShowDeductionAmount();
+        emit documentModified();
+        return;
+    }
+}
+
+}  // namespace kvz

@@ -1,0 +1,77 @@
+#pragma once
+// "Доходы за пределами РФ": the incomes received abroad, one a payment source,
+// with the dates, the currency and its rates, the amounts in currency and their
+// rouble equivalents, the tax paid abroad and the deduction.
+#include "directory/automatic_rates.h"
+#include "model/currency_income.h"
+#include "model/deduction_amount.h"
+#include "model/income_dictionary.h"
+#include "screens/selected_item.h"
+#include "screens/thinking_frame.h"
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace kvz {
+
+class TFormBuilder;
+class TItemListEditor;
+class TPickButton;
+class TMaskedEdit;
+
+class TfrCurrency : public TThinkingFrame {
+    Q_OBJECT
+public:
+    TfrCurrency(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
+
+    // Selects the income of the 1-based row.
+    void FocusField(int page, int field) override;
+
+protected:
+    bool StoreOwn() override;
+    CheckFindings Findings() const override;
+
+private:
+    void BuildIncome(TFormBuilder& form, QVBoxLayout* column);
+    void ShowSource(int row);
+    void ShowCodes();
+    void ShowCurrencyName();
+    AutomaticRates LookUp() const;
+    void OnAutoRateClicked(bool on);
+    void TakeAutomaticRates();
+    void SetRatesReadOnly(bool readOnly);
+    void ShowRates(const RateRow& onIncomeDate, const RateRow& onTaxDate);
+    // The rouble equivalent of the amount, rate and units typed in a row.
+    Money TypedRoubles(int row) const;
+    void ShowRoubles();
+    void ShowDeductionAmount();
+    // A code chosen in the income or deduction list.
+    void TakeIncomeCode(const std::string& code);
+    void TakeDeductionCode(const std::string& code);
+
+    IncomeDictionary Dictionary_;
+    SelectedItem<mTCurrencyIncome> Shown_;
+    // The dictionary's entry of the deduction shown; null for none.
+    const DeductionEntry* Deduction_ = nullptr;
+    TItemListEditor* lvSources_ = nullptr;
+    QWidget* pnlIncome_ = nullptr;
+    TMaskedEdit* meCurrencyCode_ = nullptr;
+    TMaskedEdit* meCurrencyName_ = nullptr;
+    QDateEdit* dteDate_[2] = {};
+    QCheckBox* chbAutoRate_ = nullptr;
+    TMaskedEdit* meRate_[2] = {};
+    TMaskedEdit* meUnits_[2] = {};
+    TMaskedEdit* meInCurrency_[2] = {};
+    QLineEdit* meInRoubles_[2] = {};
+    QLineEdit* meIncomeCode_ = nullptr;
+    QLabel* lblIncomeName_ = nullptr;
+    QLineEdit* meDeductionCode_ = nullptr;
+    TPickButton* fbDeductionCode_ = nullptr;
+    TMaskedEdit* meDeductionAmount_ = nullptr;
+};
+
+}  // namespace kvz

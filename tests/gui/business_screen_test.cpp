@@ -1,0 +1,204 @@
+// The business screen: the expense norm, the activity dialog and the classifier
+// picker, deleting with a question, and the screen's three checks.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "directory/activity_classifier.h"
+#include "gui_typing.h"
+#include "model/declaration.h"
+#include "screen_test_support.h"
+#include "screens/activity_dialogs.h"
+#include "screens/business_screen.h"
+#include "screens/masked_edit.h"
+#include "support/temp_dir.h"
+
+using namespace kvz;
+using namespace kvz::test;
+
+namespace {
+
+template <class T>
+T* Find(QObject& parent, const char* name) {
+    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no widget %s", name);
+    return widget;
+}
+
+void Type(QWidget& screen, const char* name, const QString& text) {
+    auto* edit = Find<TMaskedEdit>(screen, name);
+    edit->clear();
+    TypeKeys(edit, text);
+}
+
+mTBusinessNew& AddActivity(mTDeclaration& d, const char* kind, bool confirmed) {
+    mTBusinessNew& b = d.Business.Get(d.Business.Add());
+    b.ActivityKind = kind;
+    b.ActivityCode = "01.11";
+    b.ExpensesConfirmed = confirmed;
+    return b;
+}
+
+std::unique_ptr<mTDeclaration> Business() {
+    auto d = std::make_unique<mTDeclaration>();
+    d->SetIncomeKinds(kIncomeBusiness);
+    return d;
+}
+
+std::string Bytes(mTDeclaration& d) {
+    TempDir dir;
+    d.SaveToFile(dir.File("d.qz5"));
+    return ReadFileText(dir.File("d.qz5"));
+}
+
+const ActivityClassifier& Classifier() {
+    static const ActivityClassifier classifier =
+        ReadActivityClassifier(std::string(KVZ_SOURCE_DIR) + "/data/Sp_OKVED2.xml");
+    return classifier;
+}
+
+void Choose(QComboBox* box, const QString& name) {
+    const int row = box->findText(name);
+    QVERIFY2(row >= 0, qPrintable(name));
+    box->setCurrentIndex(row);
+    emit box->activated(row);
+}
+
+}  // namespace
+
+class BusinessScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void normIsAFifthOfTheIncome() {
+        auto d = Business();
+        AddActivity(*d, "2", false);
+        TfrBusinessNew screen(*d, {}, nullptr);
+        QVERIFY(!Find<QCheckBox>(screen, "ExpensesConfirmed")->isChecked());
+        Type(screen, "Income", "12345,67");
+        QCOMPARE(Find<QLineEdit>(screen, "UnconfirmedExpenses")->text(), QString("2469,13"));
+        screen.Store();
+        QCOMPARE(d->Business.Get(0).UnconfirmedExpenses, MoneyFromText("2469.13"));
+        QCOMPARE(d->Business.Get(0).Income, MoneyFromText("12345.67"));
+    }
+
+    void mixedExpensesFailOnTheSecondActivity() {
+        auto d = Business();
+        AddActivity(*d, "2", true);
+        AddActivity(*d, "3", false);
+        ScriptedCheckDialog checks({kCheckAnswerFix});
+        ScreenResources resources;
+        resources.checkDialog = &checks;
+        TfrBusinessNew screen(*d, resources, nullptr);
+        QCOMPARE(screen.Validate(), 2u);
+        QCOMPARE(checks.Texts(),
+                 std::vector<std::string>{"Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%."});
+        QCOMPARE(checks.Messages[0].caption, std::string("Доходы от предпринимательской деятельности"));
+    }
+
+    void totalThatIsNotTheSumOfItsParts() {
+        auto d = Business();
+        mTBusinessNew& b = AddActivity(*d, "2", true);
+        b.ExpenseItems[kExpenseMaterial] = MoneyFromText("100");
+        b.ExpenseItems[kExpenseLabour] = MoneyFromText("50");
+        b.ExpenseItems[kExpenseTotal] = MoneyFromText("140");
+        ScriptedCheckDialog checks;
+        ScreenResources resources;
+        resources.checkDialog = &checks;
+        TfrBusinessNew screen(*d, resources, nullptr);
+        QCOMPARE(screen.Validate(), 0u);  // skipped
+        QCOMPARE(checks.Texts(), std::vector<std::string>{
+                                     "Общие расходы (140) не совпадают с суммой расходов материальных, на оплату "
+                                     "труда, прочих и амортизационных отчислений (150)"});
+        Type(screen, "ExpenseLabourContracts", "60,5");
+        screen.Store();
+        checks.Messages.clear();
+        screen.Validate();
+        QCOMPARE(checks.Texts().front(),
+                 std::string("Расходы по оплате трудовых договоров(60,5) превышают сумму расходов на оплату труда (50)"));
+    }
+
+    void classifierPickerWalksTheLevels() {
+        ScriptedCheckDialog checks({kCheckAnswerFix, kCheckAnswerSkip});
+        TFormOKVED picker(Classifier(), "", &checks, nullptr);
+        QCOMPARE(picker.Level(1)->count(), 21);
+        QCOMPARE(picker.Level(2)->itemText(0), QString("нет"));
+        Choose(picker.Level(1), "СЕЛЬСКОЕ, ЛЕСНОЕ ХОЗЯЙСТВО, ОХОТА, РЫБОЛОВСТВО И РЫБОВОДСТВО");
+        Choose(picker.Level(2), "Растениеводство и животноводство, охота и предоставление соответствующих услуг в этих "
+                                "областях");
+        QCOMPARE(picker.ChosenCode(), std::string("01"));
+        picker.show();
+        Find<QPushButton>(picker, "fbYes")->click();  // "01" is too short: "Исправить" stays
+        QVERIFY(picker.isVisible());
+        QCOMPARE(checks.Messages[0].caption, std::string("ОКВЭД"));
+        QCOMPARE(checks.Messages[0].message, std::string("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"));
+        QCOMPARE(checks.Messages[0].buttons, (CheckButtons{true, false}));
+        Find<QPushButton>(picker, "fbYes")->click();  // "Пропустить" takes it all the same
+        QCOMPARE(picker.result(), int(QDialog::Accepted));
+
+        TFormOKVED again(Classifier(), "01.11.11", &checks, nullptr);
+        QCOMPARE(again.Level(6)->currentText(), QString("Выращивание пшеницы"));
+        Choose(again.Level(4), "нет");
+        QCOMPARE(again.ChosenCode(), std::string("01.1"));
+        QCOMPARE(again.Level(6)->currentText(), QString("нет"));
+    }
+
+    void addingAnActivityThroughItsDialog() {
+        auto d = Business();
+        TfrBusinessNew screen(*d, {}, nullptr);
+        QVERIFY(!Find<QWidget>(screen, "Income")->isEnabledTo(&screen));
+        OnNextModal([](QDialog* dialog) {
+            Find<QRadioButton>(*dialog, "rbKind1")->click();
+            Find<QPushButton>(*dialog, "fbYes")->click();  // a business activity needs its code
+            QVERIFY(dialog->isVisible());
+            TypeKeys(Find<TMaskedEdit>(*dialog, "ActivityCode"), "47.11");
+            Find<QPushButton>(*dialog, "fbYes")->click();
+        });
+        Find<QPushButton>(screen, "fbAdd")->click();
+        QCOMPARE(d->Business.Count(), 1);
+        QCOMPARE(d->Business.Get(0).ActivityKind, std::string("1"));
+        QVERIFY(!d->Business.Get(0).ExpensesConfirmed);
+        QCOMPARE(Find<QTreeWidget>(screen, "lvActivities")->topLevelItem(0)->text(0), QString("47.11"));
+        QVERIFY(Find<QWidget>(screen, "Income")->isEnabledTo(&screen));
+    }
+
+    void deletingAndCancellingChangeNothingUnasked() {
+        auto d = Business();
+        AddActivity(*d, "3", false);
+        ScriptedQuestions questions;
+        ScreenResources resources;
+        resources.askYesNo = questions.Callback();
+        TfrBusinessNew screen(*d, resources, nullptr);
+        const std::string before = Bytes(*d);
+        Find<QPushButton>(screen, "fbDelete")->click();
+        QCOMPARE(questions.Asked, std::vector<std::string>{"Удалить запись \"Адвокатская деятельность\"?"});
+        OnNextModal([](QDialog* dialog) {
+            Find<QRadioButton>(*dialog, "rbKind6")->click();
+            dialog->reject();
+        });
+        Find<QPushButton>(screen, "fbEdit")->click();
+        screen.Store();
+        QCOMPARE(Bytes(*d), before);
+    }
+
+    void farmBoxEnablesItsFields() {
+        auto d = Business();
+        TfrBusinessNew screen(*d, {}, nullptr);
+        auto* year = Find<QSpinBox>(screen, "FarmStartDate");
+        QVERIFY(!year->isEnabled());
+        Find<QCheckBox>(screen, "IsFarmHead")->click();
+        QVERIFY(year->isEnabled());
+        QVERIFY(Find<QWidget>(screen, "FarmExemptIncome")->isEnabled());
+        year->setValue(2012);
+        screen.Store();
+        QVERIFY(d->IsFarmHead);
+        QCOMPARE(d->FarmStartDate, EncodeDate(2012, 1, 1));
+    }
+};
+
+QTEST_MAIN(BusinessScreenTest)
+#include "business_screen_test.moc"

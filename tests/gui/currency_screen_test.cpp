@@ -1,0 +1,218 @@
+// The foreign-currency income screen: rouble equivalents, automatic rates from the
+// rate file, the source dialog, deleting with a question, and the screen's check.
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "directory/currency_rates.h"
+#include "gui_typing.h"
+#include "model/declaration.h"
+#include "screen_test_support.h"
+#include "screens/currency_screen.h"
+#include "screens/masked_edit.h"
+#include "support/temp_dir.h"
+
+using namespace kvz;
+using namespace kvz::test;
+
+namespace {
+
+template <class T>
+T* Find(QWidget& screen, const char* name) {
+    T* widget = screen.findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no widget %s", name);
+    return widget;
+}
+
+void Type(QWidget& screen, const char* name, const QString& text) {
+    auto* edit = Find<TMaskedEdit>(screen, name);
+    edit->clear();
+    TypeKeys(edit, text);
+}
+
+QString Shown(QWidget& screen, const char* name) { return Find<QLineEdit>(screen, name)->text(); }
+
+// A declaration with foreign incomes and one source.
+std::unique_ptr<mTDeclaration> WithSource(const std::string& name = "Bank of America") {
+    auto d = std::make_unique<mTDeclaration>();
+    d->SetIncomeKinds(kIncomeForeign);
+    mTCurrencyIncome& income = d->Foreign.Get(d->Foreign.Add());
+    income.SourceName = name;
+    income.CountryCode = "840";
+    return d;
+}
+
+std::string Bytes(mTDeclaration& d) {
+    TempDir dir;
+    const std::string path = dir.File("d.qz5");
+    d.SaveToFile(path);
+    return ReadFileText(path);
+}
+
+CurrencyRateTable Shipped() { return ReadCurrencyRates(std::string(KVZ_SOURCE_DIR) + "/data/CurrencyRates.xml"); }
+
+}  // namespace
+
+class CurrencyScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void roubleEquivalentsOfTypedRates() {
+        auto d = WithSource();
+        TfrCurrency screen(*d, {}, nullptr);
+        Type(screen, "RateOnIncomeDate", "65,4321");
+        Type(screen, "UnitsOnIncomeDate", "1");
+        Type(screen, "IncomeInCurrency", "1000");
+        QCOMPARE(Shown(screen, "IncomeInRoubles"), QString("65432,1"));
+        Type(screen, "RateOnTaxDate", "12,3456");
+        Type(screen, "UnitsOnTaxDate", "10");
+        Type(screen, "TaxInCurrency", "500");
+        QCOMPARE(Shown(screen, "TaxInRoubles"), QString("617,28"));
+        screen.Store();
+        QCOMPARE(d->Foreign.Get(0).IncomeInRoubles, MoneyFromText("65432.10"));
+        QCOMPARE(d->Foreign.Get(0).TaxInRoubles, MoneyFromText("617.28"));
+
+        Type(screen, "UnitsOnTaxDate", "0");
+        QCOMPARE(Shown(screen, "TaxInRoubles"), QString("0"));
+        // A rate changed alone still changes the stored equivalent.
+        Type(screen, "RateOnIncomeDate", "70");
+        screen.Store();
+        QCOMPARE(d->Foreign.Get(0).IncomeInRoubles, MoneyFromText("70000"));
+    }
+
+    void dollarIncomeOfNewYearsEveConvertsAtTheShippedRate() {
+        const CurrencyRateTable rates = Shipped();
+        ScreenResources resources;
+        resources.currencyRates = &rates;
+        auto d = WithSource();
+        TfrCurrency screen(*d, resources, nullptr);
+        Find<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 12, 31));
+        Type(screen, "CurrencyCode", "840");
+        QCOMPARE(Find<TMaskedEdit>(screen, "CurrencyName")->text(), QString("Доллар США"));
+        QVERIFY(Find<TMaskedEdit>(screen, "CurrencyName")->isReadOnly());
+        auto* box = Find<QCheckBox>(screen, "AutoRate");
+        QVERIFY(box->isEnabled());
+        box->click();
+        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString("72,8827"));
+        QVERIFY(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->isReadOnly());
+        Type(screen, "IncomeInCurrency", "1000");
+        QCOMPARE(Shown(screen, "IncomeInRoubles"), QString("72882,7"));
+        screen.Store();
+        QCOMPARE(d->Foreign.Get(0).IncomeInRoubles, MoneyFromText("72882.70"));
+        QVERIFY(d->Foreign.Get(0).AutoRate);
+
+        // No rate on or before the income date: automatic rates are off and unavailable.
+        Find<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2014, 12, 31));
+        QVERIFY(!box->isChecked());
+        QVERIFY(!box->isEnabled());
+        QVERIFY(!Find<TMaskedEdit>(screen, "RateOnIncomeDate")->isReadOnly());
+        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString());
+    }
+
+    void takesTheRateOfTheDayOrTheLastBeforeIt() {
+        CurrencyRateTable rates;
+        rates.Currencies.push_back({"840", "Доллар США", "", {{EncodeDate(2015, 1, 10), MoneyFromText("60"), 1},
+                                                             {EncodeDate(2015, 1, 15), MoneyFromText("65"), 1}}});
+        ScreenResources resources;
+        resources.currencyRates = &rates;
+        auto d = WithSource();
+        TfrCurrency screen(*d, resources, nullptr);
+        Type(screen, "CurrencyCode", "840");
+        Find<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 1, 12));
+        Find<QDateEdit>(screen, "TaxPaymentDate")->setDate(QDate(2015, 1, 15));
+        Find<QCheckBox>(screen, "AutoRate")->click();
+        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString("60"));
+        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnTaxDate")->text(), QString("65"));
+        // Switching the box off hands the rates back to the user, empty.
+        Find<QCheckBox>(screen, "AutoRate")->click();
+        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnTaxDate")->text(), QString());
+        QVERIFY(!Find<TMaskedEdit>(screen, "RateOnTaxDate")->isReadOnly());
+    }
+
+    void deletingASourceAsksFirst() {
+        auto d = WithSource("Deutsche Bank");
+        ScriptedQuestions questions;
+        questions.Answers = {false, true};
+        ScreenResources resources;
+        resources.askYesNo = questions.Callback();
+        TfrCurrency screen(*d, resources, nullptr);
+        const std::string before = Bytes(*d);
+        auto* remove = Find<QPushButton>(screen, "fbDelete");
+        remove->click();
+        QCOMPARE(questions.Asked.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(questions.Asked[0]).contains("Deutsche Bank"));
+        screen.Store();
+        QCOMPARE(Bytes(*d), before);  // "Нет" changes nothing
+        remove->click();
+        QCOMPARE(d->Foreign.Count(), 0);
+        screen.Store();  // nothing is written into the deleted source
+    }
+
+    void cancellingTheSourceDialogChangesNothing() {
+        auto d = WithSource();
+        TfrCurrency screen(*d, {}, nullptr);
+        const std::string before = Bytes(*d);
+        OnNextModal([](QDialog* dialog) {
+            TypeKeys(dialog->findChild<TMaskedEdit*>("SourceName"), "x");
+            dialog->reject();
+        });
+        Find<QPushButton>(screen, "fbEdit")->click();
+        screen.Store();
+        QCOMPARE(Bytes(*d), before);
+    }
+
+    void sourceDialogWantsACountry() {
+        auto d = WithSource();
+        d->Foreign.Delete(0);
+        ScriptedCheckDialog checks({kCheckAnswerFix});
+        ScreenResources resources;
+        resources.checkDialog = &checks;
+        TfrCurrency screen(*d, resources, nullptr);
+        OnNextModal([](QDialog* dialog) {
+            TypeKeys(dialog->findChild<TMaskedEdit*>("SourceName"), "Bank");
+            dialog->findChild<QPushButton*>("fbYes")->click();  // no country: the message, then the list (none here)
+            QVERIFY(dialog->isVisible());
+            TypeKeys(dialog->findChild<TMaskedEdit*>("CountryCode"), "276");
+            dialog->findChild<QPushButton*>("fbYes")->click();
+        });
+        Find<QPushButton>(screen, "fbAdd")->click();
+        QCOMPARE(checks.Messages.size(), std::size_t(1));
+        QCOMPARE(checks.Messages[0].caption, std::string("Источник дохода"));
+        QCOMPARE(checks.Messages[0].message, std::string("Не выбран код страны"));
+        QCOMPARE(checks.Messages[0].buttons, (CheckButtons{false, false}));
+        QCOMPARE(d->Foreign.Count(), 1);
+        QCOMPARE(d->Foreign.Get(0).CountryCode, std::string("276"));
+        QCOMPARE(d->Foreign.Get(0).IncomeDate, EncodeDate(2015, 1, 1));
+    }
+
+    void checkNamesTheFirstFailingSource() {
+        auto d = WithSource();
+        mTCurrencyIncome& complete = d->Foreign.Get(0);
+        complete.CurrencyCode = "840";
+        complete.UnitsOnIncomeDate = 1;
+        complete.RateOnIncomeDate = MoneyFromText("70");
+        complete.IncomeCode = 1010;
+        complete.SetIncomeInCurrency(MoneyFromText("10"));
+        mTCurrencyIncome& second = d->Foreign.Get(d->Foreign.Add());
+        second = complete;
+        second.IncomeCode = 0;
+        second.SetIncomeInCurrency(Money());
+        ScriptedCheckDialog checks({kCheckAnswerFix});
+        ScreenResources resources;
+        resources.checkDialog = &checks;
+        TfrCurrency screen(*d, resources, nullptr);
+        QCOMPARE(screen.Validate(), 2u);
+        QCOMPARE(checks.Texts(), std::vector<std::string>{"По данному источнику выплаты не указан код дохода"});
+        QCOMPARE(checks.Messages[0].caption, std::string("Доходы в валюте"));
+        QCOMPARE(Find<QTreeWidget>(screen, "lvSources")->currentItem()->text(0), QString("Bank of America"));
+        screen.FocusField(-1, 2);
+        QCOMPARE(Find<QTreeWidget>(screen, "lvSources")->indexOfTopLevelItem(
+                     Find<QTreeWidget>(screen, "lvSources")->currentItem()),
+                 1);
+    }
+};
+
+QTEST_MAIN(CurrencyScreenTest)
+#include "currency_screen_test.moc"
