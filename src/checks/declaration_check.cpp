@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calc/svod_sum.h"
+#include "checks/amount_sign_checks.h"
 #include "checks/check_text.h"
 #include "checks/inn_check.h"
 #include "checks/schema_field_checks.h"
@@ -144,6 +145,7 @@ public:
             CheckDeductions();
             CheckResidenceOktmo();
             CheckSchemaFields();
+            CheckAmountSigns();
         }
         return (static_cast<uint32_t>(static_cast<uint16_t>(CheckField)) << 16) | CheckSection;
     }
@@ -351,12 +353,12 @@ private:
         if (IsBlank(oktmo) && OktmoRequired) Show(kCaptionPerson, text::kNoResidenceOktmo, kCheckFieldAddressOktmo);
     }
 
-    // The authority's rules on the values as the file would carry them come last, so
-    // that the messages above keep their order. The dialog shows the first; the
+    // The rules whose findings come as a list (the authority's rules on the values as
+    // the file would carry them, then negative amounts and unknown codes) come last,
+    // so that the messages above keep their order. The dialog shows the first; the
     // findings list keeps every one.
-    void CheckSchemaFields() {
-        if (!Nothing()) return;
-        for (const CheckFinding& f : SchemaFieldFindings(D_, Sum_)) {
+    void ShowFirstKeepAll(const CheckFindings& found) {
+        for (const CheckFinding& f : found) {
             if (!Nothing()) {
                 if (Findings_) Findings_->push_back(f);
                 continue;
@@ -364,6 +366,14 @@ private:
             CheckSection = static_cast<uint16_t>(f.section);
             Show(f.sectionTitle.c_str(), f.message, f.field);
         }
+    }
+
+    void CheckSchemaFields() {
+        if (Nothing()) ShowFirstKeepAll(SchemaFieldFindings(D_, Sum_));
+    }
+
+    void CheckAmountSigns() {
+        if (Nothing()) ShowFirstKeepAll(AmountSignFindings(D_));
     }
 
     mTDeclaration& D_;
