@@ -36,12 +36,12 @@ bench: deps
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	for b in $(BUILD_BENCH)/bench/kvz_bench_*; do $$b; done
 
+# Runs every fuzz target for FUZZ_SECONDS each (see docs/RELIABILITY.md).
+FUZZ_TARGETS := load_document create_json soun_table rate_files
 fuzz: deps
 	CXX=clang++-14 cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVZ_FUZZ=ON -DKVZ_GUI=OFF
-	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target kvz_fuzz_load_document
-	mkdir -p $(BUILD_FUZZ)/corpus
-	cp -n tests/data/golden/*.qz5 $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
-	$(BUILD_FUZZ)/fuzz/kvz_fuzz_load_document -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $(BUILD_FUZZ)/corpus
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target $(addprefix kvz_fuzz_,$(FUZZ_TARGETS))
+	bash fuzz/run-targets $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf build

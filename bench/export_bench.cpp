@@ -128,3 +128,28 @@ void BM_WritableCheck(benchmark::State& state) {
 
 BENCHMARK(BM_Calculate)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WritableCheck)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A declaration of empty payment sources (no name, no lines), as an unchecked
+// export meets it: every source breaks the schema, and each error is told with its
+// place. The report must grow with the sources, not with their square.
+void BM_SchemaErrorReport(benchmark::State& state) {
+    auto d = LargeDeclaration(0);
+    for (int i = 0; i < state.range(0); ++i) d->Thirteen.Add();
+    kvz::ExportSettings settings;
+    settings.SchemaPath = SchemaPath();
+    std::size_t reportLength = 0;
+    settings.ShowMessage = [&reportLength](const std::string& text) { reportLength = text.size(); };
+    for (auto _ : state) {
+        std::string result;
+        kvz::ExportDeclaration(std::string(), *d, kvz::kExportTextMode, result, settings);
+        if (result != "ERROR") state.SkipWithError("the empty sources passed the schema");
+    }
+    state.counters["sources"] = static_cast<double>(state.range(0));
+    state.counters["report_bytes"] = static_cast<double>(reportLength);
+}
+
+}  // namespace
+
+BENCHMARK(BM_SchemaErrorReport)->Arg(4000)->Arg(65535)->Unit(benchmark::kMillisecond)->Iterations(1);

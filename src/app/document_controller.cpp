@@ -72,6 +72,13 @@ std::string LoadErrorText(const std::exception& error, const std::string& path) 
     return BadFormatText(path);
 }
 
+// Two names of one file (a link, a relative path) count as the same file.
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error)) return true;
+    return a == b;
+}
+
 bool IsFile(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
@@ -339,6 +346,11 @@ bool DocumentController::SaveTo(const std::string& path) {
         Platform_.ShowMessage("Файл " + path + " уже существует. Заменить его?", kProgramTitle, MessageIcon::Question,
                               MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
+    // Nor may a document of which only the taxpayer was read replace its file unasked.
+    if (!PartialSource_.empty() && SameFile(path, PartialSource_) &&
+        Platform_.ShowMessage(ReplacePartialQuestion(PartialSource_), kProgramTitle, MessageIcon::Question,
+                              MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
     try {
         Declaration_->SaveToFile(path);
     } catch (const std::exception& error) {
@@ -346,6 +358,7 @@ bool DocumentController::SaveTo(const std::string& path) {
         return false;
     }
     DocumentPath_ = path;
+    PartialSource_.clear();
     Platform_.SetTitle(DocumentTitle(DocumentPath_));
     return true;
 }
@@ -353,7 +366,9 @@ bool DocumentController::SaveTo(const std::string& path) {
 std::unique_ptr<mTDeclaration> DocumentController::LoadDocument(const std::string& path) {
     try {
         auto declaration = std::make_unique<mTDeclaration>();
-        declaration->LoadFromFile(path);
+        const LoadedDocument loaded = declaration->LoadFromFile(path);
+        if (!loaded.Complete) ShowInformation(PartialLoadMessage(path, loaded));
+        PartialSource_ = loaded.Complete ? std::string() : path;
         return declaration;
     } catch (const std::exception& error) {
         // A partly read declaration is never kept: saving it would overwrite the file.
@@ -366,6 +381,7 @@ void DocumentController::Install(std::unique_ptr<mTDeclaration> declaration, con
     // The old declaration outlives the screen that shows it.
     std::unique_ptr<mTDeclaration> previous = std::exchange(Declaration_, std::move(declaration));
     DocumentPath_ = path;
+    if (path.empty() || path != PartialSource_) PartialSource_.clear();
     Platform_.SetTitle(DocumentTitle(DocumentPath_));
     ShowSectionScreen(Section::Conditions);
     previous.reset();

@@ -104,6 +104,8 @@ private:
     std::string ProgramFolder_;
     std::unique_ptr<mTDeclaration> Declaration_;
     std::string DocumentPath_;
+    // A file of which only the taxpayer's data was taken: saving over it asks first.
+    std::string PartialSource_;
     bool Unchanged_ = true;
     bool Loading_ = false;
     Section CurrentSection_ = Section::Conditions;

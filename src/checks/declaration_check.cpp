@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "calc/svod_sum.h"
+#include "checks/amount_sign_checks.h"
 #include "checks/field_rules.h"
 #include "checks/schema_field_checks.h"
 #include "model/declaration.h"
@@ -45,6 +46,7 @@ public:
             Enter(kCheckSectionAddress, notExpected, Shown::First,
                   [&] { return ResidenceOktmoFindings(D_, OktmoRequired); });
             CheckEnteredValues();
+            CheckAmountSigns();
         }
         return (static_cast<uint32_t>(static_cast<uint16_t>(CheckField)) << 16) | CheckSection;
     }
@@ -106,7 +108,18 @@ private:
                                           [&f](const CheckFinding& o) { return o.section == f.section && o.field == f.field; });
             if (!told) findings.push_back(std::move(f));
         }
-        for (const CheckFinding& f : findings) {
+        ShowFirstKeepAll(findings);
+    }
+
+    // Negative amounts and codes the dictionary does not know come after the rules on
+    // entered values.
+    void CheckAmountSigns() {
+        if (Nothing()) ShowFirstKeepAll(AmountSignFindings(D_));
+    }
+
+    // The dialog shows the first finding; the findings list keeps every one.
+    void ShowFirstKeepAll(const CheckFindings& found) {
+        for (const CheckFinding& f : found) {
             if (!Nothing()) {
                 if (Findings_) Findings_->push_back(f);
                 continue;

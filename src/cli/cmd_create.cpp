@@ -1,11 +1,11 @@
 // kvarzen-cli create FILE.json OUT.qz5: a document from its JSON description.
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/commands.h"
 #include "cli/document_io.h"
 #include "model/declaration_json.h"
+#include "model/json_text.h"
+#include "storage/input_file.h"
 
 namespace kvz::cli {
 
@@ -19,17 +19,13 @@ int RunCreate(const Args& args) {
                "которого нет в кодировке windows-1251, отвергаются с указанием ключа.\n";
         return WantsHelp(args) ? 0 : 2;
     }
-    std::ifstream in(args[0], std::ios::binary);
-    if (!in) {
-        std::cerr << "Не удалось прочитать файл " << args[0] << "\n";
-        return 1;
-    }
-    std::stringstream text;
-    text << in.rdbuf();
     nlohmann::json json;
     try {
-        json = nlohmann::json::parse(text.str());
-    } catch (const nlohmann::json::parse_error& e) {
+        json = ParseDocumentJson(ReadInputFile(args[0]));
+    } catch (const EInputFileError& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    } catch (const EJsonError& e) {
         std::cerr << args[0] << ": неправильный JSON: " << e.what() << "\n";
         return 1;
     }

@@ -83,7 +83,8 @@ DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& opt
     } catch (const std::exception& e) {
         return {false, e.what()};
     }
-    if (result == kExportErrorResult) return {false, told.empty() ? kExportFailedMessage : told};
+    // An empty result: the file could not be written, and the reason was told.
+    if (result == kExportErrorResult || result.empty()) return {false, told.empty() ? kExportFailedMessage : told};
     return {true, result};
 }
 

@@ -18,7 +18,8 @@ std::string DocumentErrorMessage(const std::exception& e) {
 std::unique_ptr<mTDeclaration> LoadDocument(const std::string& path, std::string& error) {
     auto declaration = std::make_unique<mTDeclaration>();
     try {
-        declaration->LoadFromFile(path);
+        const LoadedDocument loaded = declaration->LoadFromFile(path);
+        if (!loaded.Complete) std::cerr << PartialLoadMessage(path, loaded) << "\n";
         return declaration;
     } catch (const std::exception& e) {
         error = DocumentErrorMessage(e);

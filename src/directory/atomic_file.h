@@ -8,7 +8,8 @@
 
 namespace kvz {
 
-// Throws EDataFileError naming the file.
+// Throws EDataFileError naming the file and the reason; a file that is not a plain
+// file or is larger than kMaxInputFileBytes is refused without reading it.
 std::string ReadWholeFile(const std::string& path);
 bool PathExists(const std::string& path);
 

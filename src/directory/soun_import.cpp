@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 
+#include "directory/atomic_file.h"
 #include "directory/data_file_error.h"
 #include "storage/encoding.h"
 #include "storage/errors.h"
@@ -44,10 +44,9 @@ struct SounHeader {
     std::size_t Length = 0;
 };
 
-SounHeader ReadHeader(std::ifstream& in, const std::string& path) {
-    unsigned char bytes[kSounHeaderLength];
-    in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-    if (static_cast<std::size_t>(in.gcount()) != sizeof bytes) ReadError(path);
+SounHeader ReadHeader(std::string_view table, const std::string& path) {
+    if (table.size() < kSounHeaderLength) ReadError(path);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(table.data());
     // The count is the table's 32-bit field; its low half alone would silently cut
     // a table of more than 65 535 records.
     SounHeader header{Little32(bytes + 4), Little16(bytes + 8)};
@@ -82,19 +81,17 @@ DirectoryEntry SounRecordEntry(std::string_view record) {
     return {std::string(Trimmed(FieldOf(record, kSounCode))), Cp866ToUtf8(Trimmed(name))};
 }
 
-SounTable ReadSounTable(const std::string& dbfPath, const SounProgress& progress) {
-    std::ifstream in(dbfPath, std::ios::binary);
-    if (!in) throw EDataFileError("Не удалось открыть файл: " + dbfPath);
-    SounHeader header = ReadHeader(in, dbfPath);
-    in.seekg(static_cast<std::streamoff>(header.Length));
+SounTable ParseSounTable(std::string_view bytes, const std::string& dbfPath, const SounProgress& progress) {
+    SounHeader header = ReadHeader(bytes, dbfPath);
+    std::string_view records = bytes.substr(std::min(header.Length, bytes.size()));
 
     SounTable table;
-    std::string record(kSounRecordLength, '\0');
     // Every record the header announces must be there: a table cut at a record
     // boundary is as incomplete as one cut inside a record.
     for (std::size_t i = 0; i < header.Records; ++i) {
-        in.read(record.data(), static_cast<std::streamsize>(record.size()));
-        if (static_cast<std::size_t>(in.gcount()) != record.size()) ReadError(dbfPath);
+        if (records.size() < kSounRecordLength) ReadError(dbfPath);
+        std::string_view record = records.substr(0, kSounRecordLength);
+        records.remove_prefix(kSounRecordLength);
         ++table.Records;
         if (ClassifySounRecord(record) == SounVerdict::Taken) table.Inspections.push_back(SounRecordEntry(record));
         if (progress && table.Records % kProgressStep == 0) progress(table.Records, header.Records);
@@ -103,6 +100,10 @@ SounTable ReadSounTable(const std::string& dbfPath, const SounProgress& progress
     // An empty directory would leave the user with no inspection to choose.
     if (table.Inspections.empty()) throw EDataFileError("В таблице нет ни одной инспекции: " + dbfPath);
     return table;
+}
+
+SounTable ReadSounTable(const std::string& dbfPath, const SounProgress& progress) {
+    return ParseSounTable(ReadWholeFile(dbfPath), dbfPath, progress);
 }
 
 SounTable ImportSoun(const std::string& dbfPath, const std::string& outPath, const std::string& version,

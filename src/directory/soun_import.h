@@ -17,7 +17,7 @@ namespace msg {
 inline constexpr const char* kSounImportFailed = "Импортировать данные не удалось";
 inline constexpr const char* kSounImported = "Данные успешно импортированы. Не забудьте перезапустить программу.";
 inline constexpr const char* kSounPathMissing = "Укажите путь к файлу soun1.dbf";
-inline constexpr const char* kSounReadError = "Error read file:";
+inline constexpr const char* kSounReadError = "Таблица обрывается раньше, чем указано в ее заголовке: ";
 }  // namespace msg
 
 // The version text the import writes into the directory.
@@ -61,9 +61,12 @@ struct SounTable {
 // Called now and then with the records read so far and the record count.
 using SounProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-// Throws EDataFileError: "Error read file:" and the path for a short header or a
+// Throws EDataFileError: msg::kSounReadError and the path for a short header or a
 // missing or truncated record, other messages for a table of another layout or
-// one without a single inspection.
+// one without a single inspection. `dbfPath` only names the table in messages.
+SounTable ParseSounTable(std::string_view bytes, const std::string& dbfPath, const SounProgress& progress = {});
+// The same for a file, read whole (a file that is not a plain file or is larger
+// than kMaxInputFileBytes is refused).
 SounTable ReadSounTable(const std::string& dbfPath, const SounProgress& progress = {});
 
 // Reads the table and replaces the directory at outPath with its inspections.

@@ -86,6 +86,10 @@ void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, in
     } catch (const EExportRefused& e) {
         Show(settings, e.what());
         result = kExportErrorResult;
+    } catch (const EExportWriteFailed& e) {
+        // The file is not there: the caller offers another folder.
+        Show(settings, e.what());
+        result.clear();
     } catch (const std::exception& e) {
         Show(settings, std::string(kExportFailedMessage) + "\n" + e.what());
         result = kExportErrorResult;

@@ -36,8 +36,10 @@ struct ExportSettings {
 // Computes the declaration and builds its document. File mode (1) writes it as
 // folder + identifier + ".xml" (folder ends with "/") and sets result to the file
 // name; any other mode sets result to the document's text in UTF-8. When the
-// calculation fails, the document cannot be built, breaks the authority's schema, or
-// cannot be written, the user is told why, nothing is written and result is "ERROR".
+// calculation fails, the document cannot be built or breaks the authority's schema,
+// the user is told why, nothing is written and result is "ERROR". When the file
+// cannot be written (the user's disk or folder), the user is told why and result is
+// empty.
 // An XML engine that cannot be obtained throws EXmlEngineError.
 void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, int mode, std::string& result,
                        const ExportSettings& settings = {});

@@ -12,6 +12,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The finished file could not be written (full disk, no permission, …): the user's
+// to put right, so no fault of the program is reported.
+class EExportWriteFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // The XML engine could not be obtained (library or document object).
 class EXmlEngineError : public std::runtime_error {
 public:

@@ -7,8 +7,8 @@
 namespace kvz {
 
 // Writes the bytes beside path under a temporary name, flushes them to disk and
-// renames them to path. Throws std::runtime_error naming the file and the reason;
-// nothing is left behind then.
+// renames them to path. Throws EExportWriteFailed naming the file and the reason
+// in Russian; nothing is left behind then.
 void WriteExportFile(const std::string& path, std::string_view bytes);
 
 }  // namespace kvz

@@ -103,7 +103,7 @@ public:
     // The violation of one error; false when the same place was already told.
     bool Read(const RawError& error, SchemaViolation& v) {
         v.Element = error.Node;
-        const std::string place = error.Node ? ElementPlace(error.Node) : "Файл";
+        const std::string place = error.Node ? Places_.Of(error.Node) : "Файл";
         static const std::regex kAttribute(R"(attribute '([^']*)')");
         std::smatch match;
         const std::string attribute =
@@ -153,6 +153,7 @@ private:
 
     const SchemaRules& Rules_;
     std::set<std::string> Told_;
+    ElementPlaces Places_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <libxml/parser.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -19,19 +20,6 @@ const xmlChar* Xml(const char* text) { return reinterpret_cast<const xmlChar*>(t
 std::string NameOf(const xmlNode* node) { return node->name ? reinterpret_cast<const char*>(node->name) : ""; }
 
 bool IsElement(const xmlNode* node) { return node && node->type == XML_ELEMENT_NODE; }
-
-// "Name" or "Name[n]" when the parent holds more than one element of that name.
-std::string StepOf(const xmlNode* element) {
-    int position = 0, total = 0;
-    if (const xmlNode* parent = element->parent; parent && parent->type == XML_ELEMENT_NODE) {
-        for (const xmlNode* sibling = parent->children; sibling; sibling = sibling->next) {
-            if (!IsElement(sibling) || NameOf(sibling) != NameOf(element)) continue;
-            ++total;
-            if (sibling == element) position = total;
-        }
-    }
-    return total > 1 ? NameOf(element) + "[" + std::to_string(position) + "]" : NameOf(element);
-}
 
 // A character XML 1.0 cannot carry, even as a reference.
 bool HasForbiddenControl(std::string_view text) {
@@ -116,9 +104,30 @@ XmlElement RootOf(xmlDoc* document) {
     return XmlElement(root);
 }
 
-std::string ElementPlace(const xmlNode* element) {
+// "Name" or "Name[n]" when the parent holds more than one element of that name.
+// A parent's children are counted once, on the first question about any of them.
+std::string ElementPlaces::StepOf(const xmlNode* element) {
+    const xmlNode* parent = element->parent;
+    if (!IsElement(parent)) return NameOf(element);
+    if (CountedParents_.insert(parent).second) {
+        std::unordered_map<std::string, int> totals;
+        for (const xmlNode* sibling = parent->children; sibling; sibling = sibling->next)
+            if (IsElement(sibling)) ++totals[NameOf(sibling)];
+        std::unordered_map<std::string, int> seen;
+        for (const xmlNode* sibling = parent->children; sibling; sibling = sibling->next) {
+            if (!IsElement(sibling)) continue;
+            const std::string name = NameOf(sibling);
+            Steps_[sibling] = Step{++seen[name], totals[name]};
+        }
+    }
+    const Step step = Steps_.at(element);
+    return step.Total > 1 ? NameOf(element) + "[" + std::to_string(step.Position) + "]" : NameOf(element);
+}
+
+std::string ElementPlaces::Of(const xmlNode* element) {
     std::vector<std::string> steps;
-    for (const xmlNode* node = element; IsElement(node); node = node->parent) steps.insert(steps.begin(), StepOf(node));
+    for (const xmlNode* node = element; IsElement(node); node = node->parent) steps.push_back(StepOf(node));
+    std::reverse(steps.begin(), steps.end());
     std::size_t skip = 0;
     if (steps.size() > skip + 1) ++skip;  // the document element
     if (steps.size() > skip + 1 && steps[skip] == "Документ") ++skip;
@@ -127,6 +136,8 @@ std::string ElementPlace(const xmlNode* element) {
     for (std::size_t i = skip; i < steps.size(); ++i) place += (place.empty() ? "" : "/") + steps[i];
     return place;
 }
+
+std::string ElementPlace(const xmlNode* element) { return ElementPlaces().Of(element); }
 
 std::vector<UnwritableValue> UnwritableValueList(xmlDoc* document) {
     std::vector<UnwritableValue> problems;
@@ -162,10 +173,9 @@ std::vector<UnwritableValue> UnwritableValueList(xmlDoc* document) {
 
 std::vector<std::string> UnwritableValues(xmlDoc* document) {
     std::vector<std::string> lines;
-    // The place is worked out only for a value that has a problem: it walks the
-    // siblings, which would make a large document quadratic.
+    ElementPlaces places;
     for (const UnwritableValue& p : UnwritableValueList(document)) {
-        const std::string place = ElementPlace(p.Element) + "/" + p.Attribute;
+        const std::string place = places.Of(p.Element) + "/" + p.Attribute;
         lines.push_back(p.ValueShown ? place + " = \"" + p.Value + "\": " + p.Reason : place + ": " + p.Reason);
     }
     return lines;

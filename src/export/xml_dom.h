@@ -5,6 +5,8 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "export/xml_engine.h"
@@ -48,6 +50,23 @@ XmlElement RootOf(xmlDoc* document);
 // the form's own block ("Документ/НДФЛ3" and the like), with "[n]" after a name that
 // repeats among its siblings: "СумНалПу", "ДоходИстРФ[2]/ИстЮЛ", "СвНП/НПФЛ3/ФИОФЛ".
 std::string ElementPlace(const xmlNode* element);
+
+// The same for many elements of one document: each parent's children are counted
+// once, so that telling the place of every element of a large document (a schema
+// report on 65 535 sources) stays linear.
+class ElementPlaces {
+public:
+    std::string Of(const xmlNode* element);
+
+private:
+    struct Step {
+        int Position = 0;
+        int Total = 0;
+    };
+    std::string StepOf(const xmlNode* element);
+    std::unordered_map<const xmlNode*, Step> Steps_;
+    std::unordered_set<const xmlNode*> CountedParents_;
+};
 
 inline constexpr const char* kUnwritableHeading = "Эти значения нельзя записать в файл декларации:";
 

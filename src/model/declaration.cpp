@@ -1,15 +1,9 @@
 #include "model/declaration.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "model/stored_fields.h"
+#include "storage/container_file.h"
 #include "storage/document_storage.h"
 #include "storage/errors.h"
 #include "storage/file_loader.h"
@@ -26,65 +20,6 @@ constexpr uint16_t kPlaceOpenStorage = 391;
 constexpr uint16_t kCodeBadText = 392;
 // The tax-record part is counted three bytes longer than it is written.
 constexpr uint32_t kNalogOverCount = 3;
-
-std::string FolderOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string BaseName(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Holds the old document under the same exclusive lock that the loader takes, so
-// a document open in another instance is not replaced behind its back.
-class ExistingFileLock {
-public:
-    explicit ExistingFileLock(const std::string& path) {
-        Fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (Fd_ < 0) return;  // no old file: nothing to protect
-        struct stat st{};
-        if (::flock(Fd_, LOCK_EX | LOCK_NB) != 0 || ::fstat(Fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-            ::close(Fd_);
-            Fd_ = -1;
-            mEBadStorage e(std::string(msg::kReadFile) + path + msg::kFileBusy, 21);
-            e.Place = kPlaceSaveLoader;
-            throw e;
-        }
-        Mode_ = st.st_mode & 07777;
-    }
-    ~ExistingFileLock() {
-        if (Fd_ >= 0) ::close(Fd_);
-    }
-    bool Exists() const { return Fd_ >= 0; }
-    mode_t Mode() const { return Mode_; }
-
-private:
-    int Fd_ = -1;
-    mode_t Mode_ = 0644;
-};
-
-mode_t DefaultFileMode() {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-[[noreturn]] void ThrowCannotCreate(const std::string& path) {
-    mEBadStorage e(std::string(msg::kReadFile) + path, 20);
-    e.Place = kPlaceSaveLoader;
-    throw e;
-}
-
-void SyncFolder(const std::string& folder) {
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 template <class List>
 uint32_t CountSize(const List& list) {
@@ -244,31 +179,12 @@ void mTDeclaration::WriteAll(mTDocumentStorage& s) {
 
 void mTDeclaration::SaveToFile(const std::string& path) {
     uint32_t size = ComputeSize();
-    if (path.empty()) ThrowCannotCreate(path);
-    // The old document stays untouched until the new one is complete on disk.
-    ExistingFileLock old(path);
-    std::string temp = FolderOf(path) + "/." + BaseName(path) + ".saving-XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) ThrowCannotCreate(path);
-    ::fchmod(fd, old.Exists() ? old.Mode() : DefaultFileMode());
-    ::close(fd);
     try {
-        std::unique_ptr<mTFileLoader> loader;
-        try {
-            loader = std::make_unique<mTFileLoader>(temp, false, size);
-        } catch (mEBadStorage& e) {
-            e.Place = kPlaceSaveLoader;
-            throw;
-        }
-        mTDocumentStorage storage(*loader);
-        WriteAll(storage);
-        loader->Release();
-        if (::rename(temp.c_str(), path.c_str()) != 0) ThrowCannotCreate(path);
-    } catch (...) {
-        ::unlink(temp.c_str());
+        SaveContainerFile(path, size, [&](mTDocumentStorage& storage) { WriteAll(storage); });
+    } catch (mEBadStorage& e) {
+        e.Place = kPlaceSaveLoader;
         throw;
     }
-    SyncFolder(FolderOf(path));
 }
 
 void mTDeclaration::LoadDeclInfo(mTDocumentStorage& s) {
@@ -326,7 +242,7 @@ void mTDeclaration::LoadCurrentYear(mTDocumentStorage& s) {
     for (uint16_t i = 0; i < count; ++i) Nalog.Get(Nalog.Add()).Load(s, i);
 }
 
-void mTDeclaration::LoadFromFile(const std::string& path) {
+LoadedDocument mTDeclaration::LoadFromFile(const std::string& path) {
     std::unique_ptr<mTFileLoader> loader;
     try {
         loader = std::make_unique<mTFileLoader>(path, true, 0);
@@ -335,6 +251,16 @@ void mTDeclaration::LoadFromFile(const std::string& path) {
         throw;
     }
     mTDocumentStorage storage(*loader);
+    return LoadFromStorage(storage);
+}
+
+LoadedDocument mTDeclaration::LoadFromBuffer(const uint8_t* data, uint32_t size) {
+    // The storage only reads from a read-only buffer.
+    mTDocumentStorage storage(const_cast<uint8_t*>(data), size, true);
+    return LoadFromStorage(storage);
+}
+
+LoadedDocument mTDeclaration::LoadFromStorage(mTDocumentStorage& storage) {
     try {
         try {
             storage.OpenStorage();
@@ -346,9 +272,10 @@ void mTDeclaration::LoadFromFile(const std::string& path) {
             // An earlier year's document: only the taxpayer carries over.
             storage.OpenStream("@DeclInfo");
             Person.Load(storage);
-            return;
+            return LoadedDocument{false, storage.StorageName()};
         }
         LoadCurrentYear(storage);
+        return LoadedDocument{true, storage.StorageName()};
     } catch (const EConvertError&) {
         // A value that is not a number or a date: the file is damaged.
         throw mEBadStorage(msg::kBadFormat, kCodeBadText);

@@ -15,6 +15,7 @@
 #include "model/currency_income.h"
 #include "model/invest_tov.h"
 #include "model/item_list.h"
+#include "model/loaded_document.h"
 #include "model/nalog.h"
 #include "model/person_information.h"
 #include "model/social_deduct.h"
@@ -64,7 +65,9 @@ public:
     uint32_t ComputeSize();
     // Writes the document beside the old one and replaces it only when complete.
     void SaveToFile(const std::string& path);
-    void LoadFromFile(const std::string& path);
+    LoadedDocument LoadFromFile(const std::string& path);
+    // The same from bytes in memory (a document that is not a file, and the fuzzer).
+    LoadedDocument LoadFromBuffer(const uint8_t* data, uint32_t size);
     // The container's items in file order (used by SaveToFile and the tests).
     void WriteAll(mTDocumentStorage& storage);
 
@@ -128,6 +131,7 @@ public:
     mTCBDeduct CB;
 
 private:
+    LoadedDocument LoadFromStorage(mTDocumentStorage& storage);
     void LoadCurrentYear(mTDocumentStorage& storage);
     void LoadDeclInfo(mTDocumentStorage& storage);
 };

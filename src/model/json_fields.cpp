@@ -1,6 +1,7 @@
 #include "model/json_fields.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 
 #include "storage/encoding.h"
@@ -93,6 +94,15 @@ void JsonObjectReader::Read(const char* key, std::string& field) {
     if (!v) return;
     if (!v->is_string()) Fail(key, "нужна строка");
     std::string text = v->get<std::string>();
+    // A control character (NUL above all) would cut or break the text in the
+    // document and in the authority's file.
+    auto control = std::find_if(text.begin(), text.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+    if (control != text.end()) {
+        char code[8];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(static_cast<unsigned char>(*control)));
+        Fail(key, std::string("управляющий символ ") + code + " в тексте недопустим");
+    }
     if (!CanEncodeCp1251(text)) {
         try {
             Utf8ToCp1251(text);

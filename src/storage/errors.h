@@ -46,8 +46,9 @@ public:
 namespace msg {
 inline constexpr const char* kBadFormat = "Неправильный формат файла декларации, возможно он поврежден.";
 inline constexpr const char* kReadFile = "Ошибка чтения файла: ";
+inline constexpr const char* kWriteFile = "Ошибка записи файла: ";
 inline constexpr const char* kFileBusy = "\rВозможно он занят, или с признаком 'read only'";
-inline constexpr const char* kZeroSize = "Создаваемый фаил отображения не может быть нулевой длины.";
+inline constexpr const char* kZeroSize = "Создаваемый файл отображения не может быть нулевой длины.";
 inline constexpr const char* kNoMapping = "Не удается создать отображение файла.";
 inline constexpr const char* kNoMemory = "Не выделена память.";
 inline constexpr const char* kReadOnly = "Попытка записи в память только для чтения";

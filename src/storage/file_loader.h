@@ -1,6 +1,8 @@
 #pragma once
 // One file as a contiguous byte buffer of a fixed size: a shared memory mapping of
-// the whole file, held under an exclusive lock so that a second opener is refused.
+// the whole file, held under a lock: shared for reading, so that any number of
+// readers work together, exclusive for writing, so that a writer is refused while
+// anyone else has the file open.
 #include <cstdint>
 #include <string>
 

@@ -11,13 +11,22 @@ namespace kvz {
 // The step that failed, and the system's reason in code().
 class EReplaceFileError : public std::system_error {
 public:
-    enum class Step { CreateTemporary, Write, Rename };
+    // Target: the name is taken by something that is not a plain file (a folder, a
+    // device). Lock: another program has the old file open (code() is EWOULDBLOCK).
+    enum class Step { Target, Lock, CreateTemporary, Write, Rename };
     EReplaceFileError(Step step, int error, const std::string& path)
         : std::system_error(error, std::generic_category(), path), FailedStep(step) {}
     Step FailedStep;
 };
 
-// A replaced file keeps its permissions; a new one gets 0666 less the umask.
+// A replaced file keeps its permissions; a new one gets 0666 less the umask. A path
+// that is a symbolic link replaces the file the link points to and keeps the link.
+// While the new file is written the old one is held under an exclusive lock, so a
+// document that another program is reading is not replaced behind its back.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// The file a path finally names once its symbolic links are followed (the path
+// itself when it is no link; a dangling link gives the name it points to).
+std::string FollowLinks(const std::string& path);
 
 }  // namespace kvz

@@ -280,6 +280,45 @@ TEST_F(DocumentControllerTest, FailedSaveAsKeepsThePathAndTitle) {
     EXPECT_EQ(saved.InspectionCode, "7705");
 }
 
+TEST_F(DocumentControllerTest, APartlyReadDocumentSaysSoAndIsNotReplacedUnasked) {
+    // This year's document whose storage name was damaged reads as an earlier year's.
+    const std::string path = Path("damaged.qz5");
+    mTDeclaration d;
+    d.SetIncomeKinds(kIncomeRussian);
+    d.Person.Surname = "Смирнова";
+    d.Thirteen.Add();
+    d.SaveToFile(path);
+    std::string bytes = ReadBytes(path);
+    bytes[20] = '\x01';
+    WriteBytes(path, bytes);
+
+    controller->Start({path});
+    ExpectOnlyMessage("Файл " + path +
+                          " не является декларацией за 2015 год (в заголовке «Kvrz?015»): из него взяты только "
+                          "сведения о декларанте.",
+                      MessageIcon::Information);
+    EXPECT_EQ(controller->Declaration().Person.Surname, "Смирнова");
+    EXPECT_EQ(controller->DocumentPath(), path);
+
+    platform.messages.clear();
+    Modify("7702");
+    platform.answers = {MessageAnswer::No};
+    EXPECT_FALSE(controller->SaveDoc());
+    ExpectOnlyMessage(ReplacePartialQuestion(path), MessageIcon::Question);
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_FALSE(controller->Unchanged());
+
+    // Asked and agreed, the file is replaced, and the next save asks no more.
+    platform.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(controller->SaveDoc());
+    mTDeclaration saved;
+    EXPECT_TRUE(saved.LoadFromFile(path).Complete);
+    EXPECT_EQ(saved.InspectionCode, "7702");
+    platform.messages.clear();
+    EXPECT_TRUE(controller->SaveDoc());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 // --- new, open and close -------------------------------------------------
 
 TEST_F(DocumentControllerTest, YesThenCancelledSaveDialogDiscardsAndCreates) {

@@ -12,6 +12,7 @@ namespace kvz {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 struct Valute {
     std::string Id, NumCode, CharCode, Nominal, Name, Value;
@@ -177,6 +178,18 @@ TEST_F(RateImportTest, DamagedInputIsRefusedAndTheOutputUntouched) {
         EXPECT_EQ(test::ReadFileBytes(out), before) << reason;
         EXPECT_EQ(FilesInFolder(), 3u) << reason;  // good.xml, bad.xml, the output: no leftovers
     }
+}
+
+TEST_F(RateImportTest, ADeviceOrAFolderIsRefusedAtOnce) {
+    std::string good = Input("good.xml", DailyFile("10.01.2015", {kUsd10}));
+    ImportRateFiles({good}, out);
+    auto before = test::ReadFileBytes(out);
+    // /dev/zero would be read until the memory ran out.
+    EXPECT_THAT([&] { ImportRateFiles({"/dev/zero"}, out); },
+                ThrowsMessage<EDataFileError>(HasSubstr("/dev/zero (это не обычный файл")));
+    EXPECT_THAT([&] { ImportRateFiles({good}, dir.Path()); },
+                ThrowsMessage<EDataFileError>(HasSubstr(dir.Path() + " (указан каталог, а не файл)")));
+    EXPECT_EQ(test::ReadFileBytes(out), before);
 }
 
 TEST_F(RateImportTest, DamagedOutputIsNotOverwritten) {

@@ -127,6 +127,11 @@ TEST_F(SounImportTest, RefusesIncompleteOrForeignTables) {
     // A name with a character that windows-1251 lacks (a box-drawing line).
     EXPECT_THAT(failure(SounTableBytes({{.Code = "7703", .RawName = "\xC4\xC4"}})), HasSubstr("7703"));
     EXPECT_THROW(ImportSoun(dir.File("missing.dbf"), out, "00", "08.12.2025"), EDataFileError);
+    // A device or a folder given as the table is refused before anything is read.
+    EXPECT_THAT([&] { ImportSoun("/dev/zero", out, "00", "08.12.2025"); },
+                ::testing::ThrowsMessage<EDataFileError>(HasSubstr("это не обычный файл")));
+    EXPECT_THAT([&] { ImportSoun(dir.Path(), out, "00", "08.12.2025"); },
+                ::testing::ThrowsMessage<EDataFileError>(HasSubstr("указан каталог, а не файл")));
 
     EXPECT_EQ(test::ReadFileBytes(out), before);
     EXPECT_THAT(FolderContents(), ElementsAre("InspectionNumbers.xml", "soun1.dbf"));

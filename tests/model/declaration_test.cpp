@@ -342,6 +342,31 @@ TEST(EarlierYears, ADamagedTrailingAmountIsReportedNotTakenAsMissing) {
     }
 }
 
+TEST(DamagedDocuments, GarbageInTheStorageNameSaysThatOnlyTheTaxpayerWasTaken) {
+    TempDir dir;
+    mTDeclaration d;
+    d.SetIncomeKinds(kIncomeRussian);
+    d.Person.Surname = "Смирнова";
+    d.Thirteen.Get(d.Thirteen.Add()).IncomeTotal = MoneyFromText("1000");
+    const std::string path = dir.File("damaged.qz5");
+    d.SaveToFile(path);
+    ASSERT_TRUE(d.LoadFromFile(path).Complete);  // as written
+    auto bytes = kvz::test::ReadFileBytes(path);
+    bytes[20] = 0x01;  // inside "Kvrz2015"
+    kvz::test::WriteFileBytes(path, bytes);
+
+    mTDeclaration back;
+    const LoadedDocument loaded = back.LoadFromFile(path);
+    EXPECT_FALSE(loaded.Complete);
+    EXPECT_EQ(back.Person.Surname, "Смирнова");
+    EXPECT_EQ(back.Thirteen.Count(), 0);
+    EXPECT_EQ(PartialLoadMessage(path, loaded),
+              "Файл " + path +
+                  " не является декларацией за 2015 год (в заголовке «Kvrz?015»): из него взяты только сведения о "
+                  "декларанте.");
+    EXPECT_EQ(PartialLoadMessage(path, LoadedDocument{}), "");
+}
+
 TEST(DamagedDocuments, EveryCutAndRandomByteChangeEndsInTheProgramsError) {
     TempDir dir;
     std::mt19937 rng(99);
@@ -432,10 +457,23 @@ TEST(SafeSaving, ADocumentOpenElsewhereIsNotReplaced) {
     EXPECT_EQ(kvz::test::ReadFileBytes(path), before);
 }
 
-TEST(SafeSaving, MissingFolderIsReportedAndNothingCreated) {
+TEST(SafeSaving, WriteFailuresNameTheFileAndTheReasonInRussian) {
     TempDir dir;
     mTDeclaration d;
-    EXPECT_THROW(d.SaveToFile(dir.File("no/such/folder/doc.qz5")), mEBadStorage);
+    auto saveMessage = [&](const std::string& path) {
+        try {
+            d.SaveToFile(path);
+        } catch (const mEBadStorage& e) {
+            EXPECT_EQ(e.Code, 20);
+            EXPECT_EQ(e.Place, 389);
+            return std::string(e.what());
+        }
+        return std::string("saved");
+    };
+    const std::string missing = dir.File("no/such/folder/doc.qz5");
+    EXPECT_EQ(saveMessage(missing), "Ошибка записи файла: " + missing + " (файл или каталог не найден)");
+    EXPECT_EQ(saveMessage(dir.Path()), "Ошибка записи файла: " + dir.Path() + " (указан каталог, а не файл)");
+    EXPECT_EQ(saveMessage(""), "Ошибка записи файла:  (файл или каталог не найден)");
     EXPECT_THROW(d.LoadFromFile(dir.File("never.qz5")), mEBadStorage);
     EXPECT_FALSE(kvz::test::FileExists(dir.File("never.qz5")));
 }

@@ -34,7 +34,8 @@ TEST(ReplaceFile, AFailedReplaceNamesTheStepAndLeavesNothing) {
         EXPECT_EQ(e.FailedStep, EReplaceFileError::Step::CreateTemporary);
         EXPECT_EQ(e.code().value(), ENOENT);
     }
-    // A folder standing where the file should go: the rename fails, the folder stays.
+    // A folder standing where the file should go is refused before anything is
+    // written; so is a device, which a rename would replace by a plain file.
     std::string folder = dir.File("taken");
     std::filesystem::create_directory(folder);
     kvz::test::WriteFileText(folder + "/inside", "keep");
@@ -42,8 +43,37 @@ TEST(ReplaceFile, AFailedReplaceNamesTheStepAndLeavesNothing) {
         ReplaceFileContents(folder, "x");
         FAIL();
     } catch (const EReplaceFileError& e) {
-        EXPECT_EQ(e.FailedStep, EReplaceFileError::Step::Rename);
+        EXPECT_EQ(e.FailedStep, EReplaceFileError::Step::Target);
+        EXPECT_EQ(e.code().value(), EISDIR);
     }
+    std::string device = dir.File("null");
+    std::filesystem::create_symlink("/dev/null", device);
+    try {
+        ReplaceFileContents(device, "x");
+        FAIL();
+    } catch (const EReplaceFileError& e) {
+        EXPECT_EQ(e.FailedStep, EReplaceFileError::Step::Target);
+    }
+    std::filesystem::remove(device);
     EXPECT_EQ(kvz::test::ReadFileText(folder + "/inside"), "keep");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(ReplaceFile, ALinkKeepsPointingAtTheReplacedFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("real"));
+    std::string target = dir.File("real/doc.qz5");
+    kvz::test::WriteFileText(target, "old");
+    // A relative link to a relative link, as a user's shortcuts are made.
+    std::filesystem::create_symlink("real/doc.qz5", dir.File("first"));
+    std::filesystem::create_symlink("first", dir.File("link.qz5"));
+    ReplaceFileContents(dir.File("link.qz5"), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.qz5")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("first")));
+    EXPECT_EQ(kvz::test::ReadFileText(target), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("real")), {}), 1);
+    // A dangling link creates the file it names.
+    std::filesystem::create_symlink("real/new.qz5", dir.File("dangling"));
+    ReplaceFileContents(dir.File("dangling"), "created");
+    EXPECT_EQ(kvz::test::ReadFileText(dir.File("real/new.qz5")), "created");
 }
