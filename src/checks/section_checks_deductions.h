@@ -7,6 +7,7 @@
 
 #include "checks/check_dialog.h"
 #include "checks/declaration_check.h"
+#include "checks/source_check.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
@@ -24,13 +25,11 @@ enum ConstructionObjectField : int {
     kObjectFieldFirstUseYear = 5,
 };
 
-// Fields of the pension contract dialog that its check puts right; any other
-// number puts the focus on the organisation's name.
+// Fields of the pension contract dialog that its check puts right: the source
+// check's name, ИНН and КПП, then these two. Any other number puts the focus on
+// the organisation's name.
 enum PensionContractField : int {
-    kContractFieldName = 1,
-    kContractFieldInn = 2,
-    kContractFieldKpp = 3,
-    kContractFieldNumber = 4,
+    kContractFieldNumber = 4,  // where the source check would name the territory code
     kContractFieldContribution = 5,
 };
 

@@ -130,7 +130,7 @@ TEST(PensionContractCheck, OrganisationNumberAndContribution) {
     mTPens badInn = ValidContract();
     badInn.OrgInn = "1234567895";
     ScriptedCheckDialog innDialog({kCheckAnswerFix});
-    EXPECT_EQ(CheckPensionContract(innDialog, badInn), kContractFieldInn);
+    EXPECT_EQ(CheckPensionContract(innDialog, badInn), kSourceFieldInn);
     EXPECT_EQ(innDialog.Messages(), std::vector<std::string>{"Номер ИНН введен неверно"});
 
     // The agent's deduction above the contribution: the focus goes to the contribution.
