@@ -48,7 +48,7 @@ Json EntryJson(const Record& record, const FieldOf<Owner, Member>& f) {
 }
 
 template <class Record, class Owner, class Container, class ItemFields>
-Json EntryJson(const Record& record, const ItemsOf<Owner, Container, ItemFields>& f) {
+Json EntryJson(const Record& record, const ListFieldOf<Owner, Container, ItemFields>& f) {
     Json list = Json::array();
     for (const auto& item : record.*f.Pointer) list.push_back(RecordJson(item, f.Fields));
     return list;

@@ -30,7 +30,7 @@ struct FieldOf {
 
 // A member that holds several items, each with a field list of its own.
 template <class Record, class Container, class ItemFields>
-struct ItemsOf {
+struct ListFieldOf {
     const char* Name;
     Container Record::*Pointer;
     ItemFields Fields;
@@ -49,7 +49,7 @@ constexpr FieldOf<Record, Member> Field(const char* name, Member Record::*pointe
 }
 
 template <class Record, class Container, class ItemFields>
-constexpr ItemsOf<Record, Container, ItemFields> ListField(const char* name, Container Record::*pointer,
+constexpr ListFieldOf<Record, Container, ItemFields> ListField(const char* name, Container Record::*pointer,
                                                           ItemFields fields) {
     return {name, pointer, fields};
 }
