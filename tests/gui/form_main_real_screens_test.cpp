@@ -181,7 +181,7 @@ private slots:
 
         // The country's name follows the code typed.
         code->selectAll();
-        TypeText(code, QStringLiteral("643"));
+        TypeKeys(code, QStringLiteral("643"));
         QCOMPARE(qobject_cast<QLineEdit*>(Editor(*form, "CitizenshipCountry"))->text(), QStringLiteral("РОССИЯ"));
         QVERIFY(dialogs.messages.empty());
     }

@@ -175,6 +175,6 @@ TEST(FileLoader, WritingWhereNoFileCanBeIsRefused) {
         mTFileLoader l(dir.Path(), false, 10);
         FAIL() << "a folder was opened as a document";
     } catch (const mEBadStorage& e) {
-        EXPECT_EQ(e.Code, 21);
+        EXPECT_EQ(e.Code, 20);  // a folder is no file to write, as a missing one
     }
 }
