@@ -13,7 +13,6 @@ namespace {
 
 constexpr const char* kCaptionNine = "Доходы, облагаемые ставкой 9%";
 constexpr const char* kCaptionThirtyFive = "Доходы, облагаемые ставкой 35%";
-constexpr const char* kCaptionDividends = "Дивиденды";
 constexpr const char* kCaptionPropertyDeductions = "Имущественные вычеты";
 constexpr const char* kCaptionSecurities = "Операции с ценными бумагами";
 constexpr const char* kCaptionInvestTov = "Инвестиционные товарищества";
@@ -89,10 +88,10 @@ void CertificateAmounts(Findings& f, const Place& p, const Source& s) {
     f.Amount(p, "Исчисленная сумма налога", s.TaxComputed);
 }
 
-void ThirteenList(Findings& f, const mTItemList<mTThirteenPercent>& list) {
+void ThirteenList(Findings& f, const mTItemList<mTThirteenPercent>& list, int section) {
     for (int i = 0; i < list.Count(); ++i) {
         const mTThirteenPercent& s = list.Get(i);
-        const Place p{kCheckSectionThirteen, kCaptionThirteen, i + 1, SourceWords(i + 1)};
+        const Place p{section, kCaptionThirteen, i + 1, SourceWords(i + 1)};
         CertificateAmounts(f, p, s);
         for (int m = 0; m < mTThirteenPercent::kMonths; ++m)
             if (s.MonthsPresent & (1u << m)) f.Amount(p, "Сумма дохода за месяц", s.MonthAmounts[m]);
@@ -113,13 +112,13 @@ void ThirtyList(Findings& f, const mTItemList<mTThirtyPercent>& list, int sectio
 }
 
 void RussianIncomes(Findings& f, const mTDeclaration& d) {
-    ThirteenList(f, d.Thirteen);
-    ThirteenList(f, d.ThirteenNR);
-    ThirtyList(f, d.Nine, kCheckSectionThirteen + 1, kCaptionNine);
-    ThirtyList(f, d.Dividends, kCheckSectionThirteen + 1, kCaptionDividends);
+    ThirteenList(f, d.Thirteen, kCheckSectionThirteen);
+    ThirteenList(f, d.ThirteenNR, kCheckSectionThirteenNR);
+    ThirtyList(f, d.Nine, kCheckSectionNinePercent, kCaptionNine);
+    ThirtyList(f, d.Dividends, kCheckSectionDividends, kCaptionDividends);
     for (int i = 0; i < d.ThirtyFive.Count(); ++i) {
         const mTThirtyFivePercent& s = d.ThirtyFive.Get(i);
-        const Place p{kCheckSectionThirteen + 2, kCaptionThirtyFive, i + 1, SourceWords(i + 1)};
+        const Place p{kCheckSectionThirtyFive, kCaptionThirtyFive, i + 1, SourceWords(i + 1)};
         SourceAmounts(f, p, s);
         f.Amount(p, "Сумма вычета", s.DeductionAmount);
         f.IncomeCode(p, s.IncomeCode);

@@ -55,7 +55,9 @@ const char* CaptionOf(uint16_t section, int field) {
     case kCheckSectionPerson:
     case kCheckSectionAddress: return kCaptionPerson;
     case kCheckSectionThirteen: return kCaptionThirteen;
-    case kCheckSectionNine: return kCaptionNine;
+    case kCheckSectionNinePercent: return kCaptionNine;
+    case kCheckSectionDividends: return kCaptionDividends;
+    case kCheckSectionThirteenNR: return kCaptionThirteen;
     case kCheckSectionThirtyFive: return kCaptionThirtyFive;
     case kCheckSectionForeign: return kCaptionForeign;
     case kCheckSectionBusiness: return kCaptionBusiness;
@@ -104,10 +106,10 @@ private:
         const ndfl3::IncomeSourceOrigin& o = Origins_[static_cast<std::size_t>(position - 1)];
         t.Row = o.Index + 1;
         switch (o.List) {
-        case ndfl3::IncomeSourceList::Thirteen:
-        case ndfl3::IncomeSourceList::ThirteenNR: t.Section = kCheckSectionThirteen; break;
-        case ndfl3::IncomeSourceList::Nine:
-        case ndfl3::IncomeSourceList::Dividends: t.Section = kCheckSectionNine; break;
+        case ndfl3::IncomeSourceList::Thirteen: t.Section = kCheckSectionThirteen; break;
+        case ndfl3::IncomeSourceList::ThirteenNR: t.Section = kCheckSectionThirteenNR; break;
+        case ndfl3::IncomeSourceList::Nine: t.Section = kCheckSectionNinePercent; break;
+        case ndfl3::IncomeSourceList::Dividends: t.Section = kCheckSectionDividends; break;
         case ndfl3::IncomeSourceList::ThirtyFive: t.Section = kCheckSectionThirtyFive; break;
         case ndfl3::IncomeSourceList::InvestTov: t.Section = kCheckSectionInvestTov; break;
         }

@@ -219,7 +219,7 @@ CheckFindings ResidenceOktmoFindings(const mTDeclaration& d, bool oktmoRequired)
     return out.Take();
 }
 
-CheckFindings ThirteenFindings(const mTDeclaration& d) {
+CheckFindings ThirteenFindings(const mTDeclaration& d, CheckUse use) {
     Findings out(kCheckSectionThirteen, kCaptionThirteen);
     const int count = d.Thirteen.Count();
     for (int i = 0; i < count; ++i) {
@@ -229,7 +229,7 @@ CheckFindings ThirteenFindings(const mTDeclaration& d) {
             break;
         }
     }
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; use == CheckUse::Declaration && i < count; ++i) {
         if (d.Thirteen.Get(i).LineCount() == 0) {
             out.Add(true, "По данному источнику не указаны доходы", i + 1);
             break;

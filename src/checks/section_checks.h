@@ -36,6 +36,7 @@ inline constexpr const char* kCaptionSocial = "Социальные вычеты
 inline constexpr const char* kCaptionStandard = "Стандартные вычеты";
 inline constexpr const char* kCaptionCalculation = "Расчет декларации";
 inline constexpr const char* kCaptionNine = "Доходы, облагаемые ставкой 9%";
+inline constexpr const char* kCaptionDividends = "Дивиденды";
 inline constexpr const char* kCaptionThirtyFive = "Доходы, облагаемые ставкой 35%";
 inline constexpr const char* kCaptionProperty = "Имущественный налоговый вычет";
 inline constexpr const char* kCaptionLosses = "Убытки прошлых лет и инвестиционный вычет";
@@ -57,8 +58,9 @@ CheckFindings AddressFindings(const mTDeclaration& declaration, CheckUse use);
 // `oktmoRequired` when the calculation found tax that needs it.
 CheckFindings ResidenceOktmoFindings(const mTDeclaration& declaration, bool oktmoRequired);
 // 13 % sources: the first whose income is below the tax withheld, then the first
-// without income lines.
-CheckFindings ThirteenFindings(const mTDeclaration& declaration);
+// without income lines. The screen, where lines are still being entered, asks
+// only the first.
+CheckFindings ThirteenFindings(const mTDeclaration& declaration, CheckUse use = CheckUse::Declaration);
 // Foreign incomes. The declaration check names, for each rule in turn, the first
 // income that breaks it; the screen names the first income that breaks any rule,
 // with the first rule it breaks.

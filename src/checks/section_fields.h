@@ -12,14 +12,16 @@ enum CheckSectionNumber : uint16_t {
     kCheckSectionConditions = 1,    // "Задание Условий"
     kCheckSectionPerson = 2,        // taxpayer, name and document page
     kCheckSectionAddress = 3,       // taxpayer, address page
-    kCheckSectionThirteen = 4,      // Russian income, 13 % sources
-    kCheckSectionNine = 5,          // Russian income, 9 % sources and dividends
+    kCheckSectionThirteen = 4,      // Russian income, 13 % sources (a non-resident's too)
+    kCheckSectionDividends = 5,     // Russian income, dividends
     kCheckSectionThirtyFive = 6,    // Russian income, 35 % sources
     kCheckSectionForeign = 7,       // foreign-currency income
     kCheckSectionBusiness = 8,      // business activities
     kCheckSectionDeductions = 9,    // deductions
     kCheckSectionDeductionsEnd = 10,
     kCheckSectionInvestTov = 12,    // investment partnerships (no check of its own)
+    kCheckSectionThirteenNR = 13,   // Russian income, non-resident highly qualified specialists
+    kCheckSectionNinePercent = 14,  // Russian income, 9 % sources
 };
 
 // The conditions screen.

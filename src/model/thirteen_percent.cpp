@@ -1,5 +1,7 @@
 #include "model/thirteen_percent.h"
 
+#include "model/item_list.h"
+
 #include <stdexcept>
 
 #include "model/section_streams.h"
@@ -76,6 +78,13 @@ void mTThirteenPercent::SetMonthAmount(int m, Money amount) {
 
 bool mTThirteenPercent::MonthPresent(int m) const {
     return m >= 0 && m < kMonths && (MonthsPresent & (1u << m)) != 0;
+}
+
+bool HasFarmPayInKind(const mTItemList<mTThirteenPercent>& sources) {
+    for (int i = 0; i < sources.Count(); ++i)
+        for (const mTSourseIncome& line : sources.Get(i).Lines())
+            if (line.IncomeCode == kFarmPayInKindIncomeCode && line.DeductionCode != 0) return true;
+    return false;
 }
 
 }  // namespace kvz

@@ -79,6 +79,13 @@ private:
     mTIncomeLines<mTSourseIncome> Lines_;
 };
 
+// Pay in kind from agricultural producers: with its deduction, the months worked
+// there decide the deduction.
+inline constexpr int32_t kFarmPayInKindIncomeCode = 2791;
+template <class T>
+class mTItemList;
+bool HasFarmPayInKind(const mTItemList<mTThirteenPercent>& sources);
+
 // After the flag StandardDeductionsHere; the months and the lines follow.
 inline constexpr auto kThirteenPercentFields =
     std::tuple_cat(kSourceNameFields, kTaxWithheldField,

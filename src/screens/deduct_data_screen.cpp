@@ -1,9 +1,9 @@
 #include "screens/deduct_data_screen.h"
 
-#include <QButtonGroup>
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/section.h"
 #include "screens/cb_screen.h"
@@ -32,59 +32,26 @@ constexpr PageButton kPageButtons[] = {
 }  // namespace
 
 TfrFrameDeductData::TfrFrameDeductData(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent)
-    : TThinkingFrame(declaration, resources, parent), Buttons_(new QButtonGroup(this)), Body_(new QVBoxLayout) {
+    : TPagedFrame(declaration, resources, parent) {
     // Two rows of two: the long captions keep the section within a small screen.
     auto* buttons = new QGridLayout;
     int place = 0;
     for (const PageButton& b : kPageButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.text));
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setCheckable(true);
         button->setToolTip(button->text());
-        Buttons_->addButton(button, b.page);
+        AddPageButton(button, b.page);
         buttons->addWidget(button, place / 2, place % 2);
         ++place;
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(buttons);
-    layout->addLayout(Body_, 1);
-    connect(Buttons_, &QButtonGroup::idClicked, this, [this](int page) { ShowPage(page); });
+    PlaceButtons(buttons);
     ShowPage(kPageStandard);
 }
 
-TfrFrameDeductData::~TfrFrameDeductData() = default;
-
-void TfrFrameDeductData::Store() {
-    if (Current_) Current_->Store();
-}
-
-uint32_t TfrFrameDeductData::Validate() { return Current_ ? Current_->Validate() : 0; }
-
 void TfrFrameDeductData::FocusField(int, int field) {
-    if (Buttons_->button(field) == nullptr) return;
-    if (ShowPage(field)) Current_->FocusField(kNoPage, 1);
-}
-
-bool TfrFrameDeductData::ShowPage(int page) {
-    if (Current_ && page == Shown_) return true;
-    if (Current_) {
-        Current_->Store();
-        if (const uint32_t field = Current_->Validate(); field != 0) {
-            Buttons_->button(Shown_)->setChecked(true);
-            Current_->FocusField(kNoPage, static_cast<int>(field));
-            return false;
-        }
-    }
-    std::unique_ptr<TThinkingFrame> screen = CreatePage(page);
-    connect(screen.get(), &TThinkingFrame::documentModified, this, &TThinkingFrame::documentModified);
-    std::unique_ptr<TThinkingFrame> old = std::exchange(Current_, std::move(screen));
-    if (old) Body_->removeWidget(old.get());
-    old.reset();
-    Body_->addWidget(Current_.get());
-    Shown_ = page;
-    Buttons_->button(page)->setChecked(true);
-    return true;
+    const bool known = std::any_of(std::begin(kPageButtons), std::end(kPageButtons),
+                                   [field](const PageButton& b) { return b.page == field; });
+    if (known && ShowPage(field)) PageScreen()->FocusField(kNoPage, 1);
 }
 
 std::unique_ptr<TThinkingFrame> TfrFrameDeductData::CreatePage(int page) {

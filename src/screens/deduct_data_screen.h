@@ -2,16 +2,11 @@
 // The section "Вычеты": four buttons over the screen of one kind of deduction.
 // Leaving a deduction screen stores it and asks its check first; a refused check
 // keeps it shown with the field to correct focused.
-#include <memory>
-
-#include "screens/thinking_frame.h"
-
-class QButtonGroup;
-class QVBoxLayout;
+#include "screens/paged_frame.h"
 
 namespace kvz {
 
-class TfrFrameDeductData : public TThinkingFrame {
+class TfrFrameDeductData : public TPagedFrame {
     Q_OBJECT
 public:
     // The pages are numbered as the declaration check names them.
@@ -23,25 +18,12 @@ public:
     };
 
     TfrFrameDeductData(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
-    ~TfrFrameDeductData() override;
 
-    void Store() override;
-    uint32_t Validate() override;
     // The declaration check's field is the page; the page then shows its first field.
     void FocusField(int page, int field) override;
 
-    // What a button does: false when the shown page refused to be left.
-    bool ShowPage(int page);
-    int ShownPage() const { return Shown_; }
-    TThinkingFrame* PageScreen() const { return Current_.get(); }
-
-private:
-    std::unique_ptr<TThinkingFrame> CreatePage(int page);
-
-    QButtonGroup* Buttons_;
-    QVBoxLayout* Body_;
-    std::unique_ptr<TThinkingFrame> Current_;
-    int Shown_ = 0;
+protected:
+    std::unique_ptr<TThinkingFrame> CreatePage(int page) override;
 };
 
 }  // namespace kvz

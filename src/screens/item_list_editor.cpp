@@ -40,6 +40,7 @@ TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSo
     });
 
     auto* buttons = new QHBoxLayout;
+    buttons->setObjectName(QStringLiteral("ButtonRow"));
     fbAdd_ = NewButton(QStringLiteral("Добавить"), QStringLiteral("fbAdd"), buttons);
     fbEdit_ = NewButton(QStringLiteral("Изменить"), QStringLiteral("fbEdit"), buttons);
     fbDelete_ = NewButton(QStringLiteral("Удалить"), QStringLiteral("fbDelete"), buttons);
@@ -47,6 +48,7 @@ TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSo
     connect(fbAdd_, &QPushButton::clicked, this, &TItemListEditor::AddItem);
     connect(fbEdit_, &QPushButton::clicked, this, &TItemListEditor::EditItem);
     connect(fbDelete_, &QPushButton::clicked, this, &TItemListEditor::DeleteItem);
+    ItemButtons_ = {fbEdit_, fbDelete_};
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -90,8 +92,18 @@ void TItemListEditor::SetCurrentRow(int row) {
 
 void TItemListEditor::ShowButtons() {
     fbAdd_->setEnabled(Source_ != nullptr);
-    fbEdit_->setEnabled(CurrentRow() >= 0);
-    fbDelete_->setEnabled(CurrentRow() >= 0);
+    for (QPushButton* button : ItemButtons_) button->setEnabled(CurrentRow() >= 0);
+}
+
+QPushButton* TItemListEditor::AddItemButton(const QString& text, const QString& name) {
+    auto* row = findChild<QHBoxLayout*>(QStringLiteral("ButtonRow"));
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    row->insertWidget(row->count() - 1, button);  // before the stretch
+    ItemButtons_.push_back(button);
+    ShowButtons();
+    return button;
 }
 
 void TItemListEditor::AddItem() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "screens/item_list_source.h"
 
@@ -38,6 +39,9 @@ public:
     void AddItem();
     void EditItem();
     void DeleteItem();
+    // A button of the screen's own beside the editor's; it can be pressed while an
+    // item is chosen.
+    QPushButton* AddItemButton(const QString& text, const QString& name);
 
 signals:
     // The user added, changed or deleted an item.
@@ -56,6 +60,7 @@ private:
     QPushButton* fbAdd_;
     QPushButton* fbEdit_;
     QPushButton* fbDelete_;
+    std::vector<QPushButton*> ItemButtons_;
 };
 
 }  // namespace kvz

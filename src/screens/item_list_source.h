@@ -52,11 +52,18 @@ struct ItemColumn {
 template <class T>
 using ItemDialog = std::function<bool(T& item, QWidget* parent)>;
 
+// Whether deleting the item would lose what the user entered.
+template <class T>
+using ItemHoldsData = std::function<bool(const T& item)>;
+
 template <class T>
 class ItemList : public ItemListSource {
 public:
-    ItemList(ItemListOps<T> ops, std::vector<ItemColumn<T>> columns, ItemDialog<T> dialog)
-        : Ops_(std::move(ops)), Columns_(std::move(columns)), Dialog_(std::move(dialog)) {}
+    // Without `holdsData` an item holds data unless it is still as the dialog creates it.
+    ItemList(ItemListOps<T> ops, std::vector<ItemColumn<T>> columns, ItemDialog<T> dialog,
+             ItemHoldsData<T> holdsData = {})
+        : Ops_(std::move(ops)), Columns_(std::move(columns)), Dialog_(std::move(dialog)),
+          HoldsData_(std::move(holdsData)) {}
 
     QStringList Titles() const override {
         QStringList titles;
@@ -70,8 +77,10 @@ public:
         for (const auto& column : Columns_) texts << column.text(item);
         return texts;
     }
-    // An item still as the dialog creates it holds nothing.
-    bool HoldsData(int row) const override { return !(Ops_.get(row) == T{}); }
+    bool HoldsData(int row) const override {
+        const T item = Ops_.get(row);
+        return HoldsData_ ? HoldsData_(item) : !(item == T{});
+    }
     bool Add(QWidget* parent) override {
         T item{};
         if (!Dialog_(item, parent)) return false;
@@ -90,6 +99,7 @@ private:
     ItemListOps<T> Ops_;
     std::vector<ItemColumn<T>> Columns_;
     ItemDialog<T> Dialog_;
+    ItemHoldsData<T> HoldsData_;
 };
 
 // The items of one of the declaration's lists.

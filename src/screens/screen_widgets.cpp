@@ -2,6 +2,8 @@
 
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 
 #include "screens/date_edit.h"
 #include "screens/field_binder.h"
@@ -22,6 +24,37 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent) {
     panel->setReadOnly(true);
     panel->setFocusPolicy(Qt::NoFocus);
     return panel;
+}
+
+QString CodeOrNo(int32_t code) { return code ? QString::number(code) : QStringLiteral("Нет"); }
+
+QString AmountOr(Money amount, const QString& zero) { return amount.IsZero() ? zero : MoneyScreenText(amount); }
+
+void KeepMonthInYear(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        bool number = false;
+        const long long month = text.trimmed().toLongLong(&number);
+        if (!number) return;
+        if (month >= 13) edit->setText(QStringLiteral("12"));
+        if (month <= 0) edit->setText(QStringLiteral("1"));
+    });
+}
+
+QPixmap BadgePicture(const QString& caption, int size) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x2e, 0x5c, 0x8a), 1.5));
+    painter.setBrush(QColor(0xe8, 0xf0, 0xf8));
+    painter.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 6.0, size / 6.0);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(caption.size() > 3 ? size / 4 : size / 3);
+    painter.setFont(font);
+    painter.setPen(QColor(0x1d, 0x3d, 0x5e));
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, caption);
+    return picture;
 }
 
 }  // namespace kvz

@@ -2,9 +2,14 @@
 // Small editors that several screens build the same way.
 #include <QString>
 
+#include <cstdint>
+
+#include "storage/money.h"
+
 class QDateEdit;
 class QLineEdit;
 class QWidget;
+class QPixmap;
 
 namespace kvz {
 
@@ -12,5 +17,15 @@ namespace kvz {
 QDateEdit* NewPastDateEdit(QWidget* parent = nullptr);
 // A read-only panel showing what a pick list chose.
 QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
+// Texts of lists and panels: a code, or "Нет" when there is none; an amount, or
+// `zero` when it is zero.
+QString CodeOrNo(int32_t code);
+QString AmountOr(Money amount, const QString& zero);
+
+// Keeps a typed number of months within a year: 13 or more becomes 12, 0 or less 1;
+// an empty field stays empty.
+void KeepMonthInYear(QLineEdit* edit);
+// The picture of a section button: its short caption drawn in a badge.
+QPixmap BadgePicture(const QString& caption, int size = 32);
 
 }  // namespace kvz

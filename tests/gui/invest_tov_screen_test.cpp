@@ -141,7 +141,7 @@ private slots:
         screen.resize(800, 700);
         screen.show();
         screen.Splitter()->setSizes({10, 1000});
-        QVERIFY(screen.Splitter()->sizes()[0] >= kInvestSplitterMinimum);
+        QVERIFY(screen.Splitter()->sizes()[0] >= kSourceSplitterMinimum);
     }
 };
 
