@@ -22,7 +22,7 @@ QPushButton* NewButton(const QString& text, const QString& name, QLayout* layout
 }  // namespace
 
 TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSource> source, AskYesNo askYesNo,
-                                 QWidget* parent)
+                                 ItemButtonTexts texts, QWidget* parent)
     : QWidget(parent), AskYesNo_(std::move(askYesNo)), List_(new QTreeWidget) {
     List_->setObjectName(name);
     List_->setRootIsDecorated(false);
@@ -41,9 +41,10 @@ TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSo
 
     auto* buttons = new QHBoxLayout;
     buttons->setObjectName(QStringLiteral("ButtonRow"));
-    fbAdd_ = NewButton(QStringLiteral("Добавить"), QStringLiteral("fbAdd"), buttons);
-    fbEdit_ = NewButton(QStringLiteral("Изменить"), QStringLiteral("fbEdit"), buttons);
-    fbDelete_ = NewButton(QStringLiteral("Удалить"), QStringLiteral("fbDelete"), buttons);
+    fbAdd_ = NewButton(QString(), QStringLiteral("fbAdd"), buttons);
+    fbEdit_ = NewButton(QString(), QStringLiteral("fbEdit"), buttons);
+    fbDelete_ = NewButton(QString(), QStringLiteral("fbDelete"), buttons);
+    SetButtonTexts(texts);
     buttons->addStretch(1);
     connect(fbAdd_, &QPushButton::clicked, this, &TItemListEditor::AddItem);
     connect(fbEdit_, &QPushButton::clicked, this, &TItemListEditor::EditItem);
@@ -64,6 +65,15 @@ void TItemListEditor::SetSource(std::unique_ptr<ItemListSource> source) {
     List_->setHeaderLabels(Source_ ? Source_->Titles() : QStringList());
     Refresh();
     SetCurrentRow(0);
+}
+
+void TItemListEditor::SetButtonTexts(const ItemButtonTexts& texts) {
+    const auto or_generic = [](const QString& text, const char* generic) {
+        return text.isEmpty() ? QString::fromUtf8(generic) : text;
+    };
+    fbAdd_->setText(or_generic(texts.add, "Добавить"));
+    fbEdit_->setText(or_generic(texts.edit, "Изменить"));
+    fbDelete_->setText(or_generic(texts.remove, "Удалить"));
 }
 
 void TItemListEditor::Refresh() {

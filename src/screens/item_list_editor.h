@@ -17,6 +17,12 @@ class QTreeWidget;
 
 namespace kvz {
 
+// The buttons' own texts for a list, e.g. "Добавить договор"; an empty text keeps
+// the generic one.
+struct ItemButtonTexts {
+    QString add, edit, remove;
+};
+
 class TItemListEditor : public QWidget {
     Q_OBJECT
 public:
@@ -25,11 +31,12 @@ public:
     // `name` is the objectName of the list view. Without `askYesNo` nothing that
     // holds data is deleted.
     TItemListEditor(const QString& name, std::unique_ptr<ItemListSource> source, AskYesNo askYesNo,
-                    QWidget* parent = nullptr);
+                    ItemButtonTexts texts = {}, QWidget* parent = nullptr);
     ~TItemListEditor() override;
 
     // Shows another list (or none), e.g. the lines of another source.
     void SetSource(std::unique_ptr<ItemListSource> source);
+    void SetButtonTexts(const ItemButtonTexts& texts);
     // Shows the list again after the model changed elsewhere; keeps the current row.
     void Refresh();
     int CurrentRow() const;

@@ -89,7 +89,9 @@ TItemListEditor* TfrFramePensDeduct::PensionContractList() {
     auto source = std::make_unique<ItemList<mTPens>>(
         std::move(ops), std::move(columns),
         [checks](mTPens& c, QWidget* parent) { return EditPensionContract(c, checks, parent); });
-    auto* list = new TItemListEditor(QStringLiteral("lvPensionContracts"), std::move(source), Resources().askYesNo);
+    auto* list = new TItemListEditor(QStringLiteral("lvPensionContracts"), std::move(source), Resources().askYesNo,
+                                     {QStringLiteral("Добавить договор"), QStringLiteral("Изменить договор"),
+                                      QStringLiteral("Удалить договор")});
     connect(list, &TItemListEditor::changed, this, &TThinkingFrame::documentModified);
     return list;
 }

@@ -40,9 +40,8 @@ struct SourceLinesShape {
     ItemDialog<Line> lineDialog;
     ItemHoldsData<Source> sourceHoldsData;
     QString totalLabel;  // the read-only income total of the source
-    // Texts of the list buttons: add, delete, edit; and the line list's.
-    std::vector<QString> sourceButtons;
-    std::vector<QString> lineButtons;
+    ItemButtonTexts sourceButtons;
+    ItemButtonTexts lineButtons;
     // The line that "Повторить" adds after the chosen one; none: no such button.
     std::function<Line(const Line&)> repeated = {};
 };
@@ -122,10 +121,9 @@ protected:
 
 private:
     TItemListEditor* NewList(const QString& name, std::unique_ptr<ItemListSource> source, const QString& hint,
-                             const std::vector<QString>& texts) {
-        auto* list = new TItemListEditor(name, std::move(source), Resources().askYesNo);
+                             const ItemButtonTexts& texts) {
+        auto* list = new TItemListEditor(name, std::move(source), Resources().askYesNo, texts);
         list->List()->setToolTip(hint);
-        if (texts.size() == 3) list->SetButtonTexts({texts[0], texts[2], texts[1]});
         return list;
     }
 

@@ -176,6 +176,17 @@ private slots:
         h.declaration.Social.Granted = true;
         h.Open();
         TItemListEditor* contracts = h.List("lvPensionContracts");
+        // The contract list names its own buttons; the child-education list keeps the generic ones.
+        const auto buttonTexts = [](TItemListEditor* list) {
+            QStringList texts;
+            for (const char* name : {"fbAdd", "fbEdit", "fbDelete"})
+                texts << list->findChild<QPushButton*>(name)->text();
+            return texts;
+        };
+        QCOMPARE(buttonTexts(contracts), (QStringList{QStringLiteral("Добавить договор"), QStringLiteral("Изменить договор"),
+                                                      QStringLiteral("Удалить договор")}));
+        QCOMPARE(buttonTexts(h.List("lvChildEducation")),
+                 (QStringList{QStringLiteral("Добавить"), QStringLiteral("Изменить"), QStringLiteral("Удалить")}));
         OnNextModal([](QDialog* d) {
             InDialog<QRadioButton>(d, "rbKind4")->click();
             QVERIFY(!InDialog<QWidget>(d, "OrgName")->isEnabled());
