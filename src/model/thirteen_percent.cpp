@@ -80,6 +80,17 @@ bool mTThirteenPercent::MonthPresent(int m) const {
     return m >= 0 && m < kMonths && (MonthsPresent & (1u << m)) != 0;
 }
 
+void mTThirteenPercent::MarkMonthsOfLines() {
+    MonthAmounts = {};
+    MonthsPresent = 0;
+    for (const mTSourseIncome& line : Lines()) {
+        if (line.Month < 1 || line.Month > kMonths) continue;
+        const int m = line.Month - 1;
+        MonthAmounts[m] += line.IncomeAmount;
+        MonthsPresent |= static_cast<uint16_t>(1u << m);
+    }
+}
+
 bool HasFarmPayInKind(const mTItemList<mTThirteenPercent>& sources) {
     for (int i = 0; i < sources.Count(); ++i)
         for (const mTSourseIncome& line : sources.Get(i).Lines())

@@ -61,6 +61,10 @@ public:
 
     // m is 0 … 11. The absent amount (-1) clears the month and stores 0.
     void SetMonthAmount(int m, Money amount);
+    // The monthly amounts become the sums of the lines of each month, so that the
+    // check of standard deductions sees the months of incomes entered by hand.
+    // Loading and JSON keep the amounts they are given.
+    void MarkMonthsOfLines();
     bool MonthPresent(int m) const;
 
     bool operator==(const mTThirteenPercent&) const = default;

@@ -28,7 +28,21 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent) {
 
 QString CodeOrNo(int32_t code) { return code ? QString::number(code) : QStringLiteral("Нет"); }
 
-QString AmountOr(Money amount, const QString& zero) { return amount.IsZero() ? zero : MoneyScreenText(amount); }
+// Roubles in groups of three and at least two decimals: "4 321,50".
+QString AmountOr(Money amount, const QString& zero) {
+    if (amount.IsZero()) return zero;
+    QString text = MoneyScreenText(amount);
+    int point = text.indexOf(QLatin1Char(','));
+    if (point < 0) {
+        point = text.size();
+        text += QStringLiteral(",00");
+    } else if (text.size() - point == 2) {
+        text += QLatin1Char('0');
+    }
+    const int first = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    for (int at = point - 3; at > first; at -= 3) text.insert(at, QLatin1Char(' '));
+    return text;
+}
 
 void KeepMonthInYear(QLineEdit* edit) {
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {

@@ -17,8 +17,8 @@ namespace kvz {
 QDateEdit* NewPastDateEdit(QWidget* parent = nullptr);
 // A read-only panel showing what a pick list chose.
 QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
-// Texts of lists and panels: a code, or "Нет" when there is none; an amount, or
-// `zero` when it is zero.
+// Texts of lists and panels: a code, or "Нет" when there is none; an amount in
+// groups of three with kopecks ("4 321,50"), or `zero` when it is zero.
 QString CodeOrNo(int32_t code);
 QString AmountOr(Money amount, const QString& zero);
 

@@ -138,7 +138,7 @@ private:
 
     void ShowTotal() {
         const Money total = Shown_.Get().IncomeTotal;
-        meIncomeTotal_->setText(!Shown_.Chosen() ? QString() : total.IsZero() ? QStringLiteral("0") : MoneyScreenText(total));
+        meIncomeTotal_->setText(Shown_.Chosen() ? AmountOr(total, QStringLiteral("0")) : QString());
     }
 
     void RepeatLine() {

@@ -91,6 +91,11 @@ TfrThirteenPercent::TfrThirteenPercent(mTDeclaration& declaration, const ScreenR
     ShowFirstSource();
 }
 
+void TfrThirteenPercent::LinesChanged() {
+    if (Shown().Chosen()) Shown().Get().MarkMonthsOfLines();
+    ApplyRules();
+}
+
 CheckFindings TfrThirteenPercent::Findings() const { return ThirteenFindings(Declaration(), CheckUse::Screen); }
 
 TTfrThirteenPercentNR::TTfrThirteenPercentNR(mTDeclaration& declaration, const ScreenResources& resources,

@@ -22,7 +22,7 @@ public:
 
 protected:
     CheckFindings Findings() const override;
-    void LinesChanged() override { ApplyRules(); }
+    void LinesChanged() override;
 
 private:
     QGroupBox* gbFarm_ = nullptr;

@@ -100,7 +100,7 @@ private slots:
         });
         ListButton(screen, "lvIncomes", "fbAdd")->click();
         QCOMPARE(d->InvestTov.Get(0).LineCount(), 1);
-        QCOMPARE(Find<QLineEdit>(screen, "IncomeTotal")->text(), QString("1500,5"));
+        QCOMPARE(Find<QLineEdit>(screen, "IncomeTotal")->text(), QString("1 500,50"));
         QTreeWidgetItem* row = Find<QTreeWidget>(screen, "lvIncomes")->topLevelItem(0);
         QCOMPARE(row->text(0), QString("1"));
         QCOMPARE(row->text(2), QString("-"));
