@@ -23,7 +23,9 @@ public:
 }  // namespace
 
 QDialogButtonBox* YesNoButtons(QDialog* dialog) {
-    auto* box = new QDialogButtonBox;
+    // Made inside the dialog so that "Да" is the dialog's main default button: Enter
+    // accepts again once the focus has left a "..." button that took Enter for itself.
+    auto* box = new QDialogButtonBox(dialog);
     QPushButton* yes = box->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole);
     yes->setObjectName(QStringLiteral("fbYes"));
     yes->setDefault(true);
