@@ -5,12 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "model/deduction_code_picker.h"
-#include "model/income_code_picker.h"
 #include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/pick_button.h"
 #include "screens/pick_list_dialog.h"
+#include "screens/pick_lists.h"
 #include "screens/screen_widgets.h"
 
 namespace kvz {
@@ -47,12 +46,7 @@ TIncomeDeductionFields::TIncomeDeductionFields(const IncomeChoiceSetup& setup, c
     IncomeNameLabel_ = new QLabel;
     fbIncomeCode_ = new TPickButton(
         QStringLiteral("fbIncomeCode"), QStringLiteral("Справочник видов доходов"),
-        [this](QWidget* parent) {
-            return std::make_unique<TPickListDialog>(
-                PickListCaptions{QStringLiteral("Справочник видов доходов"), QStringLiteral("Код"),
-                                 QStringLiteral("Наименование дохода")},
-                std::make_unique<IncomeCodePicker>(Dictionary_, false, "", Setup_.rateFilter), parent);
-        },
+        IncomeCodeList(Dictionary_, Setup_.rateFilter),
         [this] { return CodeText(IncomeCode_); },
         [this](const std::string& code, const std::string&) { ChooseIncome(code); });
     Rows_[kIncomeCodeRow] = CodeRow(IncomeCodePanel_, fbIncomeCode_, IncomeNameLabel_);
@@ -63,13 +57,7 @@ TIncomeDeductionFields::TIncomeDeductionFields(const IncomeChoiceSetup& setup, c
     DeductionNameLabel_ = new QLabel;
     fbDeductionCode_ = new TPickButton(
         QStringLiteral("fbDeductionCode"), QStringLiteral("Справочник видов вычетов"),
-        [this](QWidget* parent) {
-            return std::make_unique<TPickListDialog>(
-                PickListCaptions{QStringLiteral("Справочник видов вычетов"), QStringLiteral("Код"),
-                                 QStringLiteral("Виды вычетов")},
-                std::make_unique<DeductionCodePicker>(Dictionary_, Setup_.resident, "", CodeText(IncomeCode_)),
-                parent);
-        },
+        DeductionCodeList(Dictionary_, Setup_.resident, [this] { return CodeText(IncomeCode_); }),
         [this] { return DeductionCode_ ? std::to_string(*DeductionCode_) : std::string(); },
         [this](const std::string& code, const std::string&) { ChooseDeduction(code); });
     Rows_[kDeductionCodeRow] = CodeRow(DeductionCodePanel_, fbDeductionCode_, DeductionNameLabel_);

@@ -38,72 +38,84 @@ struct AmountEdits {
     }
 };
 
-AmountEdits AddAmounts(TSourceDialog& dialog, const mTThirtyPercent& source, const QString (&labels)[4]) {
-    return {AddAmount(dialog, labels[0], "IncomeTotal", source.IncomeTotal),
-            AddAmount(dialog, labels[1], "TaxableAmount", source.TaxableAmount),
-            AddAmount(dialog, labels[2], "TaxComputed", source.TaxComputed),
-            AddAmount(dialog, labels[3], "TaxWithheld", source.TaxWithheld)};
-}
-
 // The taxable amount of a 9 % source: as typed, or the income when left empty.
 Money NineTaxable(const AmountEdits& edits) {
     return edits.taxable->text().trimmed().isEmpty() ? TypedAmount(edits.income) : TypedAmount(edits.taxable);
 }
 
-}  // namespace
+// What tells the dialogs of 9 % and dividend sources apart.
+struct ThirtyPercentKind {
+    SourceDialogSetup dialog;
+    QString labels[4];  // income, taxable amount, computed tax, tax withheld
+    int32_t incomeCode;
+    Money (*taxable)(const AmountEdits&);
+    int (*check)(CheckDialog&, const AmountEdits&);
+    void (*prepare)(QDialog&, const AmountEdits&);
+};
 
-bool EditNineSource(mTThirtyPercent& source, const ScreenResources& resources, QWidget* parent) {
-    TSourceDialog dialog({QStringLiteral("TfmInput9SourseIncome"), QStringLiteral("Доход, облагаемый по ставке 9%"),
-                          QStringLiteral("Наименование источника выплаты"), kTitleNine, SourceCheckKind::Strict},
-                         source, resources.checkDialog, parent);
-    const AmountEdits edits =
-        AddAmounts(dialog, source,
-                   {QStringLiteral("Сумма дохода"), QStringLiteral("Облагаемая сумма дохода"),
-                    QStringLiteral("Налог, исчисленный:"), QStringLiteral("Удержанный налог")});
-    edits.computed->setReadOnly(true);
-    edits.computed->setFocusPolicy(Qt::NoFocus);
-    // The tax shown is always the tax of the taxable amount that will be stored.
-    const auto showTax = [&edits] { edits.computed->setText(MoneyScreenText(NineTax(NineTaxable(edits)))); };
-    QObject::connect(edits.taxable, &TCheckedLineEdit::changed, &dialog, showTax);
-    QObject::connect(edits.income, &TCheckedLineEdit::changed, &dialog, showTax);
-    dialog.SetOwnChecks([&edits](CheckDialog& checks) {
-        const int field =
-            CheckNineAmounts(checks, TypedAmount(edits.income), NineTaxable(edits), TypedAmount(edits.withheld));
+bool EditThirtyPercent(mTThirtyPercent& source, const ThirtyPercentKind& kind, const ScreenResources& resources,
+                       QWidget* parent) {
+    TSourceDialog dialog(kind.dialog, source, resources.checkDialog, parent);
+    const AmountEdits edits{AddAmount(dialog, kind.labels[0], "IncomeTotal", source.IncomeTotal),
+                            AddAmount(dialog, kind.labels[1], "TaxableAmount", source.TaxableAmount),
+                            AddAmount(dialog, kind.labels[2], "TaxComputed", source.TaxComputed),
+                            AddAmount(dialog, kind.labels[3], "TaxWithheld", source.TaxWithheld)};
+    if (kind.prepare) kind.prepare(dialog, edits);
+    dialog.SetOwnChecks([&edits, &kind](CheckDialog& checks) {
+        const int field = kind.check(checks, edits);
         edits.Focus(field);
         return field == kIncomeAccepted;
     });
     dialog.AddButtons();
     if (!dialog.ExecInto(source)) return false;
-    source.IncomeCode = mTThirtyPercent::kNineIncomeCode;
+    source.IncomeCode = kind.incomeCode;
     source.IncomeTotal = TypedAmount(edits.income);
-    source.TaxableAmount = NineTaxable(edits);
+    source.TaxableAmount = kind.taxable(edits);
     source.TaxComputed = TypedAmount(edits.computed);
     source.TaxWithheld = TypedAmount(edits.withheld);
     return true;
 }
 
+// The tax shown is always the tax of the taxable amount that will be stored.
+void ComputeNineTax(QDialog& dialog, const AmountEdits& edits) {
+    edits.computed->setReadOnly(true);
+    edits.computed->setFocusPolicy(Qt::NoFocus);
+    const auto showTax = [&edits] { edits.computed->setText(MoneyScreenText(NineTax(NineTaxable(edits)))); };
+    QObject::connect(edits.taxable, &TCheckedLineEdit::changed, &dialog, showTax);
+    QObject::connect(edits.income, &TCheckedLineEdit::changed, &dialog, showTax);
+}
+
+}  // namespace
+
+bool EditNineSource(mTThirtyPercent& source, const ScreenResources& resources, QWidget* parent) {
+    const ThirtyPercentKind nine{
+        {QStringLiteral("TfmInput9SourseIncome"), QStringLiteral("Доход, облагаемый по ставке 9%"),
+         QStringLiteral("Наименование источника выплаты"), kTitleNine, SourceCheckKind::Strict},
+        {QStringLiteral("Сумма дохода"), QStringLiteral("Облагаемая сумма дохода"), QStringLiteral("Налог, исчисленный:"),
+         QStringLiteral("Удержанный налог")},
+        mTThirtyPercent::kNineIncomeCode,
+        NineTaxable,
+        [](CheckDialog& checks, const AmountEdits& edits) {
+            return CheckNineAmounts(checks, TypedAmount(edits.income), NineTaxable(edits), TypedAmount(edits.withheld));
+        },
+        ComputeNineTax};
+    return EditThirtyPercent(source, nine, resources, parent);
+}
+
 bool EditDividendSource(mTThirtyPercent& source, const ScreenResources& resources, QWidget* parent) {
-    TSourceDialog dialog({QStringLiteral("TfmInput30SourseIncome"), QStringLiteral("Доход в виде дивидендов"),
-                          QStringLiteral("Наименование источника выплаты"), kTitleDividends, SourceCheckKind::Strict},
-                         source, resources.checkDialog, parent);
-    const AmountEdits edits =
-        AddAmounts(dialog, source,
-                   {QStringLiteral("Сумма дивидендов"), QStringLiteral("Облагаемая сумма дивидендов"),
-                    QStringLiteral("Налог, исчисленный:"), QStringLiteral("Налог, удержанный")});
-    dialog.SetOwnChecks([&edits](CheckDialog& checks) {
-        const int field = CheckDividendAmounts(checks, {TypedAmount(edits.income), TypedAmount(edits.taxable),
-                                                        TypedAmount(edits.computed), TypedAmount(edits.withheld)});
-        edits.Focus(field);
-        return field == kIncomeAccepted;
-    });
-    dialog.AddButtons();
-    if (!dialog.ExecInto(source)) return false;
-    source.IncomeCode = mTThirtyPercent::kDividendIncomeCode;
-    source.IncomeTotal = TypedAmount(edits.income);
-    source.TaxableAmount = TypedAmount(edits.taxable);
-    source.TaxComputed = TypedAmount(edits.computed);
-    source.TaxWithheld = TypedAmount(edits.withheld);
-    return true;
+    const ThirtyPercentKind dividends{
+        {QStringLiteral("TfmInput30SourseIncome"), QStringLiteral("Доход в виде дивидендов"),
+         QStringLiteral("Наименование источника выплаты"), kTitleDividends, SourceCheckKind::Strict},
+        {QStringLiteral("Сумма дивидендов"), QStringLiteral("Облагаемая сумма дивидендов"),
+         QStringLiteral("Налог, исчисленный:"), QStringLiteral("Налог, удержанный")},
+        mTThirtyPercent::kDividendIncomeCode,
+        [](const AmountEdits& edits) { return TypedAmount(edits.taxable); },
+        [](CheckDialog& checks, const AmountEdits& edits) {
+            return CheckDividendAmounts(checks, {TypedAmount(edits.income), TypedAmount(edits.taxable),
+                                                 TypedAmount(edits.computed), TypedAmount(edits.withheld)});
+        },
+        nullptr};
+    return EditThirtyPercent(source, dividends, resources, parent);
 }
 
 bool EditThirtyFiveSource(mTThirtyFivePercent& source, const ScreenResources& resources, QWidget* parent) {
