@@ -23,7 +23,7 @@ QWidget* CodeRow(QLineEdit* panel, TPickButton* button, QLabel* name) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    panel->setMaximumWidth(60);
+    panel->setFixedWidth(panel->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     name->setWordWrap(true);
     name->setMinimumWidth(280);
     layout->addWidget(panel);
