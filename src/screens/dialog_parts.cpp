@@ -56,7 +56,7 @@ Money TypedAmount(const TMaskedEdit* edit) {
 
 void KeepMonthNumber(TMaskedEdit* edit) {
     QObject::connect(edit, &TCheckedLineEdit::changed, edit, [edit] {
-        if (edit->text().toInt() >= kMonthsInYear) edit->setText(QString::number(kMonthsInYear));
+        if (edit->text().toInt() > kMonthsInYear) edit->setText(QString::number(kMonthsInYear));
     });
     QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] {
         if (!edit->text().isEmpty() && edit->text().toInt() <= 0) edit->setText(QStringLiteral("1"));

@@ -104,7 +104,8 @@ bool TIncomeDeductionFields::DeductionEditable() const {
 void TIncomeDeductionFields::ShowState() {
     const IncomeEntry* income = Dictionary_.FindIncome(CodeText(IncomeCode_));
     IncomeCodePanel_->setText(QString::fromStdString(CodeText(IncomeCode_)));
-    IncomeNameLabel_->setText(QString::fromStdString(income ? income->Name : IncomeName_));
+    // The name the line keeps; the dictionary's for a line that has none.
+    IncomeNameLabel_->setText(QString::fromStdString(!IncomeName_.empty() || !income ? IncomeName_ : income->Name));
     IncomeAmount_->setEnabled(IncomeCode_ != 0);
     fbDeductionCode_->setEnabled(DeductionOffered());
     DeductionCodePanel_->setText(DeductionCode_ ? QString::number(*DeductionCode_) : QString());
