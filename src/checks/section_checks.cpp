@@ -8,6 +8,7 @@
 #include "checks/inn_check.h"
 #include "checks/section_checks_deductions.h"
 #include "model/declaration.h"
+#include "model/income_dictionary.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -17,10 +18,6 @@ namespace {
 // Identity documents that are issued from the age of 14: military cards, their
 // temporary replacement, the passport and the serviceman's card.
 constexpr std::array<uint16_t, 4> kPassportTypes = {7, 8, 21, 24};
-
-// Foreign incomes whose deduction may legitimately be zero.
-constexpr std::array<int32_t, 12> kZeroDeductionIncomeCodes = {1530, 1531, 1532, 1533, 1535, 1536,
-                                                               1537, 1538, 1539, 1541, 9537, 9538};
 
 constexpr const char* kNoOktmo = "Не введен код ОКТМО(8 или 11 симв.)";
 
@@ -43,7 +40,8 @@ const ForeignRule kForeignRules[] = {
      [](const mTCurrencyIncome& f) { return f.IncomeInCurrency.IsZero(); }},
     {"По данному источнику выплаты не указана сумма вычета",
      [](const mTCurrencyIncome& f) {
-         return f.DeductionCode != 0 && f.DeductionAmount.IsZero() && !Contains(kZeroDeductionIncomeCodes, f.IncomeCode);
+         // Securities operations may legitimately have nil expenses.
+         return f.DeductionCode != 0 && f.DeductionAmount.IsZero() && !IsSecuritiesOperationIncome(f.IncomeCode);
      }},
 };
 

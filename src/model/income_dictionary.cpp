@@ -3,6 +3,7 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <memory>
@@ -124,6 +125,17 @@ int RateNumber(std::string_view text) {
 
 bool DeductionAllowedForNonResident(std::string_view code) {
     return code.starts_with("20") || code.starts_with("5") || code == kNoDeductionCode;
+}
+
+bool NonResidentMayDeduct(int32_t incomeCode) {
+    static constexpr int32_t kCodes[] = {2720, 2730, 2740, 2760, 2761, 2762, 2770, 2790, 1530, 1531, 1532,
+                                         1533, 1534, 1535, 1536, 1537, 1538, 1539, 1541, 9537, 9538};
+    return std::find(std::begin(kCodes), std::end(kCodes), incomeCode) != std::end(kCodes);
+}
+
+bool IsSecuritiesOperationIncome(int32_t incomeCode) {
+    static constexpr int32_t kCodes[] = {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538, 1539, 1541, 9537, 9538};
+    return std::find(std::begin(kCodes), std::end(kCodes), incomeCode) != std::end(kCodes);
 }
 
 IncomeDictionary IncomeDictionary::Parse(std::string_view xml) {

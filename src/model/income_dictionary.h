@@ -3,6 +3,7 @@
 // code the declaration offers, its tax group, and the deductions (expenses) that may
 // go with it. The deduction codes of an income are the entries listed under it, so
 // there is no separate deduction dictionary.
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -73,6 +74,14 @@ private:
 // Whether a non-resident may have this deduction: securities expenses (codes "20…"),
 // the gift and aid deductions ("5…") and the entry that grants none.
 bool DeductionAllowedForNonResident(std::string_view deductionCode);
+
+// Whether a non-resident may have a deduction with this income at all: securities
+// operations and the gifts, aid and prizes that are free up to a limit.
+bool NonResidentMayDeduct(int32_t incomeCode);
+
+// Incomes from operations with securities and derivatives (1530 … 1541, 9537, 9538),
+// whose expenses are not bounded by the income and may be nil.
+bool IsSecuritiesOperationIncome(int32_t incomeCode);
 
 // A rate or percentage text as a number: 0 when blank, otherwise its decimal digits.
 // Throws EConvertError for any other text.

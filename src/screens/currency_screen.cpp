@@ -21,6 +21,7 @@
 #include "screens/masked_edit.h"
 #include "screens/pick_button.h"
 #include "screens/pick_list_dialog.h"
+#include "screens/pick_lists.h"
 #include "screens/screen_widgets.h"
 
 namespace kvz {
@@ -152,12 +153,7 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
     column->addLayout(form.Grid());
     auto* fbIncomeCode = new TPickButton(
         QStringLiteral("fbIncomeCode"), QStringLiteral("Справочник видов доходов"),
-        [this](QWidget* parent) {
-            return std::make_unique<TPickListDialog>(
-                PickListCaptions{QStringLiteral("Справочник видов доходов"), QStringLiteral("Код"),
-                                 QStringLiteral("Наименование дохода")},
-                std::make_unique<IncomeCodePicker>(Dictionary_, false, "", ""), parent);
-        },
+        IncomeCodeList(Dictionary_, ""),
         [this] { return std::to_string(Shown_.Get().IncomeCode); },
         [this](const std::string& code, const std::string&) { TakeIncomeCode(code); });
     meIncomeCode_ = form.Row(QStringLiteral("Код дохода"), ReadOnlyPanel(QStringLiteral("IncomeCode")))
@@ -166,14 +162,7 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
     lblIncomeName_->setWordWrap(true);
     fbDeductionCode_ = new TPickButton(
         QStringLiteral("fbDeductionCode"), QStringLiteral("Справочник видов вычетов"),
-        [this](QWidget* parent) {
-            return std::make_unique<TPickListDialog>(
-                PickListCaptions{QStringLiteral("Справочник видов вычетов"), QStringLiteral("Код"),
-                                 QStringLiteral("Виды вычетов")},
-                std::make_unique<DeductionCodePicker>(Dictionary_, true, "",
-                                                      std::to_string(Shown_.Get().IncomeCode)),
-                parent);
-        },
+        DeductionCodeList(Dictionary_, true, [this] { return std::to_string(Shown_.Get().IncomeCode); }),
         [this] { return std::to_string(Shown_.Get().DeductionCode); },
         [this](const std::string& code, const std::string&) { TakeDeductionCode(code); });
     meDeductionCode_ = form.Row(QStringLiteral("Код вычета (расхода)"), ReadOnlyPanel(QStringLiteral("DeductionCode")))

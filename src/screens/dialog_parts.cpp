@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kAmountWhole = 12;
 constexpr int kAmountFraction = 2;
+constexpr int kMonthsInYear = 12;
 
 class FixEverything : public CheckDialog {
 public:
@@ -22,7 +23,9 @@ public:
 }  // namespace
 
 QDialogButtonBox* YesNoButtons(QDialog* dialog) {
-    auto* box = new QDialogButtonBox;
+    // Made inside the dialog so that "Да" is the dialog's main default button: Enter
+    // accepts again once the focus has left a "..." button that took Enter for itself.
+    auto* box = new QDialogButtonBox(dialog);
     QPushButton* yes = box->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole);
     yes->setObjectName(QStringLiteral("fbYes"));
     yes->setDefault(true);
@@ -49,6 +52,20 @@ Money TypedAmount(const TMaskedEdit* edit) {
     } catch (const EConvertError&) {
         return Money();
     }
+}
+
+void KeepMonthNumber(TMaskedEdit* edit) {
+    QObject::connect(edit, &TCheckedLineEdit::changed, edit, [edit] {
+        if (edit->text().toInt() > kMonthsInYear) edit->setText(QString::number(kMonthsInYear));
+    });
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] {
+        if (!edit->text().isEmpty() && edit->text().toInt() <= 0) edit->setText(QStringLiteral("1"));
+    });
+}
+
+int TypedMonth(const TMaskedEdit* edit) {
+    const int month = edit->text().toInt();
+    return month < 1 ? 1 : month > kMonthsInYear ? kMonthsInYear : month;
 }
 
 CheckDialog& ChecksOrFix(CheckDialog* checks) {

@@ -21,6 +21,11 @@ TMaskedEdit* NewAmountEdit(const char* name, Money value);
 // What an amount field holds; its mask lets through nothing else but an unfinished
 // text, which counts as 0.
 Money TypedAmount(const TMaskedEdit* edit);
+// A field of a month number: 13 and more become "12" as typed, 0 becomes "1" when
+// the field is left (so that "05" can still be typed).
+void KeepMonthNumber(TMaskedEdit* edit);
+// The month a field holds; empty reads as 1.
+int TypedMonth(const TMaskedEdit* edit);
 // The window's check dialog, or without one a dialog that answers every finding
 // with "Исправить", so that nothing wrong is accepted unseen.
 CheckDialog& ChecksOrFix(CheckDialog* checks);

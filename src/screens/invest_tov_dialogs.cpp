@@ -8,8 +8,10 @@
 
 #include "checks/section_checks.h"
 #include "checks/source_check.h"
+#include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/masked_edit.h"
+#include "screens/source_dialog.h"
 
 namespace kvz {
 
@@ -18,68 +20,15 @@ namespace {
 constexpr int kExitKind = 6;  // exit from a partnership or allotment of a share
 enum AmountRow { kIncome, kExpenseShare, kManager, kPriorLosses };
 
-// Without the window's check dialog every message counts as answered "Исправить":
-// nothing wrong is accepted unseen.
-class FixingDialog : public CheckDialog {
-public:
-    int Ask(const std::string&, const std::string&, CheckButtons) override { return kCheckAnswerFix; }
-};
-
-QDialogButtonBox* YesNo(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("fbYes"));
-    buttons->addButton(QStringLiteral("Нет"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("fbNo"));
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
-
-TMaskedEdit* NewEdit(const char* name, TEditTypeControlEnum type, int length, const std::string& text) {
-    auto* edit = new TMaskedEdit(type, length);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setText(QString::fromStdString(text));
-    return edit;
-}
-
-Money Typed(const TMaskedEdit* edit) {
-    try {
-        return MoneyFromScreenText(edit->text());
-    } catch (const std::exception&) {
-        return Money();
-    }
-}
-
 }  // namespace
 
 bool EditInvestSource(mTInvestTov& partnership, const ScreenResources& resources, QWidget* parent) {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("TfmInputSourseInvestTov"));
-    dialog.setWindowTitle(QStringLiteral("Источник выплаты"));
-    TMaskedEdit* fields[] = {NewEdit("SourceName", edtNone, 160, partnership.SourceName),
-                             NewEdit("Inn", edtDigital, 12, partnership.Inn),
-                             NewEdit("Kpp", edtDigital, 9, partnership.Kpp),
-                             NewEdit("Oktmo", edtDigital, 11, partnership.Oktmo)};
-    fields[0]->setMinimumWidth(360);
-    auto* layout = new QFormLayout(&dialog);
-    layout->addRow(QStringLiteral("Наименование инвестиционного товарищества"), fields[0]);
-    layout->addRow(QStringLiteral("ИНН"), fields[1]);
-    layout->addRow(QStringLiteral("КПП"), fields[2]);
-    layout->addRow(QStringLiteral("ОКТМО"), fields[3]);
-    QDialogButtonBox* buttons = YesNo(&dialog);
-    layout->addRow(buttons);
-    const auto text = [&](int i) { return fields[i]->text().toStdString(); };
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        FixingDialog fixing;
-        CheckDialog& checks = resources.checkDialog ? *resources.checkDialog : fixing;
-        const int field = SourceCheck(checks, kTitleInvestTov, text(0), false, text(3), text(2), text(1));
-        if (field == kSourceAccepted) return dialog.accept();
-        fields[field - kSourceFieldName]->setFocus();
-    });
-    if (dialog.exec() != QDialog::Accepted) return false;
-    partnership.SourceName = text(0);
-    partnership.Inn = text(1);
-    partnership.Kpp = text(2);
-    partnership.Oktmo = text(3);
-    return true;
+    TSourceDialog dialog({QStringLiteral("TfmInputSourseInvestTov"), QStringLiteral("Источник выплаты"),
+                          QStringLiteral("Наименование инвестиционного товарищества"), kTitleInvestTov,
+                          SourceCheckKind::NoSkipping},
+                         partnership, resources.checkDialog, parent);
+    dialog.AddButtons();
+    return dialog.ExecInto(partnership);
 }
 
 TfmIncomeInvestTov::TfmIncomeInvestTov(const mTInvestTovIncome& line, CheckDialog* checkDialog, QWidget* parent)
@@ -100,15 +49,13 @@ TfmIncomeInvestTov::TfmIncomeInvestTov(const mTInvestTovIncome& line, CheckDialo
     const QString labels[] = {QStringLiteral("Сумма доходов"), QStringLiteral("Доля расходов "),
                               QStringLiteral("Расходы на управляющих товарищей"), QStringLiteral("Убыток прошлых лет")};
     for (int row = kIncome; row <= kPriorLosses; ++row) {
-        meAmounts_[row] = new TMaskedEdit(edtCurrency, 12, 2);
-        meAmounts_[row]->setObjectName(QString::fromLatin1(names[row]));
-        meAmounts_[row]->setText(MoneyScreenText(values[row]));
+        meAmounts_[row] = NewAmountEdit(names[row], values[row]);
         auto* label = new QLabel(labels[row]);
         if (row == kExpenseShare) lblExpenseShare_ = label;
         rows_[row] = label;
         layout->addRow(label, meAmounts_[row]);
     }
-    QDialogButtonBox* buttons = YesNo(this);
+    QDialogButtonBox* buttons = YesNoButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TfmIncomeInvestTov::OnAccept);
     layout->addRow(buttons);
     connect(cbKind_, &QComboBox::currentIndexChanged, this, &TfmIncomeInvestTov::ShowKind);
@@ -126,8 +73,8 @@ void TfmIncomeInvestTov::ShowKind() {
 }
 
 mTInvestTovIncome TfmIncomeInvestTov::Line() const {
-    return {cbKind_->currentIndex(), Typed(meAmounts_[kIncome]), Typed(meAmounts_[kExpenseShare]),
-            Typed(meAmounts_[kManager]), Typed(meAmounts_[kPriorLosses])};
+    return {cbKind_->currentIndex(), TypedAmount(meAmounts_[kIncome]), TypedAmount(meAmounts_[kExpenseShare]),
+            TypedAmount(meAmounts_[kManager]), TypedAmount(meAmounts_[kPriorLosses])};
 }
 
 void TfmIncomeInvestTov::OnAccept() {

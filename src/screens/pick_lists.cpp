@@ -4,6 +4,8 @@
 
 #include "directory/document_types.h"
 #include "directory/regions.h"
+#include "model/deduction_code_picker.h"
+#include "model/income_code_picker.h"
 
 namespace kvz {
 
@@ -62,6 +64,25 @@ TPickButton::DialogFactory CountryList(const ScreenResources& resources) {
     if (resources.countries == nullptr) return {};
     return
         [countries = resources.countries](QWidget* parent) { return std::make_unique<TfmGrazhd>(*countries, parent); };
+}
+
+TPickButton::DialogFactory IncomeCodeList(const IncomeDictionary& dictionary, std::string rateFilter) {
+    return [&dictionary, rateFilter](QWidget* parent) {
+        return std::make_unique<TPickListDialog>(
+            PickListCaptions{QStringLiteral("Справочник видов доходов"), QStringLiteral("Код"),
+                             QStringLiteral("Наименование дохода")},
+            std::make_unique<IncomeCodePicker>(dictionary, false, "", rateFilter), parent);
+    };
+}
+
+TPickButton::DialogFactory DeductionCodeList(const IncomeDictionary& dictionary, bool resident,
+                                             std::function<std::string()> incomeCode) {
+    return [&dictionary, resident, incomeCode](QWidget* parent) {
+        return std::make_unique<TPickListDialog>(
+            PickListCaptions{QStringLiteral("Справочник видов вычетов"), QStringLiteral("Код"),
+                             QStringLiteral("Виды вычетов")},
+            std::make_unique<DeductionCodePicker>(dictionary, resident, "", incomeCode()), parent);
+    };
 }
 
 }  // namespace kvz

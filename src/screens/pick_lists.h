@@ -5,6 +5,7 @@
 
 #include "directory/inspection_directory.h"
 #include "directory/inspection_picker.h"
+#include "model/income_dictionary.h"
 #include "screens/pick_button.h"
 #include "screens/pick_list_dialog.h"
 #include "screens/screen_resources.h"
@@ -55,5 +56,12 @@ public:
 // The lists of the pick buttons; none when the directory file was missing.
 TPickButton::DialogFactory InspectionList(const ScreenResources& resources);
 TPickButton::DialogFactory CountryList(const ScreenResources& resources);
+// "Справочник видов доходов": the incomes of the tax group rateFilter, every income
+// when it is empty. The dictionary must outlive the button.
+TPickButton::DialogFactory IncomeCodeList(const IncomeDictionary& dictionary, std::string rateFilter);
+// "Справочник видов вычетов": the deductions of the income that incomeCode gives
+// when the list opens (a non-resident's only when not resident).
+TPickButton::DialogFactory DeductionCodeList(const IncomeDictionary& dictionary, bool resident,
+                                             std::function<std::string()> incomeCode);
 
 }  // namespace kvz

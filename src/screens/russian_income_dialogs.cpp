@@ -1,13 +1,52 @@
 #include "screens/russian_income_dialogs.h"
 
+#include <QCheckBox>
+#include <QFormLayout>
+
+#include "checks/source_check.h"
+#include "screens/source_dialog.h"
+#include "screens/thirteen_line_dialog.h"
+
 namespace kvz {
 
-// Not built yet: every dialog reports a cancel, so nothing is changed.
-bool EditThirteenSource(mTThirteenPercent&, bool, const ScreenResources&, QWidget*) { return false; }
-bool EditThirteenLine(mTSourseIncome&, bool, const ScreenResources&, QWidget*) { return false; }
-bool EditThirteenNRLine(mTSourseIncome&, const ScreenResources&, QWidget*) { return false; }
-bool EditNineSource(mTThirtyPercent&, const ScreenResources&, QWidget*) { return false; }
-bool EditDividendSource(mTThirtyPercent&, const ScreenResources&, QWidget*) { return false; }
-bool EditThirtyFiveSource(mTThirtyFivePercent&, const ScreenResources&, QWidget*) { return false; }
+namespace {
+
+bool EditLine(mTSourseIncome& line, const ThirteenLineSetup& setup, const ScreenResources& resources,
+              QWidget* parent) {
+    TThirteenLineDialog dialog(setup, line, resources.checkDialog, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    line = dialog.Line();
+    return true;
+}
+
+}  // namespace
+
+bool EditThirteenSource(mTThirteenPercent& source, bool resident, const ScreenResources& resources, QWidget* parent) {
+    TSourceDialog dialog({QStringLiteral("TfmInput13SourseIncome"), QStringLiteral("Источник выплаты"),
+                          QStringLiteral("Наименование источника выплаты"), kTitleThirteen, SourceCheckKind::Lenient},
+                         source, resources.checkDialog, parent);
+    QCheckBox* standard = nullptr;
+    // Standard deductions are a resident's only.
+    if (resident) {
+        standard = new QCheckBox(QStringLiteral("Расчет стандартных вычетов вести по этому источнику"));
+        standard->setObjectName(QStringLiteral("StandardDeductionsHere"));
+        standard->setChecked(source.StandardDeductionsHere);
+        dialog.Form()->addRow(standard);
+    }
+    dialog.AddButtons();
+    if (!dialog.ExecInto(source)) return false;
+    if (standard) source.StandardDeductionsHere = standard->isChecked();
+    return true;
+}
+
+bool EditThirteenLine(mTSourseIncome& line, bool resident, const ScreenResources& resources, QWidget* parent) {
+    return EditLine(line, {QStringLiteral("TfmInput13Income"), resident, ThirteenLineDialog::Common}, resources,
+                    parent);
+}
+
+bool EditThirteenNRLine(mTSourseIncome& line, const ScreenResources& resources, QWidget* parent) {
+    return EditLine(line, {QStringLiteral("TfmInput13NRIncome"), false, ThirteenLineDialog::Specialists}, resources,
+                    parent);
+}
 
 }  // namespace kvz
