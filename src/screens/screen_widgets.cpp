@@ -44,16 +44,6 @@ QString AmountOr(Money amount, const QString& zero) {
     return text;
 }
 
-void KeepMonthInYear(QLineEdit* edit) {
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
-        bool number = false;
-        const long long month = text.trimmed().toLongLong(&number);
-        if (!number) return;
-        if (month >= 13) edit->setText(QStringLiteral("12"));
-        if (month <= 0) edit->setText(QStringLiteral("1"));
-    });
-}
-
 QPixmap BadgePicture(const QString& caption, int size) {
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);

@@ -22,9 +22,6 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
 QString CodeOrNo(int32_t code);
 QString AmountOr(Money amount, const QString& zero);
 
-// Keeps a typed number of months within a year: 13 or more becomes 12, 0 or less 1;
-// an empty field stays empty.
-void KeepMonthInYear(QLineEdit* edit);
 // The picture of a section button: its short caption drawn in a badge.
 QPixmap BadgePicture(const QString& caption, int size = 32);
 

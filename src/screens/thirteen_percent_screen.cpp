@@ -6,6 +6,7 @@
 
 #include "checks/section_checks.h"
 #include "model/declaration.h"
+#include "screens/dialog_parts.h"
 #include "screens/russian_income_dialogs.h"
 
 namespace kvz {
@@ -84,7 +85,7 @@ TfrThirteenPercent::TfrThirteenPercent(mTDeclaration& declaration, const ScreenR
     Side()->addWidget(gbFarm_);
     auto* months = new TMaskedEdit(edtDigital, 2);
     Binder().BindInteger(months, "MonthsWorked", d.MonthsWorked);
-    KeepMonthInYear(months);
+    KeepMonthNumber(months);
     form.Row(QStringLiteral("Количество фактически отработанных полных месяцев"), months);
     Side()->addStretch(1);
     AddRule([this] { gbFarm_->setVisible(HasFarmPayInKind(Declaration().Thirteen)); });

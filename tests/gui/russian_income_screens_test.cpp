@@ -207,11 +207,14 @@ private slots:
         h.screen->ApplyRules();
         QVERIFY(!farm->isHidden());
         auto* months = h.Find<TMaskedEdit>("MonthsWorked");
-        months->setText("15");
+        test::TypeKeys(months, "15");
         QCOMPARE(months->text(), QString("12"));
-        months->setText("0");
+        months->clear();
+        test::TypeKeys(months, "0");
+        emit months->editingFinished();
         QCOMPARE(months->text(), QString("1"));
-        months->setText("7");
+        months->clear();
+        test::TypeKeys(months, "7");
         h.screen->Store();
         QCOMPARE(h.declaration.MonthsWorked, 7);
     }
