@@ -207,6 +207,7 @@ private slots:
         h.screen->ApplyRules();
         QVERIFY(!farm->isHidden());
         auto* months = h.Find<TMaskedEdit>("MonthsWorked");
+        months->clear();
         test::TypeKeys(months, "15");
         QCOMPARE(months->text(), QString("12"));
         months->clear();
