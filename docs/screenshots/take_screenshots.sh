@@ -67,6 +67,31 @@ $CLICK 783 562        # "Нет"
 sleep 1
 $CLICK 175 670        # "Инвест. товарищества"
 shot invest_tov
+# Russian incomes: the example's employers and a 35 % source, then a non-resident.
+kill $PID 2>/dev/null || true
+wait $PID 2>/dev/null || true
+"$BIN/kvarzen-cli" create "$OUT/russian_income.json" "$DOCS/russian.qz5" >/dev/null
+"$BIN/kvarzen-cli" create "$OUT/nonresident.json" "$DOCS/nonresident.qz5" >/dev/null
+"$BIN/kvarzen" "$DOCS/russian.qz5" &
+PID=$!
+sleep 4.5
+$CLICK 175 365        # "Доходы, полученные в РФ": the 13 % screen
+shot russian_income
+$CLICK 448 681        # "Редактировать доход"
+shot russian_income_line
+$CLICK 886 593        # "Нет"
+sleep 1
+$CLICK 390 191        # "35%"
+sleep 1.5
+$CLICK 553 834        # "Редактировать источник выплат"
+shot russian_income_35
+kill $PID 2>/dev/null || true
+wait $PID 2>/dev/null || true
+"$BIN/kvarzen" "$DOCS/nonresident.qz5" &
+PID=$!
+sleep 4.5
+$CLICK 175 365        # "Доходы, полученные в РФ" of a non-resident
+shot russian_income_nonresident
 # A second start for Qt's own open dialog, in Russian like the rest of the window.
 kill $PID 2>/dev/null || true
 wait $PID 2>/dev/null || true

@@ -1,7 +1,10 @@
 #include "screens/russian_income_screen.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QToolButton>
+
+#include <span>
 
 #include "app/section.h"
 #include "model/declaration.h"
@@ -48,6 +51,11 @@ const GroupButton kNonResidentButtons[] = {
     {"fbDividends", "Див.", "Дивиденды", kGroupDividends, true},
 };
 
+std::span<const GroupButton> ButtonsOf(bool resident) {
+    if (resident) return kResidentButtons;
+    return kNonResidentButtons;
+}
+
 QToolButton* NewGroupButton(const GroupButton& b) {
     auto* button = new QToolButton;
     button->setObjectName(QString::fromLatin1(b.name));
@@ -63,16 +71,19 @@ QToolButton* NewGroupButton(const GroupButton& b) {
 }  // namespace
 
 TfrRussianIncome::TfrRussianIncome(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent)
-    : TPagedFrame(declaration, resources, parent) {
+    : TPagedFrame(declaration, resources, parent),
+      Resident_(declaration.DeclarationKind != kDecl3NdflNonResident),
+      lblGroup_(new QLabel) {
     setObjectName(QStringLiteral("TfrRussianIncome"));
-    const bool resident = declaration.DeclarationKind != kDecl3NdflNonResident;
     auto* buttons = new QHBoxLayout;
-    for (const GroupButton& b : resident ? kResidentButtons : kNonResidentButtons) {
+    for (const GroupButton& b : ButtonsOf(Resident_)) {
         QToolButton* button = NewGroupButton(b);
         AddPageButton(button, b.group);
         buttons->addWidget(button);
     }
-    buttons->addStretch(1);
+    lblGroup_->setObjectName(QStringLiteral("lblGroup"));
+    lblGroup_->setWordWrap(true);
+    buttons->addWidget(lblGroup_, 1);
     PlaceButtons(buttons);
     JumpToPage(kGroupThirteen);
 }
@@ -84,6 +95,8 @@ void TfrRussianIncome::FocusField(int group, int row) {
 }
 
 std::unique_ptr<TThinkingFrame> TfrRussianIncome::CreatePage(int group) {
+    for (const GroupButton& b : ButtonsOf(Resident_))
+        if (b.group == group && !b.hidden) lblGroup_->setText(QString::fromUtf8(b.hint));
     mTDeclaration& d = Declaration();
     switch (group) {
         case kGroupDividends: return std::make_unique<TfrThirtyPercent>(d, Resources(), this);

@@ -5,6 +5,8 @@
 // screen of highly qualified specialists; the 9 % and 35 % groups are a resident's.
 #include "screens/paged_frame.h"
 
+class QLabel;
+
 namespace kvz {
 
 // The groups as the declaration check names them (the section's page); the 9 %
@@ -28,6 +30,10 @@ public:
 
 protected:
     std::unique_ptr<TThinkingFrame> CreatePage(int group) override;
+
+private:
+    bool Resident_;
+    QLabel* lblGroup_;  // what the group shown holds, in words
 };
 
 }  // namespace kvz

@@ -44,7 +44,8 @@ TEST(Sections, CheckSectionsLeadToScreenAndPage) {
         {1, Section::Conditions, kNoPage},   {2, Section::Taxpayer, 0},        {3, Section::Taxpayer, 1},
         {4, Section::RussianIncome, 0},      {5, Section::RussianIncome, 1},   {6, Section::RussianIncome, 2},
         {7, Section::ForeignIncome, kNoPage}, {8, Section::Business, kNoPage}, {9, Section::Deductions, 0},
-        {10, Section::Deductions, 1},        {12, Section::InvestTov, kNoPage},
+        {10, Section::Deductions, 1},        {12, Section::InvestTov, kNoPage}, {13, Section::RussianIncome, 3},
+        {14, Section::RussianIncome, 4},
     };
     for (const Case& c : cases) {
         const auto target = CheckTargetOf(c.checkSection);
@@ -52,7 +53,7 @@ TEST(Sections, CheckSectionsLeadToScreenAndPage) {
         EXPECT_EQ(target->section, c.section) << c.checkSection;
         EXPECT_EQ(target->page, c.page) << c.checkSection;
     }
-    for (uint16_t none : {0, 11, 13, 0xFFFF}) EXPECT_EQ(CheckTargetOf(none), std::nullopt) << none;
+    for (uint16_t none : {0, 11, 15, 0xFFFF}) EXPECT_EQ(CheckTargetOf(none), std::nullopt) << none;
 }
 
 }  // namespace
