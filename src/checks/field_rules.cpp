@@ -100,7 +100,7 @@ private:
         for (int i = 0; i < D_.Construction.ObjectCount(); ++i) {
             const int year = YearOf(D_.Construction.Object(i).FirstUseYear);
             if (year > kTaxYear) {
-                Add(kCheckSectionDeductions, kCheckFieldPropertyDeduction, kCaptionProperty,
+                Add(kCheckSectionDeductions, PropertyObjectField(i + 1), kCaptionProperty,
                     "Объект № " + std::to_string(i + 1) + ". Год начала использования вычета " + std::to_string(year) +
                         " не может быть позже " + std::to_string(kTaxYear) + " года, за который подается декларация");
                 return;

@@ -62,8 +62,10 @@ void TfrFrameDeductData::Store() {
 uint32_t TfrFrameDeductData::Validate() { return Current_ ? Current_->Validate() : 0; }
 
 void TfrFrameDeductData::FocusField(int, int field) {
-    if (Buttons_->button(field) == nullptr) return;
-    if (ShowPage(field)) Current_->FocusField(kNoPage, 1);
+    const int page = DeductionPageOf(field);
+    if (Buttons_->button(page) == nullptr) return;
+    // The property page is focused on the object the check named; the others on their first field.
+    if (ShowPage(page)) Current_->FocusField(kNoPage, page == kPageProperty ? DeductionRowOf(field) : 1);
 }
 
 bool TfrFrameDeductData::ShowPage(int page) {

@@ -27,7 +27,8 @@ public:
 
     void Store() override;
     uint32_t Validate() override;
-    // The declaration check's field is the page; the page then shows its first field.
+    // The declaration check's field is the page (and for the property page the
+    // object's row); the page then shows its first field or that object.
     void FocusField(int page, int field) override;
 
     // What a button does: false when the shown page refused to be left.

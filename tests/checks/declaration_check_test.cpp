@@ -436,6 +436,59 @@ TEST(CheckDeclaration, ResidenceOktmoOnlyWhenTheCalculationNeedsIt) {
     EXPECT_EQ(CheckDeclarationForExport(*d).at(0).message, "Не введен код ОКТМО(8 или 11 симв.) по месту жительства");
 }
 
+// A flat bought by contract in 2015, complete for the authority's format.
+mTConstructionDeductObj Flat() {
+    mTConstructionDeductObj o;
+    o.ObjectNameCode = 2;
+    o.OwnershipKind = 1;
+    o.TaxpayerSign = 1;
+    o.PostIndex = "115569";
+    o.RegionCode = "77";
+    o.City = "Москва г";
+    o.Street = "Шипиловская ул";
+    o.House = "28";
+    o.RightRegDate = EncodeDate(2015, 5, 20);
+    o.TransferActDate = EncodeDate(2015, 4, 14);
+    o.LandRegDate = EncodeDate(2015, 5, 20);
+    o.ApplicationDate = EncodeDate(2015, 5, 20);
+    o.FirstUseYear = EncodeDate(2015, 1, 1);
+    o.ShareNumerator = 1;
+    o.ShareDenominator = 1;
+    o.ObjectCost = Rub(1000000);
+    return o;
+}
+
+// The jump of the check reaches the property object concerned, whichever rule
+// refused it; the amounts of the property and of the losses land on their pages.
+TEST(CheckDeclaration, PropertyFindingsNameTheirObject) {
+    const std::function<void(mTConstructionDeductObj&)> spoil[] = {
+        [](mTConstructionDeductObj& o) { o.FirstUseYear = EncodeDate(2016, 1, 1); },  // the program's own rule
+        [](mTConstructionDeductObj& o) { o.OwnershipKind = 0; },                      // the authority's format
+        [](mTConstructionDeductObj& o) { o.CreditInterest = Rub(-1); },               // a negative amount
+    };
+    for (const auto& spoilSecond : spoil) {
+        auto d = CompleteDeclaration();
+        d->Construction.Granted = true;
+        d->Construction.ObjectAdd(Flat());
+        EXPECT_TRUE(CheckDeclarationForExport(*d).empty());
+        mTConstructionDeductObj second = Flat();
+        spoilSecond(second);
+        d->Construction.ObjectAdd(second);
+        CheckRun run = Check(*d, {kCheckAnswerFix});
+        EXPECT_EQ(run.result, Result(kCheckSectionDeductions, PropertyObjectField(2)));
+        ASSERT_EQ(run.dialog.Shown.size(), 1u);
+        const std::string& message = run.dialog.Shown[0].message;
+        EXPECT_EQ(message.rfind("Объект", 0), 0u) << message;
+        EXPECT_NE(message.find(" 2. "), std::string::npos) << message;
+    }
+    auto d = CompleteDeclaration();
+    d->Construction.ConstrAmount1 = Rub(-1);
+    EXPECT_EQ(Check(*d, {kCheckAnswerFix}).result, Result(kCheckSectionDeductions, kCheckFieldPropertyDeduction));
+    d = CompleteDeclaration();
+    d->CB.SecuritiesLoss[0] = Rub(-1);
+    EXPECT_EQ(Check(*d, {kCheckAnswerFix}).result, Result(kCheckSectionDeductions, kCheckFieldLossesAndInvestment));
+}
+
 TEST(CheckDeclaration, FailedCalculationIsReportedNeverPassed) {
     auto d = CompleteDeclaration();
     AddEmployer(*d, 20'000'000'000'000LL, 0);

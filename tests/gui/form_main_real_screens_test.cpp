@@ -4,11 +4,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
+#include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "checks/ui/check_all_error_dialog.h"
 #include "checks/ui/check_error_dialog.h"
 #include "form_main_fixture.h"
 #include "gui_typing.h"
+#include "model/declaration_json.h"
+#include "screens/construction_deduct_screen.h"
+#include "screens/deduct_data_screen.h"
+#include "screens/item_list_editor.h"
 #include "storage/dates.h"
 
 namespace kvz::test {
@@ -183,6 +190,38 @@ private slots:
         code->selectAll();
         TypeKeys(code, QStringLiteral("643"));
         QCOMPARE(qobject_cast<QLineEdit*>(Editor(*form, "CitizenshipCountry"))->text(), QStringLiteral("РОССИЯ"));
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    // The bundled example with a second flat whose year of first use lies after the
+    // tax year: the check lands on that flat in the property list.
+    void checkLandsOnTheSecondPropertyObject() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = RealForm(folder, dialogs);
+        form->Start({});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        mTDeclaration& d = form->Controller().Declaration();
+        std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
+        DeclarationFromJson(nlohmann::json::parse(in), d);
+        mTConstructionDeductObj second = d.Construction.Object(0);
+        second.Street = "Тверская ул";
+        second.FirstUseYear = EncodeDate(2016, 1, 1);
+        d.Construction.ObjectAdd(second);
+
+        CheckAnswer answer;
+        answer.Next("btnFix");
+        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        QVERIFY(answer.message.startsWith(QStringLiteral("Объект № 2.")));
+        QCOMPARE(form->Controller().CurrentSection(), Section::Deductions);
+        auto* deductions = qobject_cast<TfrFrameDeductData*>(form->CurrentScreen());
+        QVERIFY(deductions != nullptr);
+        auto* property = qobject_cast<TfrMultyConstructionDeduct*>(deductions->PageScreen());
+        QVERIFY(property != nullptr);
+        QCOMPARE(property->Objects()->CurrentRow(), 1);
+        QVERIFY(property->Objects()->List()->currentItem()->text(0).contains(QStringLiteral("Тверская")));
+        QCOMPARE(form->focusWidget(), property->Objects()->List());
         QVERIFY(dialogs.messages.empty());
     }
 
