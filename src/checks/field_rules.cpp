@@ -40,13 +40,6 @@ bool IsNameCharacter(char32_t c) {
            c == U'ё' || c == U' ' || c == U'-' || c == U'\'' || c == U'.';
 }
 
-const DirectoryEntry* FindCountry(const InspectionDirectory& countries, const std::string& code) {
-    const std::string padded = PadWithZeros(TrimText(code), 3);
-    for (const DirectoryEntry& e : countries.Entries)
-        if (PadWithZeros(TrimText(e.Code), 3) == padded) return &e;
-    return nullptr;
-}
-
 class Rules {
 public:
     Rules(const mTDeclaration& d, const InspectionDirectory* countries) : D_(d), Countries_(countries) {}
@@ -118,6 +111,14 @@ private:
 bool IsPersonName(const std::string& text) {
     const std::optional<std::u32string> points = CodePoints(text);
     return points && std::all_of(points->begin(), points->end(), IsNameCharacter);
+}
+
+const DirectoryEntry* FindCountry(const InspectionDirectory& countries, const std::string& code) {
+    if (IsBlank(code)) return nullptr;
+    const std::string padded = PadWithZeros(TrimText(code), 3);
+    for (const DirectoryEntry& e : countries.Entries)
+        if (PadWithZeros(TrimText(e.Code), 3) == padded) return &e;
+    return nullptr;
 }
 
 CheckFindings FieldRuleFindings(const mTDeclaration& declaration, const InspectionDirectory* countries) {

@@ -4,6 +4,7 @@
 
 #include "directory/document_types.h"
 #include "directory/regions.h"
+#include "screens/code_choice.h"
 
 namespace kvz {
 
@@ -62,6 +63,22 @@ TPickButton::DialogFactory CountryList(const ScreenResources& resources) {
     if (resources.countries == nullptr) return {};
     return
         [countries = resources.countries](QWidget* parent) { return std::make_unique<TfmGrazhd>(*countries, parent); };
+}
+
+TPickButton::DialogFactory RegionList() {
+    return [](QWidget* parent) { return std::make_unique<TfmRegionName>(0, parent); };
+}
+
+TCodeChoice* NewDocTypeChoice() {
+    return new TCodeChoice(QStringLiteral("DocTypeName"), QStringLiteral("fbDocType"),
+                           QStringLiteral("Справочник видов документов"),
+                           [](int code, QWidget* parent) { return std::make_unique<TfmDocType>(code, parent); });
+}
+
+TCodeChoice* NewRegionChoice() {
+    return new TCodeChoice(QStringLiteral("RegionName"), QStringLiteral("fbRegion"),
+                           QStringLiteral("Справочник регионов"),
+                           [](int code, QWidget* parent) { return std::make_unique<TfmRegionName>(code, parent); });
 }
 
 }  // namespace kvz

@@ -11,6 +11,8 @@
 
 namespace kvz {
 
+class TCodeChoice;
+
 // Two-digit code of a stored numeric code, as the lists show it; the lists open
 // at "01" for a code that was never chosen (0).
 std::string TwoDigitCode(int code);
@@ -55,5 +57,12 @@ public:
 // The lists of the pick buttons; none when the directory file was missing.
 TPickButton::DialogFactory InspectionList(const ScreenResources& resources);
 TPickButton::DialogFactory CountryList(const ScreenResources& resources);
+// The region list for a field that holds the code as its text.
+TPickButton::DialogFactory RegionList();
+
+// The taxpayer's document type and region: the panel with the chosen name
+// ("DocTypeName", "RegionName") and the "..." button ("fbDocType", "fbRegion").
+TCodeChoice* NewDocTypeChoice();
+TCodeChoice* NewRegionChoice();
 
 }  // namespace kvz
