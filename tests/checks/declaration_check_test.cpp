@@ -17,6 +17,7 @@ using test::AddActivity;
 using test::AddEmployer;
 using test::AddForeignIncome;
 using test::CompleteDeclaration;
+using test::CompleteFlat;
 using test::ScriptedCheckAllDialog;
 using Strings = std::vector<std::string>;
 
@@ -436,28 +437,6 @@ TEST(CheckDeclaration, ResidenceOktmoOnlyWhenTheCalculationNeedsIt) {
     EXPECT_EQ(CheckDeclarationForExport(*d).at(0).message, "Не введен код ОКТМО(8 или 11 симв.) по месту жительства");
 }
 
-// A flat bought by contract in 2015, complete for the authority's format.
-mTConstructionDeductObj Flat() {
-    mTConstructionDeductObj o;
-    o.ObjectNameCode = 2;
-    o.OwnershipKind = 1;
-    o.TaxpayerSign = 1;
-    o.PostIndex = "115569";
-    o.RegionCode = "77";
-    o.City = "Москва г";
-    o.Street = "Шипиловская ул";
-    o.House = "28";
-    o.RightRegDate = EncodeDate(2015, 5, 20);
-    o.TransferActDate = EncodeDate(2015, 4, 14);
-    o.LandRegDate = EncodeDate(2015, 5, 20);
-    o.ApplicationDate = EncodeDate(2015, 5, 20);
-    o.FirstUseYear = EncodeDate(2015, 1, 1);
-    o.ShareNumerator = 1;
-    o.ShareDenominator = 1;
-    o.ObjectCost = Rub(1000000);
-    return o;
-}
-
 // The jump of the check reaches the property object concerned, whichever rule
 // refused it; the amounts of the property and of the losses land on their pages.
 TEST(CheckDeclaration, PropertyFindingsNameTheirObject) {
@@ -469,9 +448,9 @@ TEST(CheckDeclaration, PropertyFindingsNameTheirObject) {
     for (const auto& spoilSecond : spoil) {
         auto d = CompleteDeclaration();
         d->Construction.Granted = true;
-        d->Construction.ObjectAdd(Flat());
+        d->Construction.ObjectAdd(CompleteFlat());
         EXPECT_TRUE(CheckDeclarationForExport(*d).empty());
-        mTConstructionDeductObj second = Flat();
+        mTConstructionDeductObj second = CompleteFlat();
         spoilSecond(second);
         d->Construction.ObjectAdd(second);
         CheckRun run = Check(*d, {kCheckAnswerFix});

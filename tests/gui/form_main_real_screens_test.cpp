@@ -29,6 +29,15 @@ std::unique_ptr<TFormMain> RealForm(const ProgramFolder& folder, DialogScript& d
     return std::make_unique<TFormMain>(std::move(parts));
 }
 
+// The window started on a new document, shown and active.
+std::unique_ptr<TFormMain> ShownForm(const ProgramFolder& folder, DialogScript& dialogs) {
+    auto form = RealForm(folder, dialogs);
+    form->Start({});
+    form->show();
+    if (!QTest::qWaitForWindowActive(form.get())) qWarning("the window did not become active");
+    return form;
+}
+
 // Answers the next check dialog with the button and remembers what it showed.
 struct CheckAnswer {
     QString title;
@@ -78,10 +87,8 @@ private slots:
     void taxpayerChecksRefuseToLeaveAnEmptySurname() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
         // The new document has no inspection yet: the conditions screen says so.
         CheckAnswer answer;
         answer.Next("btnSkipAll");
@@ -114,10 +121,8 @@ private slots:
     void declarationCheckLandsOnTheTaxpayersField() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
         form->Controller().Declaration().InspectionCode = "7724";
 
         CheckAnswer answer;
@@ -137,10 +142,8 @@ private slots:
     void checkLandsOnAShortInspectionNumberAndABadCountryCode() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
         // A taxpayer the declaration's own checks let through.
         mTDeclaration& d = form->Controller().Declaration();
         mTPersonInformation& p = d.Person;
@@ -198,10 +201,8 @@ private slots:
     void checkLandsOnTheSecondPropertyObject() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
         mTDeclaration& d = form->Controller().Declaration();
         std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
         DeclarationFromJson(nlohmann::json::parse(in), d);
