@@ -62,6 +62,7 @@ TPickListDialog::TPickListDialog(const PickListCaptions& captions, CodePicker& p
         const QString code = QString::fromStdString(Picker_.RowCode(row));
         const QString name = QString::fromStdString(Picker_.RowName(row));
         auto* item = new QTreeWidgetItem({code, name});
+        item->setToolTip(0, name);
         item->setToolTip(1, name);
         items.append(item);
     }

@@ -132,17 +132,21 @@ private slots:
         const int all = static_cast<int>(directory.Entries.size());
         TfmInputInspectionNumber dialog(directory, {}, nullptr);
         dialog.show();
-        test::TypeKeys(dialog.List(), QStringLiteral("КАЛУГ"));
-        QCOMPARE(dialog.Filter()->text(), QStringLiteral("КАЛУГ"));
-        QCOMPARE(ShownCodes(dialog), (QStringList{"4026", "4027", "4028"}));
-        QCOMPARE(Marked(dialog), QString("4026"));
+        test::TypeKeys(dialog.List(), QStringLiteral("СОЧИ"));
+        QCOMPARE(dialog.Filter()->text(), QStringLiteral("СОЧИ"));
+        QCOMPARE(ShownCodes(dialog), (QStringList{"2316", "2320", "2359"}));  // rows far apart
+        QCOMPARE(Marked(dialog), QString("2316"));
         QTest::keyClick(dialog.Filter(), Qt::Key_Down);
-        QCOMPARE(Marked(dialog), QString("4027"));
-        const QString whole = QStringLiteral("Инспекция Федеральной налоговой службы по Ленинскому округу г. Калуги");
+        QCOMPARE(Marked(dialog), QString("2320"));
+        QTest::keyClick(dialog.Filter(), Qt::Key_Down);
+        QCOMPARE(Marked(dialog), QString("2359"));
+        QTest::keyClick(dialog.Filter(), Qt::Key_Up);
+        const QString whole = QStringLiteral("Территориальный участок 2320 по Центральному району инспекции Министерства "
+                                             "Российской Федерации по налогам и сборам по г.Сочи");
         QCOMPARE(dialog.List()->currentItem()->toolTip(1), whole);
         QTest::keyClick(dialog.Filter(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.SelectedCode(), std::string("4027"));
+        QCOMPARE(dialog.SelectedCode(), std::string("2320"));
         QCOMPARE(dialog.SelectedName(), whole.toStdString());
 
         TfmInputInspectionNumber again(directory, {}, nullptr);
