@@ -11,12 +11,9 @@ namespace kvz {
 
 namespace {
 
-constexpr const char* kCaptionNine = "Доходы, облагаемые ставкой 9%";
-constexpr const char* kCaptionThirtyFive = "Доходы, облагаемые ставкой 35%";
 constexpr const char* kCaptionDividends = "Дивиденды";
 constexpr const char* kCaptionPropertyDeductions = "Имущественные вычеты";
 constexpr const char* kCaptionSecurities = "Операции с ценными бумагами";
-constexpr const char* kCaptionInvestTov = "Инвестиционные товарищества";
 constexpr const char* kCaptionPayments = "Уплаченные налоги";
 
 // The codes the built-in dictionary knows, read once.
