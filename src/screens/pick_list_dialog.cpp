@@ -36,7 +36,7 @@ TPickListDialog::TPickListDialog(const PickListCaptions& captions, std::unique_p
 TPickListDialog::TPickListDialog(const PickListCaptions& captions, CodePicker& picker, QWidget* parent)
     : QDialog(parent), Picker_(picker), Search_(picker) {
     setWindowTitle(captions.Title);
-    resize(760, 520);
+    resize(640, 480);
 
     Filter_ = new QLineEdit(this);
     Filter_->setObjectName(QStringLiteral("edFilter"));
