@@ -11,11 +11,8 @@ namespace kvz {
 
 namespace {
 
-constexpr const char* kCaptionNine = "Доходы, облагаемые ставкой 9%";
-constexpr const char* kCaptionThirtyFive = "Доходы, облагаемые ставкой 35%";
 constexpr const char* kCaptionPropertyDeductions = "Имущественные вычеты";
 constexpr const char* kCaptionSecurities = "Операции с ценными бумагами";
-constexpr const char* kCaptionInvestTov = "Инвестиционные товарищества";
 constexpr const char* kCaptionPayments = "Уплаченные налоги";
 
 // The codes the built-in dictionary knows, read once.
@@ -185,17 +182,20 @@ void Deductions(Findings& f, const mTDeclaration& d) {
     for (Money m : d.Standard.BusinessIncomeByMonth) f.Amount(standard, "Сумма дохода за месяц", m);
     for (Money m : d.Standard.BusinessExpenseByMonth) f.Amount(standard, "Сумма расходов за месяц", m);
 
-    const Place property{kCheckSectionDeductionsEnd, kCaptionPropertyDeductions, 1, ""};
+    // Each lands on its own page of the deductions, an object's amounts on the object.
+    const Place property{kCheckSectionDeductions, kCaptionPropertyDeductions, kCheckFieldPropertyDeduction, ""};
     const mTConstructionDeduct& c = d.Construction;
     for (Money m : {c.ConstrAmount1, c.ConstrAmount3, c.ConstrAmount5, c.ConstrAmount6, c.ConstrAmount7,
                     c.ConstrAmount8})
         f.Amount(property, "Сумма имущественного вычета", m);
-    for (const mTConstructionDeductObj& object : c.Objects) {
-        f.Amount(property, "Стоимость объекта", object.ObjectCost);
-        f.Amount(property, "Сумма процентов по кредиту", object.CreditInterest);
+    for (int i = 0; i < c.ObjectCount(); ++i) {
+        const Place object{kCheckSectionDeductions, kCaptionPropertyDeductions, PropertyObjectField(i + 1),
+                           "Объект " + std::to_string(i + 1)};
+        f.Amount(object, "Стоимость объекта", c.Object(i).ObjectCost);
+        f.Amount(object, "Сумма процентов по кредиту", c.Object(i).CreditInterest);
     }
 
-    const Place securities{kCheckSectionDeductionsEnd, kCaptionSecurities, 1, ""};
+    const Place securities{kCheckSectionDeductions, kCaptionSecurities, kCheckFieldLossesAndInvestment, ""};
     for (Money m : d.CB.SecuritiesLoss) f.Amount(securities, "Сумма убытка прошлых лет", m);
     for (Money m : d.CB.FissLoss) f.Amount(securities, "Сумма убытка прошлых лет", m);
     f.Amount(securities, "Сумма инвестиционного вычета", d.InvestmentDeduction);

@@ -40,13 +40,6 @@ bool IsNameCharacter(char32_t c) {
            c == U'ё' || c == U' ' || c == U'-' || c == U'\'' || c == U'.';
 }
 
-const DirectoryEntry* FindCountry(const InspectionDirectory& countries, const std::string& code) {
-    const std::string padded = PadWithZeros(TrimText(code), 3);
-    for (const DirectoryEntry& e : countries.Entries)
-        if (PadWithZeros(TrimText(e.Code), 3) == padded) return &e;
-    return nullptr;
-}
-
 class Rules {
 public:
     Rules(const mTDeclaration& d, const InspectionDirectory* countries) : D_(d), Countries_(countries) {}
@@ -100,7 +93,7 @@ private:
         for (int i = 0; i < D_.Construction.ObjectCount(); ++i) {
             const int year = YearOf(D_.Construction.Object(i).FirstUseYear);
             if (year > kTaxYear) {
-                Add(kCheckSectionDeductions, kCheckFieldPropertyDeduction, kCaptionProperty,
+                Add(kCheckSectionDeductions, PropertyObjectField(i + 1), kCaptionProperty,
                     "Объект № " + std::to_string(i + 1) + ". Год начала использования вычета " + std::to_string(year) +
                         " не может быть позже " + std::to_string(kTaxYear) + " года, за который подается декларация");
                 return;
@@ -118,6 +111,14 @@ private:
 bool IsPersonName(const std::string& text) {
     const std::optional<std::u32string> points = CodePoints(text);
     return points && std::all_of(points->begin(), points->end(), IsNameCharacter);
+}
+
+const DirectoryEntry* FindCountry(const InspectionDirectory& countries, const std::string& code) {
+    if (IsBlank(code)) return nullptr;
+    const std::string padded = PadWithZeros(TrimText(code), 3);
+    for (const DirectoryEntry& e : countries.Entries)
+        if (PadWithZeros(TrimText(e.Code), 3) == padded) return &e;
+    return nullptr;
 }
 
 CheckFindings FieldRuleFindings(const mTDeclaration& declaration, const InspectionDirectory* countries) {

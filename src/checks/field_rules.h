@@ -16,6 +16,10 @@ inline constexpr int kTaxYear = 2015;
 // True for a name of letters, spaces, hyphens, apostrophes and dots only.
 bool IsPersonName(const std::string& text);
 
+// The country of a code as the file carries it (blanks trimmed, zeros in front to
+// three digits); null for a blank code or one the directory does not have.
+const DirectoryEntry* FindCountry(const InspectionDirectory& countries, const std::string& code);
+
 // Every finding in the order of the screens. countries: the parsed "Oksm.xml", or
 // null when it is not available (country codes are then not looked up).
 CheckFindings FieldRuleFindings(const mTDeclaration& declaration, const InspectionDirectory* countries);

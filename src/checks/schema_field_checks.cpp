@@ -62,7 +62,7 @@ const char* CaptionOf(uint16_t section, int field) {
     case kCheckSectionForeign: return kCaptionForeign;
     case kCheckSectionBusiness: return kCaptionBusiness;
     case kCheckSectionDeductions:
-        switch (field) {
+        switch (DeductionPageOf(field)) {
         case kCheckFieldStandardDeductions: return kCaptionStandard;
         case kCheckFieldPropertyDeduction: return kCaptionProperty;
         case kCheckFieldLossesAndInvestment: return kCaptionLosses;
@@ -95,6 +95,9 @@ public:
         case SchemaRow::ForeignIncome: LocateForeign(element, t); break;
         }
         if (t.Field == 0) t.Field = t.Row > 0 ? t.Row : 1;
+        // Property objects are rows of a page of the deductions screen.
+        if (t.Section == kCheckSectionDeductions && t.Field == kCheckFieldPropertyDeduction && t.Row > 0)
+            t.Field = PropertyObjectField(t.Row);
         return t;
     }
 

@@ -55,4 +55,12 @@ enum DeductionsField : int {
     kCheckFieldLossesAndInvestment = 4
 };
 
+// A finding about one property object carries the object's 1-based row beside the
+// page in its field number, so that the check's jump reaches the object: the page
+// is the field modulo the step, the row the quotient (0: no object).
+inline constexpr int kDeductionRowStep = 8;
+constexpr int PropertyObjectField(int row) { return kCheckFieldPropertyDeduction + kDeductionRowStep * row; }
+constexpr int DeductionPageOf(int field) { return field % kDeductionRowStep; }
+constexpr int DeductionRowOf(int field) { return field / kDeductionRowStep; }
+
 }  // namespace kvz

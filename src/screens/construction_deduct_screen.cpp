@@ -66,7 +66,7 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(mTDeclaration& declaratio
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(QStringLiteral("Сведения об объектах"));
     auto* grid = new QGridLayout(group);
-    auto* granted = new QCheckBox(QStringLiteral("Предоставить имущественный налоговый вычет"));
+    auto* granted = Granted_ = new QCheckBox(QStringLiteral("Предоставить имущественный налоговый вычет"));
     Binder().BindCheck(granted, "Granted", c.Granted);
     connect(granted, &QCheckBox::toggled, this, &TThinkingFrame::ApplyRules);
     grid->addWidget(granted, 0, 0, 1, 3);
@@ -117,6 +117,17 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(mTDeclaration& declaratio
         for (QWidget* w : used) w->setEnabled(granted->isChecked());
     });
     FillForm([this] { ShowTotals(); });
+}
+
+void TfrMultyConstructionDeduct::FocusField(int, int row) {
+    if (row < 1 || row > lvObjects_->List()->topLevelItemCount()) {
+        Granted_->setFocus();
+        return;
+    }
+    lvObjects_->SetCurrentRow(row - 1);
+    lvObjects_->List()->scrollToItem(lvObjects_->List()->currentItem());
+    // A list disabled with the deduction cannot take the focus; the row is marked all the same.
+    lvObjects_->List()->setFocus();
 }
 
 // The totals as the calculation takes them, the limits of the deduction applied.

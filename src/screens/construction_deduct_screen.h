@@ -3,6 +3,7 @@
 // the list of property objects edited in "Данные объекта".
 #include "screens/thinking_frame.h"
 
+class QCheckBox;
 class QLabel;
 
 namespace kvz {
@@ -15,10 +16,14 @@ public:
     TfrMultyConstructionDeduct(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
 
     TItemListEditor* Objects() const { return lvObjects_; }
+    // A 1-based object row selects that object in the list; any other number puts
+    // the focus on "Предоставить имущественный налоговый вычет".
+    void FocusField(int page, int row) override;
 
 private:
     void ShowTotals();
 
+    QCheckBox* Granted_ = nullptr;
     TItemListEditor* lvObjects_ = nullptr;
     QLabel* pnlCostTotal_ = nullptr;
     QLabel* pnlInterestTotal_ = nullptr;

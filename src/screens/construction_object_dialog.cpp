@@ -87,7 +87,7 @@ TfmInputConstruction::TfmInputConstruction(const mTConstructionDeductObj& object
     RegionCode_->setReadOnly(true);
     fbRegion_ = new TPickButton(
         QStringLiteral("fbRegion"), QStringLiteral("Справочник регионов"),
-        [](QWidget* p) { return std::make_unique<TfmRegionName>(0, p); },
+        RegionList(),
         [this] { return RegionCode_->text().toStdString(); },
         [this](const std::string& code, const std::string&) { RegionCode_->setText(QString::fromStdString(code)); });
     auto* region = new QHBoxLayout;

@@ -49,9 +49,11 @@ TfrFrameDeductData::TfrFrameDeductData(mTDeclaration& declaration, const ScreenR
 }
 
 void TfrFrameDeductData::FocusField(int, int field) {
+    const int page = DeductionPageOf(field);
     const bool known = std::any_of(std::begin(kPageButtons), std::end(kPageButtons),
-                                   [field](const PageButton& b) { return b.page == field; });
-    if (known && ShowPage(field)) PageScreen()->FocusField(kNoPage, 1);
+                                   [page](const PageButton& b) { return b.page == page; });
+    // The property page is focused on the object the check named; the others on their first field.
+    if (known && ShowPage(page)) PageScreen()->FocusField(kNoPage, page == kPageProperty ? DeductionRowOf(field) : 1);
 }
 
 std::unique_ptr<TThinkingFrame> TfrFrameDeductData::CreatePage(int page) {

@@ -19,7 +19,8 @@ public:
 
     TfrFrameDeductData(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
 
-    // The declaration check's field is the page; the page then shows its first field.
+    // The declaration check's field is the page (and for the property page the
+    // object's row); the page then shows its first field or that object.
     void FocusField(int page, int field) override;
 
 protected:

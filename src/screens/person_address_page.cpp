@@ -22,11 +22,7 @@ TfrPersonAddress::TfrPersonAddress(mTDeclaration& declaration, const ScreenResou
                 {{0, QStringLiteral("жительства"), QStringLiteral("rbResidence")},
                  {1, QStringLiteral("пребывания"), QStringLiteral("rbStay")}});
     form.Text(QStringLiteral("Почтовый индекс"), "PostIndex", p.PostIndex, {edtDigital, 6}, kCheckFieldPostIndex);
-    form.CodeChoice(
-        QStringLiteral("Регион"),
-        new TCodeChoice(QStringLiteral("RegionName"), QStringLiteral("fbRegion"), QStringLiteral("Справочник регионов"),
-                        [](int code, QWidget* parent) { return std::make_unique<TfmRegionName>(code, parent); }),
-        p.RegionCode, p.RegionName, kCheckFieldRegion);
+    form.CodeChoice(QStringLiteral("Регион"), NewRegionChoice(), p.RegionCode, p.RegionName, kCheckFieldRegion);
     form.Text(QStringLiteral("Район"), "District", p.District, {edtNone, 50}, kCheckFieldDistrict);
     form.Text(QStringLiteral("Город"), "City", p.City, {edtNone, 50}, kCheckFieldCity);
     form.Text(QStringLiteral("Населенный пункт"), "Locality", p.Locality, {edtNone, 50}, kCheckFieldLocality);

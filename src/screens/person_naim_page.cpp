@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "checks/field_rules.h"
 #include "model/declaration.h"
 #include "screens/code_choice.h"
 #include "screens/form_builder.h"
@@ -54,9 +55,7 @@ TfrPersonNaim::TfrPersonNaim(mTDeclaration& declaration, const ScreenResources& 
 
 void TfrPersonNaim::BuildDocument(TFormBuilder& form) {
     mTPersonInformation& p = Declaration().Person;
-    DocType_ = new TCodeChoice(QStringLiteral("DocTypeName"), QStringLiteral("fbDocType"),
-                               QStringLiteral("Справочник видов документов"),
-                               [](int code, QWidget* parent) { return std::make_unique<TfmDocType>(code, parent); });
+    DocType_ = NewDocTypeChoice();
     form.CodeChoice(QStringLiteral("Вид документа"), DocType_, p.DocTypeCode, p.DocTypeName, kCheckFieldDocType);
     connect(DocType_, &TCodeChoice::changed, this, &TfrPersonNaim::OnDocTypeChosen);
     const auto chosen = [this] { return DocType_->Chosen(); };
@@ -97,12 +96,9 @@ void TfrPersonNaim::BuildCitizenship(TFormBuilder& form) {
     // The code is typed or picked; the name follows it from the country directory.
     connect(code.editor, &QLineEdit::textEdited, this, [this, name](const QString& typed) {
         if (Resources().countries == nullptr) return;
-        QString found;  // an unknown code leaves no name, and the check says so
-        for (const DirectoryEntry& e : Resources().countries->Entries)
-            if (!typed.isEmpty() &&
-                QString::fromStdString(e.Code).rightJustified(3, u'0') == typed.rightJustified(3, u'0'))
-                found = QString::fromStdString(e.Name);
-        name->setText(found);
+        // An unknown code leaves no name, and the check says so.
+        const DirectoryEntry* country = FindCountry(*Resources().countries, typed.toStdString());
+        name->setText(country ? QString::fromStdString(country->Name) : QString());
     });
 }
 

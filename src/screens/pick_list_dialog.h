@@ -3,6 +3,9 @@
 // marked in advance. A double click or Enter takes the highlighted row, Escape
 // leaves without a choice. Inspections, countries, regions, document types and
 // income and deduction codes are all chosen with it, each through its CodePicker.
+// Typing narrows the list to the rows whose code begins with the text or whose
+// name holds its words; the arrow keys move within what is left. A name too long
+// for its column shows whole in the row's tooltip.
 #include <QDialog>
 #include <QString>
 
@@ -10,8 +13,10 @@
 #include <string>
 
 #include "model/code_picker.h"
+#include "model/pick_list_filter.h"
 
 class QHBoxLayout;
+class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -37,18 +42,27 @@ public:
     std::string SelectedName() const { return Picker_.SelectedName(); }
 
     QTreeWidget* List() const { return List_; }
+    QLineEdit* Filter() const { return Filter_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     // A further button beside "Да" and "Нет", for the dialogs that have one.
     QPushButton* AddExtraButton(const QString& text);
 
 private:
     void OnCurrentChanged(QTreeWidgetItem* item);
     void ShowFocusedRow();
+    // Hides the rows that do not match; the highlight moves to the first row left
+    // when its row was hidden. With no row left "Да" cannot be chosen.
+    void ApplyFilter(const QString& typed);
 
     std::unique_ptr<CodePicker> Owned_;
     CodePicker& Picker_;
+    PickListFilter Search_;
+    QLineEdit* Filter_;
     QTreeWidget* List_;
+    QPushButton* Ok_;
     QHBoxLayout* Buttons_;
 };
 

@@ -6,6 +6,7 @@
 #include "directory/regions.h"
 #include "model/deduction_code_picker.h"
 #include "model/income_code_picker.h"
+#include "screens/code_choice.h"
 
 namespace kvz {
 
@@ -83,6 +84,22 @@ TPickButton::DialogFactory DeductionCodeList(const IncomeDictionary& dictionary,
                              QStringLiteral("Виды вычетов")},
             std::make_unique<DeductionCodePicker>(dictionary, resident, "", incomeCode()), parent);
     };
+}
+
+TPickButton::DialogFactory RegionList() {
+    return [](QWidget* parent) { return std::make_unique<TfmRegionName>(0, parent); };
+}
+
+TCodeChoice* NewDocTypeChoice() {
+    return new TCodeChoice(QStringLiteral("DocTypeName"), QStringLiteral("fbDocType"),
+                           QStringLiteral("Справочник видов документов"),
+                           [](int code, QWidget* parent) { return std::make_unique<TfmDocType>(code, parent); });
+}
+
+TCodeChoice* NewRegionChoice() {
+    return new TCodeChoice(QStringLiteral("RegionName"), QStringLiteral("fbRegion"),
+                           QStringLiteral("Справочник регионов"),
+                           [](int code, QWidget* parent) { return std::make_unique<TfmRegionName>(code, parent); });
 }
 
 }  // namespace kvz

@@ -12,6 +12,8 @@
 
 namespace kvz {
 
+class TCodeChoice;
+
 // Two-digit code of a stored numeric code, as the lists show it; the lists open
 // at "01" for a code that was never chosen (0).
 std::string TwoDigitCode(int code);
@@ -63,5 +65,12 @@ TPickButton::DialogFactory IncomeCodeList(const IncomeDictionary& dictionary, st
 // when the list opens (a non-resident's only when not resident).
 TPickButton::DialogFactory DeductionCodeList(const IncomeDictionary& dictionary, bool resident,
                                              std::function<std::string()> incomeCode);
+// The region list for a field that holds the code as its text.
+TPickButton::DialogFactory RegionList();
+
+// The taxpayer's document type and region: the panel with the chosen name
+// ("DocTypeName", "RegionName") and the "..." button ("fbDocType", "fbRegion").
+TCodeChoice* NewDocTypeChoice();
+TCodeChoice* NewRegionChoice();
 
 }  // namespace kvz

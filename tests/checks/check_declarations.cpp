@@ -79,4 +79,25 @@ mTBusinessNew& AddActivity(mTDeclaration& d) {
     return b;
 }
 
+mTConstructionDeductObj CompleteFlat() {
+    mTConstructionDeductObj o;
+    o.ObjectNameCode = 2;
+    o.OwnershipKind = 1;
+    o.TaxpayerSign = 1;
+    o.PostIndex = "115569";
+    o.RegionCode = "77";
+    o.City = "Москва г";
+    o.Street = "Шипиловская ул";
+    o.House = "28";
+    o.RightRegDate = EncodeDate(2015, 5, 20);
+    o.TransferActDate = EncodeDate(2015, 4, 14);
+    o.LandRegDate = EncodeDate(2015, 5, 20);
+    o.ApplicationDate = EncodeDate(2015, 5, 20);
+    o.FirstUseYear = EncodeDate(2015, 1, 1);
+    o.ShareNumerator = 1;
+    o.ShareDenominator = 1;
+    o.ObjectCost = Money::FromUnits(1000000);
+    return o;
+}
+
 }  // namespace kvz::test

@@ -20,6 +20,10 @@ mTThirteenPercent& AddEmployer(mTDeclaration& d, int64_t incomeRoubles, int64_t 
 // A foreign income that passes the check.
 mTCurrencyIncome& AddForeignIncome(mTDeclaration& d);
 
+// A flat bought by contract in 2015 that passes the object dialog's check and the
+// authority's format.
+mTConstructionDeductObj CompleteFlat();
+
 // An activity with confirmed expenses that passes the check.
 mTBusinessNew& AddActivity(mTDeclaration& d);
 

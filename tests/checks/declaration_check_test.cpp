@@ -17,6 +17,7 @@ using test::AddActivity;
 using test::AddEmployer;
 using test::AddForeignIncome;
 using test::CompleteDeclaration;
+using test::CompleteFlat;
 using test::ScriptedCheckAllDialog;
 using Strings = std::vector<std::string>;
 
@@ -434,6 +435,37 @@ TEST(CheckDeclaration, ResidenceOktmoOnlyWhenTheCalculationNeedsIt) {
     d->Social.Charity = Rub(1);
     d->Thirteen.Get(0).TaxWithheld = Rub(1000);
     EXPECT_EQ(CheckDeclarationForExport(*d).at(0).message, "Не введен код ОКТМО(8 или 11 симв.) по месту жительства");
+}
+
+// The jump of the check reaches the property object concerned, whichever rule
+// refused it; the amounts of the property and of the losses land on their pages.
+TEST(CheckDeclaration, PropertyFindingsNameTheirObject) {
+    const std::function<void(mTConstructionDeductObj&)> spoil[] = {
+        [](mTConstructionDeductObj& o) { o.FirstUseYear = EncodeDate(2016, 1, 1); },  // the program's own rule
+        [](mTConstructionDeductObj& o) { o.OwnershipKind = 0; },                      // the authority's format
+        [](mTConstructionDeductObj& o) { o.CreditInterest = Rub(-1); },               // a negative amount
+    };
+    for (const auto& spoilSecond : spoil) {
+        auto d = CompleteDeclaration();
+        d->Construction.Granted = true;
+        d->Construction.ObjectAdd(CompleteFlat());
+        EXPECT_TRUE(CheckDeclarationForExport(*d).empty());
+        mTConstructionDeductObj second = CompleteFlat();
+        spoilSecond(second);
+        d->Construction.ObjectAdd(second);
+        CheckRun run = Check(*d, {kCheckAnswerFix});
+        EXPECT_EQ(run.result, Result(kCheckSectionDeductions, PropertyObjectField(2)));
+        ASSERT_EQ(run.dialog.Shown.size(), 1u);
+        const std::string& message = run.dialog.Shown[0].message;
+        EXPECT_EQ(message.rfind("Объект", 0), 0u) << message;
+        EXPECT_NE(message.find(" 2. "), std::string::npos) << message;
+    }
+    auto d = CompleteDeclaration();
+    d->Construction.ConstrAmount1 = Rub(-1);
+    EXPECT_EQ(Check(*d, {kCheckAnswerFix}).result, Result(kCheckSectionDeductions, kCheckFieldPropertyDeduction));
+    d = CompleteDeclaration();
+    d->CB.SecuritiesLoss[0] = Rub(-1);
+    EXPECT_EQ(Check(*d, {kCheckAnswerFix}).result, Result(kCheckSectionDeductions, kCheckFieldLossesAndInvestment));
 }
 
 TEST(CheckDeclaration, FailedCalculationIsReportedNeverPassed) {

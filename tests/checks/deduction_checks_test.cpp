@@ -2,6 +2,7 @@
 // losses and investment screen.
 #include <gtest/gtest.h>
 
+#include "check_declarations.h"
 #include "checks/scripted_dialogs.h"
 #include "checks/section_checks_deductions.h"
 #include "checks/source_check.h"
@@ -13,18 +14,6 @@ namespace kvz {
 namespace {
 
 using test::ScriptedCheckDialog;
-
-mTConstructionDeductObj CompleteObject() {
-    mTConstructionDeductObj o;
-    o.ObjectNameCode = 2;
-    o.OwnershipKind = 1;
-    o.TaxpayerSign = 1;
-    o.RegionCode = "77";
-    o.RightRegDate = EncodeDate(2014, 5, 20);
-    o.TransferActDate = EncodeDate(2014, 3, 1);
-    o.FirstUseYear = EncodeDate(2015, 1, 1);
-    return o;
-}
 
 TEST(ConstructionObjectLimits, LaterObjectsFrom2014AndPensionersUntil2018) {
     EXPECT_FALSE(IsLaterObject(0, -1));  // the first object added
@@ -73,7 +62,7 @@ TEST(ConstructionObjectCheck, ListsAndRegionInOrderEachWithItsField) {
 
 TEST(ConstructionObjectCheck, YearOfFirstUseAgainstTheDocumentsAfter2008) {
     // Registered in 2008, first used in 2007: the old rules, no message.
-    mTConstructionDeductObj o = CompleteObject();
+    mTConstructionDeductObj o = test::CompleteFlat();
     o.RightRegDate = EncodeDate(2008, 6, 1);
     o.FirstUseYear = EncodeDate(2007, 1, 1);
     EXPECT_TRUE(ConstructionObjectFindings(o).empty());

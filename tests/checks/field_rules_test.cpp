@@ -75,7 +75,7 @@ TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
     const CheckFindings f = FieldRuleFindings(*d, nullptr);
     ASSERT_EQ(f.size(), 1u);
     EXPECT_EQ(f[0].section, kCheckSectionDeductions);
-    EXPECT_EQ(f[0].field, kCheckFieldPropertyDeduction);
+    EXPECT_EQ(f[0].field, PropertyObjectField(2));
     EXPECT_EQ(f[0].message,
               "Объект № 2. Год начала использования вычета 2016 не может быть позже 2015 года, за который подается "
               "декларация");

@@ -4,11 +4,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
+#include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "checks/ui/check_all_error_dialog.h"
 #include "checks/ui/check_error_dialog.h"
 #include "form_main_fixture.h"
 #include "gui_typing.h"
+#include "model/declaration_json.h"
+#include "screens/construction_deduct_screen.h"
+#include "screens/deduct_data_screen.h"
+#include "screens/item_list_editor.h"
 #include "storage/dates.h"
 
 namespace kvz::test {
@@ -20,6 +27,15 @@ std::unique_ptr<TFormMain> RealForm(const ProgramFolder& folder, DialogScript& d
     parts.programFolder = folder.Path();
     parts.dialogs = std::make_unique<FakeDialogs>(dialogs);
     return std::make_unique<TFormMain>(std::move(parts));
+}
+
+// The window started on a new document, shown and active.
+std::unique_ptr<TFormMain> ShownForm(const ProgramFolder& folder, DialogScript& dialogs) {
+    auto form = RealForm(folder, dialogs);
+    form->Start({});
+    form->show();
+    if (!QTest::qWaitForWindowActive(form.get())) qWarning("the window did not become active");
+    return form;
 }
 
 // Answers the next check dialog with the button and remembers what it showed.
@@ -71,10 +87,8 @@ private slots:
     void taxpayerChecksRefuseToLeaveAnEmptySurname() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
         // The new document has no inspection yet: the conditions screen says so.
         CheckAnswer answer;
         answer.Next("btnSkipAll");
@@ -107,10 +121,8 @@ private slots:
     void declarationCheckLandsOnTheTaxpayersField() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
         form->Controller().Declaration().InspectionCode = "7724";
 
         CheckAnswer answer;
@@ -130,10 +142,8 @@ private slots:
     void checkLandsOnAShortInspectionNumberAndABadCountryCode() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
         // A taxpayer the declaration's own checks let through.
         mTDeclaration& d = form->Controller().Declaration();
         mTPersonInformation& p = d.Person;
@@ -183,6 +193,36 @@ private slots:
         code->selectAll();
         TypeKeys(code, QStringLiteral("643"));
         QCOMPARE(qobject_cast<QLineEdit*>(Editor(*form, "CitizenshipCountry"))->text(), QStringLiteral("РОССИЯ"));
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    // The bundled example with a second flat whose year of first use lies after the
+    // tax year: the check lands on that flat in the property list.
+    void checkLandsOnTheSecondPropertyObject() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
+        mTDeclaration& d = form->Controller().Declaration();
+        std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
+        DeclarationFromJson(nlohmann::json::parse(in), d);
+        mTConstructionDeductObj second = d.Construction.Object(0);
+        second.Street = "Тверская ул";
+        second.FirstUseYear = EncodeDate(2016, 1, 1);
+        d.Construction.ObjectAdd(second);
+
+        CheckAnswer answer;
+        answer.Next("btnFix");
+        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        QVERIFY(answer.message.startsWith(QStringLiteral("Объект № 2.")));
+        QCOMPARE(form->Controller().CurrentSection(), Section::Deductions);
+        auto* deductions = qobject_cast<TfrFrameDeductData*>(form->CurrentScreen());
+        QVERIFY(deductions != nullptr);
+        auto* property = qobject_cast<TfrMultyConstructionDeduct*>(deductions->PageScreen());
+        QVERIFY(property != nullptr);
+        QCOMPARE(property->Objects()->CurrentRow(), 1);
+        QVERIFY(property->Objects()->List()->currentItem()->text(0).contains(QStringLiteral("Тверская")));
+        QCOMPARE(form->focusWidget(), property->Objects()->List());
         QVERIFY(dialogs.messages.empty());
     }
 

@@ -366,6 +366,27 @@ private slots:
         QVERIFY(opened);
     }
 
+    // Each field the check names takes the focus, the correction number included.
+    void focusRowsLandOnTheirFields() {
+        const std::pair<int, const char*> rows[] = {
+            {kCheckFieldExpectedIncome, "ExpectedIncome"},
+            {kCheckFieldRepresentativeName, "RepresentativeName"},
+            {kCheckFieldRepresentativeDocument, "RepresentativeDocument"},
+            {kCheckFieldRepresentativeOrganization, "RepresentativeOrganization"},
+            {kCheckFieldCorrectionNumber, "CorrectionNumber"}};
+        for (const auto& [row, name] : rows) {
+            Harness h;
+            h.declaration.DeclarationKind = kDecl4Ndfl;
+            h.declaration.ConfirmedBy = 2;
+            TfrInitialData& screen = h.Screen();
+            screen.show();
+            QApplication::setActiveWindow(&screen);
+            QVERIFY(QTest::qWaitForWindowActive(&screen));
+            screen.FocusField(kNoPage, row);
+            QVERIFY2(screen.focusWidget() == h.Find<QWidget>(name), name);
+        }
+    }
+
     void withoutDirectoryThePickerIsDisabled() {
         Harness h;
         h.resources.inspections = nullptr;

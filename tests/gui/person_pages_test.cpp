@@ -402,12 +402,18 @@ private slots:
     }
 
     void addressFocusRowsAndRegionChoice() {
-        AddressPage locality;
-        locality.Open();
-        QCOMPARE(locality.FocusedAfter(kCheckFieldLocality), QString("Locality"));
-        AddressPage oktmo;
-        oktmo.Open();
-        QCOMPARE(oktmo.FocusedAfter(kCheckFieldAddressOktmo), QString("ResidenceOktmo"));
+        // Every field the check can name on this page (the region opens its list below).
+        const std::pair<int, const char*> rows[] = {
+            {kCheckFieldPostIndex, "PostIndex"}, {kCheckFieldDistrict, "District"},
+            {kCheckFieldAddressOktmo, "ResidenceOktmo"}, {kCheckFieldLocality, "Locality"},
+            {kCheckFieldCity, "City"}, {kCheckFieldStreet, "Street"}, {kCheckFieldHouse, "House"},
+            {kCheckFieldBuilding, "Building"}, {kCheckFieldFlat, "Flat"},
+            {kCheckFieldForeignAddress, "ForeignAddress"}, {kCheckFieldPhone, "HomePhone"}};
+        for (const auto& [row, name] : rows) {
+            AddressPage h;
+            h.Open();
+            QCOMPARE(h.FocusedAfter(row), QString(name));
+        }
 
         AddressPage region;
         region.Open();

@@ -1,11 +1,14 @@
 // The pick lists: rows and captions, the row marked in advance, Enter, double
-// click and Escape, a code that no row has, and the import button.
+// click and Escape, a code that no row has, the import button, and the search
+// that narrows the list as the user types.
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "app/section.h"
+#include "gui_typing.h"
 #include "model/declaration.h"
 #include "model/income_code_picker.h"
 #include "screens/russian_income_screen.h"
@@ -25,6 +28,13 @@ InspectionDirectory Inspections() {
 QString Marked(const TPickListDialog& dialog) {
     QTreeWidgetItem* item = dialog.List()->currentItem();
     return item && item->isSelected() ? item->text(0) : QString();
+}
+
+QStringList ShownCodes(const TPickListDialog& dialog) {
+    QStringList codes;
+    for (int row = 0; row < dialog.List()->topLevelItemCount(); ++row)
+        if (!dialog.List()->topLevelItem(row)->isHidden()) codes << dialog.List()->topLevelItem(row)->text(0);
+    return codes;
 }
 
 }  // namespace
@@ -112,6 +122,74 @@ private slots:
         QTest::keyClick(dialog.List(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.SelectedCode(), std::string("9999"));
+    }
+
+    // The program's own directory: typing in the list searches names in any case,
+    // the arrows move among the rows left, Enter takes the highlighted one; a text
+    // nothing matches leaves "Да" unusable, and clearing it shows every row again.
+    void typingNarrowsTheInspectionList() {
+        const InspectionDirectory directory = ReadInspectionDirectory(KVZ_SOURCE_DIR "/data/InspectionNumbers.xml");
+        const int all = static_cast<int>(directory.Entries.size());
+        TfmInputInspectionNumber dialog(directory, {}, nullptr);
+        dialog.show();
+        test::TypeKeys(dialog.List(), QStringLiteral("СОЧИ"));
+        QCOMPARE(dialog.Filter()->text(), QStringLiteral("СОЧИ"));
+        QCOMPARE(ShownCodes(dialog), (QStringList{"2316", "2320", "2359"}));  // rows far apart
+        QCOMPARE(Marked(dialog), QString("2316"));
+        QTest::keyClick(dialog.Filter(), Qt::Key_Down);
+        QCOMPARE(Marked(dialog), QString("2320"));
+        QTest::keyClick(dialog.Filter(), Qt::Key_Down);
+        QCOMPARE(Marked(dialog), QString("2359"));
+        QTest::keyClick(dialog.Filter(), Qt::Key_Up);
+        const QString whole = QStringLiteral("Территориальный участок 2320 по Центральному району инспекции Министерства "
+                                             "Российской Федерации по налогам и сборам по г.Сочи");
+        QCOMPARE(dialog.List()->currentItem()->toolTip(1), whole);
+        QTest::keyClick(dialog.Filter(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.SelectedCode(), std::string("2320"));
+        QCOMPARE(dialog.SelectedName(), whole.toStdString());
+
+        TfmInputInspectionNumber again(directory, {}, nullptr);
+        again.Preselect("4028");
+        again.show();
+        test::TypeKeys(again.Filter(), QStringLiteral("калуги московскому"));
+        QCOMPARE(ShownCodes(again), QStringList{"4028"});
+        QCOMPARE(Marked(again), QString("4028"));  // the marked row stays while it is shown
+        again.Filter()->clear();
+        test::TypeKeys(again.Filter(), QStringLiteral("9999 нет такой"));
+        QVERIFY(ShownCodes(again).isEmpty());
+        QVERIFY(!again.findChild<QPushButton*>("fbOk")->isEnabled());
+        QTest::keyClick(again.Filter(), Qt::Key_Return);
+        QCOMPARE(again.result(), 0);  // still open
+        again.Filter()->clear();
+        QCOMPARE(ShownCodes(again).size(), all);
+        QVERIFY(again.findChild<QPushButton*>("fbOk")->isEnabled());
+        test::TypeKeys(again.Filter(), QStringLiteral("4027"));
+        QCOMPARE(ShownCodes(again), QStringList{"4027"});
+        QTest::keyClick(again.Filter(), Qt::Key_Escape);
+        QCOMPARE(again.result(), int(QDialog::Rejected));
+    }
+
+    // The search serves every list of the one dialog: income codes and regions.
+    void otherPickListsFilterToo() {
+        const IncomeDictionary dictionary = IncomeDictionary::LoadEmbedded();
+        IncomeCodePicker picker(dictionary, false, "2000", "13");
+        TPickListDialog incomes({QStringLiteral("Справочник видов доходов"), QStringLiteral("Код"),
+                                 QStringLiteral("Наименование дохода")},
+                                picker, nullptr);
+        incomes.show();
+        test::TypeKeys(incomes.List(), QStringLiteral("2010"));
+        QCOMPARE(ShownCodes(incomes), QStringList{"2010"});
+        QTest::keyClick(incomes.Filter(), Qt::Key_Return);
+        QCOMPARE(incomes.result(), int(QDialog::Accepted));
+        QCOMPARE(picker.ChosenCode(), std::string("2010"));
+
+        TfmRegionName regions(0, nullptr);
+        regions.show();
+        test::TypeKeys(regions.List(), QStringLiteral("петербург"));
+        QCOMPARE(ShownCodes(regions), QStringList{"78"});
+        QTest::keyClick(regions.Filter(), Qt::Key_Return);
+        QCOMPARE(regions.SelectedCodeValue(), 78);
     }
 
     void importButtonOpensTheImport() {
