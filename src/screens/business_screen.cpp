@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -16,6 +15,7 @@
 #include "screens/item_list_editor.h"
 #include "screens/masked_edit.h"
 #include "screens/screen_widgets.h"
+#include "screens/year_spin.h"
 
 namespace kvz {
 
@@ -35,7 +35,7 @@ const struct {
     {kExpenseOther, QStringLiteral("Прочие расходы"), "ExpenseOther"},
 };
 
-// The year of formation shown before a document gives one.
+// Where the arrows of an empty year of formation start.
 constexpr int kDefaultFarmYear = 2009;
 
 }  // namespace
@@ -112,25 +112,10 @@ void TfrBusinessNew::BuildDeclarationValues(TFormBuilder& form, QVBoxLayout* col
     Binder().BindCheck(chbIsFarmHead_, "IsFarmHead", d.IsFarmHead);
     connect(chbIsFarmHead_, &QCheckBox::toggled, this, &TThinkingFrame::ApplyRules);
     const auto farm = [this] { return chbIsFarmHead_->isChecked(); };
-    auto* year = new QSpinBox;
-    year->setObjectName(QStringLiteral("FarmStartDate"));
-    year->setRange(1900, 2100);
-    Binder().Watch(year, &QSpinBox::valueChanged);
-    // The year is kept as 1 January of it; a year the user did not touch is not stored.
-    auto shown = std::make_shared<int>(0);
-    Binder().BindCustom(
-        [this, year, shown] {
-            int y = 0, m = 0, day = 0;
-            DecodeDate(Declaration().FarmStartDate, y, m, day);
-            year->setValue(y >= 1900 && y <= 2100 ? y : kDefaultFarmYear);
-            *shown = year->value();
-        },
-        [this, year, shown] {
-            if (year->value() == *shown) return false;
-            *shown = year->value();
-            Declaration().FarmStartDate = EncodeDate(year->value(), 1, 1);
-            return true;
-        });
+    auto* year = new TYearSpin(kFirstFarmYear, kLastFarmYear, kDefaultFarmYear);
+    Binder().BindSpin(year, "FarmStartDate",
+                      {[this] { return FarmYearOf(Declaration().FarmStartDate); },
+                       [this](const int32_t& y) { Declaration().FarmStartDate = FarmStartDateOf(y); }});
     form.Row(QStringLiteral("Год образования"), year).EnabledWhen(farm).Beside(new QWidget, 1);
     form.Amount(QStringLiteral("Необлагаемый доход"), "FarmExemptIncome", d.FarmExemptIncome).EnabledWhen(farm);
 }
