@@ -24,4 +24,10 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent) {
     return panel;
 }
 
+QLineEdit* NewShortChoicePanel(const QString& objectName) {
+    QLineEdit* panel = NewChoicePanel(objectName);
+    panel->setMaximumWidth(160);
+    return panel;
+}
+
 }  // namespace kvz

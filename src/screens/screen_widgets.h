@@ -12,5 +12,7 @@ namespace kvz {
 QDateEdit* NewPastDateEdit(QWidget* parent = nullptr);
 // A read-only panel showing what a pick list chose.
 QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
+// The same, as narrow as a code or an amount needs.
+QLineEdit* NewShortChoicePanel(const QString& objectName);
 
 }  // namespace kvz
