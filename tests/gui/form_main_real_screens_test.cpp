@@ -3,6 +3,7 @@
 // the taxpayer's field.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "checks/ui/check_all_error_dialog.h"
@@ -183,6 +184,46 @@ private slots:
         code->selectAll();
         TypeKeys(code, QStringLiteral("643"));
         QCOMPARE(qobject_cast<QLineEdit*>(Editor(*form, "CitizenshipCountry"))->text(), QStringLiteral("РОССИЯ"));
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    // F1 opens the page of where the user is: the screen, the page shown inside a
+    // screen, a dialog opened from a screen; outside the screen, the screen shown.
+    void f1OpensThePageOfTheScreenOrDialogInUse() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = RealForm(folder, dialogs);
+        form->Start({});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const auto shownPage = [&form] {
+            auto* browser = form->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+            return browser != nullptr && browser->window()->isVisible() ? browser->source().fileName() : QString();
+        };
+        QTest::keyClick(Editor(*form, "InspectionCode"), Qt::Key_F1);
+        QCOMPARE(shownPage(), QStringLiteral("conditions.htm"));
+
+        form->Controller().Declaration().SetIncomeKinds(kIncomeBusiness);
+        form->ShowSection(Section::Business);
+        QTest::keyClick(form->SectionButton(Section::Business), Qt::Key_F1);
+        QCOMPARE(shownPage(), QStringLiteral("business.htm"));
+
+        form->ShowSection(Section::Deductions);
+        auto* social = Find<QPushButton>(*form->CurrentScreen(), "fbPensDeduct");
+        QTest::mouseClick(social, Qt::LeftButton);
+        QCoreApplication::processEvents();  // the page shows once the window is drawn
+        QTest::keyClick(social, Qt::Key_F1);
+        QCOMPARE(shownPage(), QStringLiteral("deduct_social.htm"));
+
+        form->ShowSection(Section::Business);
+        QString inDialog;
+        OnNextModal([&](QWidget* modal) {
+            QTest::keyClick(modal->focusWidget() != nullptr ? modal->focusWidget() : modal, Qt::Key_F1);
+            inDialog = shownPage();
+            modal->close();
+        });
+        QTest::mouseClick(Find<QPushButton>(*form->CurrentScreen(), "fbAdd"), Qt::LeftButton);
+        QCOMPARE(inDialog, QStringLiteral("business.htm"));
         QVERIFY(dialogs.messages.empty());
     }
 
