@@ -15,6 +15,7 @@
 #include "model/declaration.h"
 #include "screens/currency_income_codes.h"
 #include "screens/currency_source_dialog.h"
+#include "screens/dialog_parts.h"
 #include "screens/form_builder.h"
 #include "screens/item_list_editor.h"
 #include "screens/masked_edit.h"
@@ -28,15 +29,6 @@ namespace {
 
 constexpr int kIncomeRow = 0;  // the rates of the income date and the income
 constexpr int kTaxRow = 1;     // the rates of the tax payment date and the tax paid
-
-// What an editor holds as an amount; nothing readable counts as 0.
-Money Typed(const TMaskedEdit* edit) {
-    try {
-        return MoneyFromScreenText(edit->text());
-    } catch (const std::exception&) {
-        return Money();
-    }
-}
 
 }  // namespace
 
@@ -237,7 +229,8 @@ void TfrCurrency::ShowRates(const RateRow& onIncomeDate, const RateRow& onTaxDat
 
 Money TfrCurrency::TypedRoubles(int row) const {
     try {
-        return CurrencyToRoubles(Typed(meInCurrency_[row]), Typed(meRate_[row]), meUnits_[row]->text().toInt());
+        return CurrencyToRoubles(TypedAmount(meInCurrency_[row]), TypedAmount(meRate_[row]),
+                                 meUnits_[row]->text().toInt());
     } catch (const std::overflow_error&) {
         return Money();
     }
