@@ -1,45 +1,34 @@
 #include "app/help_pages.h"
 
+#include <vector>
+
 namespace kvz {
 
-namespace {
-
-constexpr const char* kConditions = "help/conditions.htm";
-constexpr const char* kTaxpayer = "help/taxpayer.htm";
-constexpr const char* kRussianIncome = "help/russian_income.htm";
-constexpr const char* kInspections = "help/EditSOUN.htm";
-
-constexpr ScreenHelpPage kPages[] = {
-    {"TfrInitialData", kConditions},
-    {"TfrPersonData", kTaxpayer},
-    {"TfrPersonNaim", kTaxpayer},
-    {"TfrPersonAddress", kTaxpayer},
-    {"TfrRussianIncome", kRussianIncome},
-    {"TfrThirteenPercent", kRussianIncome},
-    {"TTfrThirteenPercentNR", kRussianIncome},
-    {"TfrNinePercent", kRussianIncome},
-    {"TfrThirtyPercent", kRussianIncome},
-    {"TfrThirtyFivePercent", kRussianIncome},
-    {"TfrCurrency", "help/currency.htm"},
-    {"TfrBusinessNew", "help/business.htm"},
-    {"TfrInvestTov", "help/investtov.htm"},
-    // The deductions screen has no page of its own: the page shown inside it has.
-    {"TfrFrameStandartDeduct", "help/deduct_standard.htm"},
-    {"TfrFramePensDeduct", "help/deduct_social.htm"},
-    {"TfrMultyConstructionDeduct", "help/deduct_property.htm"},
-    {"TfrCB", "help/deduct_losses.htm"},
-    // The inspection directory is explained where its updating is.
-    {"TfmInputInspectionNumber", kInspections},
-    {"TfmLoadSoun", kInspections},
-};
-
-}  // namespace
-
-std::span<const ScreenHelpPage> ScreenHelpPages() { return kPages; }
-
 std::string HelpPageOf(std::string_view name) {
-    for (const ScreenHelpPage& p : kPages)
-        if (name == p.name) return p.page;
+    // Each page with the screens and dialogs it explains. The deductions screen has
+    // no page of its own: the page shown inside it has.
+    static const struct {
+        const char* page;
+        std::vector<std::string_view> names;
+    } kPages[] = {
+        {"help/conditions.htm", {"TfrInitialData"}},
+        {"help/taxpayer.htm", {"TfrPersonData", "TfrPersonNaim", "TfrPersonAddress"}},
+        {"help/russian_income.htm",
+         {"TfrRussianIncome", "TfrThirteenPercent", "TTfrThirteenPercentNR", "TfrNinePercent", "TfrThirtyPercent",
+          "TfrThirtyFivePercent"}},
+        {"help/currency.htm", {"TfrCurrency"}},
+        {"help/business.htm", {"TfrBusinessNew"}},
+        {"help/investtov.htm", {"TfrInvestTov"}},
+        {"help/deduct_standard.htm", {"TfrFrameStandartDeduct"}},
+        {"help/deduct_social.htm", {"TfrFramePensDeduct"}},
+        {"help/deduct_property.htm", {"TfrMultyConstructionDeduct"}},
+        {"help/deduct_losses.htm", {"TfrCB"}},
+        // The inspection directory is explained where its updating is.
+        {"help/EditSOUN.htm", {"TfmInputInspectionNumber", "TfmLoadSoun"}},
+    };
+    for (const auto& p : kPages)
+        for (std::string_view own : p.names)
+            if (own == name) return p.page;
     return {};
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // Which help page each screen and dialog opens on F1. A screen or dialog is named
-// by its objectName or, where it has none, by its class name. A dialog that is not
+// by its objectName or by its class name. A dialog that is not
 // listed takes the page of the screen it was opened from.
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,13 +9,6 @@ namespace kvz {
 
 // Pages are relative to the program's folder.
 inline constexpr const char* kHelpStartPage = "help/runprogramm.htm";
-
-struct ScreenHelpPage {
-    const char* name;
-    const char* page;
-};
-
-std::span<const ScreenHelpPage> ScreenHelpPages();
 
 // The page of the screen or dialog so named; "" for a name without one.
 std::string HelpPageOf(std::string_view name);

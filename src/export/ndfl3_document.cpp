@@ -44,16 +44,7 @@ void WritePersonalData(const XmlElement& taxpayer, const mTPersonInformation& p)
 void WriteAddress(const XmlElement& taxpayer, const mTPersonInformation& p) {
     const XmlElement kind = taxpayer.Add("СвАдрРФ");
     kind.Set("ПрАдр", p.AddressIsStay ? "2" : "1");
-    const XmlElement a = kind.Add("АдрРФ");
-    a.SetOptional("Индекс", p.PostIndex);
-    a.Set("КодРегион", PadWithZeros(IntegerText(p.RegionCode), 2));
-    a.SetOptional("Район", p.District);
-    a.SetOptional("Город", p.City);
-    a.SetOptional("НаселПункт", p.Locality);
-    a.SetOptional("Улица", p.Street);
-    a.SetOptional("Дом", p.House);
-    a.SetOptional("Корпус", p.Building);
-    a.SetOptional("Кварт", p.Flat);
+    ndfl3::SetRussianAddress(kind.Add("АдрРФ"), p, IntegerText(p.RegionCode));
 }
 
 void WriteTaxpayer(const XmlElement& document, const mTDeclaration& d) {
