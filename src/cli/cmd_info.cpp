@@ -7,14 +7,10 @@
 
 namespace kvz::cli {
 
-namespace {
-
 const char* const kUsage =
     "Использование: kvarzen-cli info FILE.qz5\n"
     "Печатает содержимое документа в JSON: условия, налогоплательщика, доходы и вычеты.\n"
     "Суммы - строки с точкой, даты - \"ДД.ММ.ГГГГ\".\n";
-
-}  // namespace
 
 int RunInfo(const Args& args) {
     if (auto exit = HelpOrUsageError(args, [&] { return args.size() == 1; }, UsageText(kUsage))) return *exit;

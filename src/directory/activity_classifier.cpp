@@ -13,10 +13,7 @@ public:
         : DataFileReader("Справочник видов деятельности поврежден", fileName) {}
 
     ActivityClassifier Read(std::string_view bytes) const {
-        XmlDocument doc = Parse(bytes);
-        ActivityClassifier classifier;
-        for (xmlNode* node : ChildElements(RootElement(doc))) classifier.Entries.push_back(ReadEntry(node));
-        return classifier;
+        return {ReadEntries<ActivityEntry>(bytes, [this](const xmlNode* node) { return ReadEntry(node); })};
     }
 
 private:

@@ -21,10 +21,7 @@ public:
     explicit RateFileReader(const std::string& fileName) : DataFileReader("Файл курсов валют поврежден", fileName) {}
 
     CurrencyRateTable Read(std::string_view bytes) {
-        XmlDocument doc = Parse(bytes);
-        CurrencyRateTable table;
-        for (xmlNode* node : ChildElements(RootElement(doc))) table.Currencies.push_back(ReadCurrency(node));
-        return table;
+        return {ReadEntries<Currency>(bytes, [this](const xmlNode* node) { return ReadCurrency(node); })};
     }
 
 private:
