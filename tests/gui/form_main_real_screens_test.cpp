@@ -23,6 +23,14 @@ std::unique_ptr<TFormMain> RealForm(const ProgramFolder& folder, DialogScript& d
     return std::make_unique<TFormMain>(std::move(parts));
 }
 
+// The window with a new document, shown.
+std::unique_ptr<TFormMain> StartedForm(const ProgramFolder& folder, DialogScript& dialogs) {
+    auto form = RealForm(folder, dialogs);
+    form->Start({});
+    form->show();
+    return form;
+}
+
 // Answers the next check dialog with the button and remembers what it showed.
 struct CheckAnswer {
     QString title;
@@ -72,9 +80,7 @@ private slots:
     void taxpayerChecksRefuseToLeaveAnEmptySurname() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
+        auto form = StartedForm(folder, dialogs);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         // The new document has no inspection yet: the conditions screen says so.
         CheckAnswer answer;
@@ -108,9 +114,7 @@ private slots:
     void declarationCheckLandsOnTheTaxpayersField() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
+        auto form = StartedForm(folder, dialogs);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         form->Controller().Declaration().InspectionCode = "7724";
 
@@ -131,9 +135,7 @@ private slots:
     void checkLandsOnAShortInspectionNumberAndABadCountryCode() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
+        auto form = StartedForm(folder, dialogs);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         // A taxpayer the declaration's own checks let through.
         mTDeclaration& d = form->Controller().Declaration();
@@ -192,9 +194,7 @@ private slots:
     void f1OpensThePageOfTheScreenOrDialogInUse() {
         ProgramFolder folder;
         DialogScript dialogs;
-        auto form = RealForm(folder, dialogs);
-        form->Start({});
-        form->show();
+        auto form = StartedForm(folder, dialogs);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         const auto shownPage = [&form] {
             auto* browser = form->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
