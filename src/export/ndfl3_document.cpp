@@ -81,9 +81,7 @@ void WriteSheets(const XmlElement& ndfl3, const mTDeclaration& d, const kTSvodSu
 }  // namespace
 
 std::string Ndfl3HeaderText(const std::string& identifier) {
-    return std::string("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Файл ИдФайл=\"") +
-           EscapeAttributeText(identifier) + "\" ВерсПрог=\"" + kNdfl3ProgramVersion + "\" ВерсФорм=\"" +
-           kNdfl3FormatVersion + "\"/>";
+    return FileHeaderText(identifier, kNdfl3ProgramVersion, kNdfl3FormatVersion);
 }
 
 std::string Ndfl3TaxpayerCategoryCode(uint8_t taxpayerKind) {
