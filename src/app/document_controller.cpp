@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/document_paths.h"
+#include "app/help_pages.h"
 #include "checks/declaration_check.h"
 #include "model/declaration.h"
 #include "storage/dates.h"
@@ -28,7 +29,6 @@ constexpr const char* kExportNotSaved =
     "администратора.";
 constexpr const char* kExportErrorResult = "ERROR";
 constexpr const char* kHelpMissing = "Не найден файл справки Kvrz2015.chm";
-constexpr const char* kHelpStartPage = "help/runprogramm.htm";
 
 FileDialogOptions OpenDialogOptions() {
     return {{{"Кварзен 2015", "*.qz5"},
@@ -252,6 +252,17 @@ void DocumentController::Help() {
             Platform_.ShowHelp(page);
         } else {
             ShowError(kHelpMissing);
+        }
+    });
+}
+
+void DocumentController::Help(const std::string& page) {
+    Guarded([&] {
+        // A page not installed gives way to the start page rather than to nothing.
+        if (!page.empty() && IsFile(ProgramFolder_ + page)) {
+            Platform_.ShowHelp(ProgramFolder_ + page);
+        } else {
+            Help();
         }
     });
 }

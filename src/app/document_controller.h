@@ -57,6 +57,9 @@ public:
     void PrintDoc();
     void PreviewDoc();
     void Help();
+    // F1: a page of the help folder (relative to the program's folder, see
+    // help_pages.h); the start page when it is "" or not installed.
+    void Help(const std::string& page);
     void About();
 
     // A click on a section button.

@@ -1,6 +1,8 @@
 #include "checks/schema_places.h"
 
-#include <iterator>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "checks/declaration_check.h"
 
@@ -10,187 +12,181 @@ namespace {
 
 constexpr SchemaRow kNone = SchemaRow::None;
 constexpr SchemaRow kAt = SchemaRow::Position;
-constexpr SchemaRow kSource = SchemaRow::IncomeSource;
-constexpr SchemaRow kForeign = SchemaRow::ForeignIncome;
 
 #define NPFL3 "Документ/СвНП/НПФЛ3"
 #define ADDRESS NPFL3 "/СвАдрРФ/АдрРФ"
+#define PERSON1 NPFL3 "/СведФЛ1"
+#define PERSON2 NPFL3 "/СведФЛ2"
 #define SHEETS "Документ/НДФЛ3"
+#define SOURCE SHEETS "/ДоходИстРФ"
+#define FOREIGN SHEETS "/ДоходИстИно/РасчДохНалИно"
+#define ACTIVITY SHEETS "/ДоходПредпр/РасчВидДеят"
 #define OBJECT SHEETS "/ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх"
 #define CONTRACT SHEETS "/ВычСоцИнв219/РасчПенсВзнос/РасчПСВВыч/СведДогНПО"
 
+// An attribute (or "" for the element) and its name in the user's words.
+struct Named {
+    const char* Attribute;
+    const char* Name;
+};
+
+// Where the places of one element are entered; they differ only in their names.
+struct EnteredAt {
+    const char* Element;
+    uint16_t Section;
+    int Field;
+    SchemaRow Row = kNone;
+    const char* RowElement = "";
+    const char* RowWord = "";
+};
+
+class PlaceTable {
+public:
+    PlaceTable& Add(const EnteredAt& at, std::initializer_list<Named> names) {
+        for (const Named& n : names)
+            Places_.push_back(
+                {at.Element, n.Attribute, at.Section, at.Field, at.Row, at.RowElement, at.RowWord, n.Name});
+        return *this;
+    }
+    const std::vector<SchemaPlace>& Places() const { return Places_; }
+
+private:
+    std::vector<SchemaPlace> Places_;
+};
+
 // Values the calculation alone writes (totals, sheets, payment lines) have no field
 // of their own: they fall to the entry of their sheet.
-constexpr SchemaPlace kPlaces[] = {
-    {"Документ", "", kCheckSectionConditions, kCheckFieldInspection, kNone, "", "", "Номер инспекции"},
-    {"Документ", "НомКорр", kCheckSectionConditions, kCheckFieldCorrectionNumber, kNone, "", "", "Номер корректировки"},
-    {"Документ/Подписант", "", kCheckSectionConditions, kCheckFieldRepresentativeName, kNone, "", "",
-     "ФИО представителя"},
-    {"Документ/Подписант/СвПред", "", kCheckSectionConditions, kCheckFieldRepresentativeDocument, kNone, "", "",
-     "Документ, подтверждающий полномочия представителя"},
-    {"Документ/Подписант/СвПред", "НаимОрг", kCheckSectionConditions, kCheckFieldRepresentativeOrganization, kNone,
-     "", "", "Организация - представитель"},
+PlaceTable MakePlaces() {
+    constexpr uint16_t kConditions = kCheckSectionConditions, kPerson = kCheckSectionPerson,
+                       kAddress = kCheckSectionAddress, kDeductions = kCheckSectionDeductions;
+    const EnteredAt source{SOURCE, kCheckSectionThirteen, 0, SchemaRow::IncomeSource, "", "Источник выплаты"};
+    const EnteredAt foreign{FOREIGN, kCheckSectionForeign, 0, SchemaRow::ForeignIncome, "", "Доход в валюте"};
+    const EnteredAt activity{ACTIVITY, kCheckSectionBusiness, 0, kAt, "РасчВидДеят", "Вид деятельности"};
+    const EnteredAt object{OBJECT, kDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект"};
+    const EnteredAt contract{CONTRACT, kDeductions, kCheckFieldSocialDeductions, kAt, "СведДогНПО", "Договор"};
+    auto inside = [](EnteredAt at, const char* element) {
+        at.Element = element;
+        return at;
+    };
+    PlaceTable t;
+    t.Add({"Документ", kConditions, kCheckFieldInspection}, {{"", "Номер инспекции"}})
+        .Add({"Документ", kConditions, kCheckFieldCorrectionNumber}, {{"НомКорр", "Номер корректировки"}})
+        .Add({"Документ/Подписант", kConditions, kCheckFieldRepresentativeName}, {{"", "ФИО представителя"}})
+        .Add({"Документ/Подписант/СвПред", kConditions, kCheckFieldRepresentativeDocument},
+             {{"", "Документ, подтверждающий полномочия представителя"}})
+        .Add({"Документ/Подписант/СвПред", kConditions, kCheckFieldRepresentativeOrganization},
+             {{"НаимОрг", "Организация - представитель"}});
 
-    {"Документ/СвНП", "", kCheckSectionPerson, kCheckFieldSurname, kNone, "", "", "Сведения о декларанте"},
-    {NPFL3, "Тлф", kCheckSectionAddress, kCheckFieldPhone, kNone, "", "", "Контактный телефон"},
-    {NPFL3, "АдрИно", kCheckSectionAddress, kCheckFieldForeignAddress, kNone, "", "", "Адрес за пределами РФ"},
-    {NPFL3 "/ФИОФЛ", "", kCheckSectionPerson, kCheckFieldSurname, kNone, "", "", "Фамилия"},
-    {NPFL3 "/ФИОФЛ", "Имя", kCheckSectionPerson, kCheckFieldFirstName, kNone, "", "", "Имя"},
-    {NPFL3 "/ФИОФЛ", "Отчество", kCheckSectionPerson, kCheckFieldPatronymic, kNone, "", "", "Отчество"},
-    {NPFL3 "/СвАдрРФ", "", kCheckSectionAddress, kCheckFieldRegion, kNone, "", "", "Адрес в Российской Федерации"},
-    {ADDRESS, "Индекс", kCheckSectionAddress, kCheckFieldPostIndex, kNone, "", "", "Почтовый индекс"},
-    {ADDRESS, "КодРегион", kCheckSectionAddress, kCheckFieldRegion, kNone, "", "", "Регион"},
-    {ADDRESS, "Район", kCheckSectionAddress, kCheckFieldDistrict, kNone, "", "", "Район"},
-    {ADDRESS, "Город", kCheckSectionAddress, kCheckFieldCity, kNone, "", "", "Город"},
-    {ADDRESS, "НаселПункт", kCheckSectionAddress, kCheckFieldLocality, kNone, "", "", "Населенный пункт"},
-    {ADDRESS, "Улица", kCheckSectionAddress, kCheckFieldStreet, kNone, "", "", "Улица"},
-    {ADDRESS, "Дом", kCheckSectionAddress, kCheckFieldHouse, kNone, "", "", "Дом"},
-    {ADDRESS, "Корпус", kCheckSectionAddress, kCheckFieldBuilding, kNone, "", "", "Корпус"},
-    {ADDRESS, "Кварт", kCheckSectionAddress, kCheckFieldFlat, kNone, "", "", "Квартира"},
-    {NPFL3 "/СведФЛ1", "", kCheckSectionPerson, kCheckFieldPersonInn, kNone, "", "", "ИНН"},
-    {NPFL3 "/СведФЛ2", "", kCheckSectionPerson, kCheckFieldDocType, kNone, "", "",
-     "Документ, удостоверяющий личность"},
-    {NPFL3 "/СведФЛ1", "ДатаРожд", kCheckSectionPerson, kCheckFieldBirthDate, kNone, "", "", "Дата рождения"},
-    {NPFL3 "/СведФЛ2", "ДатаРожд", kCheckSectionPerson, kCheckFieldBirthDate, kNone, "", "", "Дата рождения"},
-    {NPFL3 "/СведФЛ1", "МестоРожд", kCheckSectionPerson, kCheckFieldBirthPlace, kNone, "", "", "Место рождения"},
-    {NPFL3 "/СведФЛ2", "МестоРожд", kCheckSectionPerson, kCheckFieldBirthPlace, kNone, "", "", "Место рождения"},
-    {NPFL3 "/СведФЛ1", "ОКСМ", kCheckSectionPerson, kCheckFieldCitizenshipCode, kNone, "", "", "Код страны"},
-    {NPFL3 "/СведФЛ2", "ОКСМ", kCheckSectionPerson, kCheckFieldCitizenshipCode, kNone, "", "", "Код страны"},
-    {NPFL3 "/СведФЛ1/УдЛичн", "", kCheckSectionPerson, kCheckFieldDocType, kNone, "", "", "Вид документа"},
-    {NPFL3 "/СведФЛ2/УдЛичн", "", kCheckSectionPerson, kCheckFieldDocType, kNone, "", "", "Вид документа"},
-    {NPFL3 "/СведФЛ1/УдЛичн", "СерНомДок", kCheckSectionPerson, kCheckFieldDocSeriesNumber, kNone, "", "",
-     "Серия и номер документа"},
-    {NPFL3 "/СведФЛ2/УдЛичн", "СерНомДок", kCheckSectionPerson, kCheckFieldDocSeriesNumber, kNone, "", "",
-     "Серия и номер документа"},
-    {NPFL3 "/СведФЛ1/УдЛичн", "ДатаДок", kCheckSectionPerson, kCheckFieldDocIssueDate, kNone, "", "",
-     "Дата выдачи документа"},
-    {NPFL3 "/СведФЛ2/УдЛичн", "ДатаДок", kCheckSectionPerson, kCheckFieldDocIssueDate, kNone, "", "",
-     "Дата выдачи документа"},
-    {NPFL3 "/СведФЛ1/УдЛичн", "ВыдДок", kCheckSectionPerson, kCheckFieldDocIssuedBy, kNone, "", "",
-     "Кем выдан документ"},
-    {NPFL3 "/СведФЛ2/УдЛичн", "ВыдДок", kCheckSectionPerson, kCheckFieldDocIssuedBy, kNone, "", "",
-     "Кем выдан документ"},
+    t.Add({"Документ/СвНП", kPerson, kCheckFieldSurname}, {{"", "Сведения о декларанте"}})
+        .Add({NPFL3, kAddress, kCheckFieldPhone}, {{"Тлф", "Контактный телефон"}})
+        .Add({NPFL3, kAddress, kCheckFieldForeignAddress}, {{"АдрИно", "Адрес за пределами РФ"}})
+        .Add({NPFL3 "/ФИОФЛ", kPerson, kCheckFieldSurname}, {{"", "Фамилия"}})
+        .Add({NPFL3 "/ФИОФЛ", kPerson, kCheckFieldFirstName}, {{"Имя", "Имя"}})
+        .Add({NPFL3 "/ФИОФЛ", kPerson, kCheckFieldPatronymic}, {{"Отчество", "Отчество"}})
+        .Add({NPFL3 "/СвАдрРФ", kAddress, kCheckFieldRegion}, {{"", "Адрес в Российской Федерации"}});
+    const struct {
+        const char* attribute;
+        int field;
+        const char* name;
+    } address[] = {
+        {"Индекс", kCheckFieldPostIndex, "Почтовый индекс"}, {"КодРегион", kCheckFieldRegion, "Регион"},
+        {"Район", kCheckFieldDistrict, "Район"},             {"Город", kCheckFieldCity, "Город"},
+        {"НаселПункт", kCheckFieldLocality, "Населенный пункт"}, {"Улица", kCheckFieldStreet, "Улица"},
+        {"Дом", kCheckFieldHouse, "Дом"},                    {"Корпус", kCheckFieldBuilding, "Корпус"},
+        {"Кварт", kCheckFieldFlat, "Квартира"},
+    };
+    for (const auto& a : address) t.Add({ADDRESS, kAddress, a.field}, {{a.attribute, a.name}});
+    t.Add({PERSON1, kPerson, kCheckFieldPersonInn}, {{"", "ИНН"}})
+        .Add({PERSON2, kPerson, kCheckFieldDocType}, {{"", "Документ, удостоверяющий личность"}});
+    // The two forms of the taxpayer's data, with and without the ИНН, share their fields.
+    for (const auto& [person, document] :
+         {std::pair{PERSON1, PERSON1 "/УдЛичн"}, std::pair{PERSON2, PERSON2 "/УдЛичн"}}) {
+        t.Add({person, kPerson, kCheckFieldBirthDate}, {{"ДатаРожд", "Дата рождения"}})
+            .Add({person, kPerson, kCheckFieldBirthPlace}, {{"МестоРожд", "Место рождения"}})
+            .Add({person, kPerson, kCheckFieldCitizenshipCode}, {{"ОКСМ", "Код страны"}})
+            .Add({document, kPerson, kCheckFieldDocType}, {{"", "Вид документа"}})
+            .Add({document, kPerson, kCheckFieldDocSeriesNumber}, {{"СерНомДок", "Серия и номер документа"}})
+            .Add({document, kPerson, kCheckFieldDocIssueDate}, {{"ДатаДок", "Дата выдачи документа"}})
+            .Add({document, kPerson, kCheckFieldDocIssuedBy}, {{"ВыдДок", "Кем выдан документ"}});
+    }
 
-    {SHEETS, "", kCheckSectionNone, 1, kNone, "", "", "Расчет декларации"},
-    {SHEETS "/СумНалПу", "ОКТМО", kCheckSectionAddress, kCheckFieldAddressOktmo, kNone, "", "",
-     "ОКТМО по месту жительства"},
-    {SHEETS "/ДоходИстРФ", "", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "Источник выплаты"},
-    {SHEETS "/ДоходИстРФ", "ОКТМО", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "ОКТМО"},
-    {SHEETS "/ДоходИстРФ", "Доход", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "Сумма дохода"},
-    {SHEETS "/ДоходИстРФ", "НалУдерж", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты",
-     "Сумма удержанного налога"},
-    {SHEETS "/ДоходИстРФ/ИстЮЛ", "", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "Наименование"},
-    {SHEETS "/ДоходИстРФ/ИстЮЛ", "ИННЮЛ", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "ИНН"},
-    {SHEETS "/ДоходИстРФ/ИстЮЛ", "КПП", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "КПП"},
-    {SHEETS "/ДоходИстРФ/ИстФЛИн", "", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "Наименование"},
-    {SHEETS "/ДоходИстРФ/ИстФЛИн", "ИННФЛ", kCheckSectionThirteen, 0, kSource, "", "Источник выплаты", "ИНН"},
+    t.Add({SHEETS, kCheckSectionNone, 1}, {{"", "Расчет декларации"}})
+        .Add({SHEETS "/СумНалПу", kAddress, kCheckFieldAddressOktmo}, {{"ОКТМО", "ОКТМО по месту жительства"}})
+        .Add(source, {{"", "Источник выплаты"},
+                      {"ОКТМО", "ОКТМО"},
+                      {"Доход", "Сумма дохода"},
+                      {"НалУдерж", "Сумма удержанного налога"}})
+        .Add(inside(source, SOURCE "/ИстЮЛ"), {{"", "Наименование"}, {"ИННЮЛ", "ИНН"}, {"КПП", "КПП"}})
+        .Add(inside(source, SOURCE "/ИстФЛИн"), {{"", "Наименование"}, {"ИННФЛ", "ИНН"}});
 
-    {SHEETS "/ДоходИстИно", "", kCheckSectionForeign, 1, kNone, "", "", "Доходы в валюте"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Доход в валюте"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "ОКСМ", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Код страны"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "НаимИстДох", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Наименование источника выплаты"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "КодВалют", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Код валюты"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "ДатаДох", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Дата получения дохода"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "КурсВалютДох", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Курс валюты на дату получения дохода"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "ДоходИноВал", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Сумма дохода в валюте"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "ДатаУплНал", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Дата уплаты налога"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "КурсВалютНал", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Курс валюты на дату уплаты налога"},
-    {SHEETS "/ДоходИстИно/РасчДохНалИно", "НалУплИноВал", kCheckSectionForeign, 0, kForeign, "", "Доход в валюте",
-     "Сумма налога в валюте"},
+    t.Add({SHEETS "/ДоходИстИно", kCheckSectionForeign, 1}, {{"", "Доходы в валюте"}})
+        .Add(foreign, {{"", "Доход в валюте"},
+                       {"ОКСМ", "Код страны"},
+                       {"НаимИстДох", "Наименование источника выплаты"},
+                       {"КодВалют", "Код валюты"},
+                       {"ДатаДох", "Дата получения дохода"},
+                       {"КурсВалютДох", "Курс валюты на дату получения дохода"},
+                       {"ДоходИноВал", "Сумма дохода в валюте"},
+                       {"ДатаУплНал", "Дата уплаты налога"},
+                       {"КурсВалютНал", "Курс валюты на дату уплаты налога"},
+                       {"НалУплИноВал", "Сумма налога в валюте"}});
 
-    {SHEETS "/ДоходПредпр", "", kCheckSectionBusiness, 1, kNone, "", "", "Доходы от предпринимательской деятельности"},
-    {SHEETS "/ДоходПредпр/РасчВидДеят", "", kCheckSectionBusiness, 0, kAt, "РасчВидДеят", "Вид деятельности",
-     "Доходы и расходы"},
-    {SHEETS "/ДоходПредпр/РасчВидДеят", "ВидДеят", kCheckSectionBusiness, 0, kAt, "РасчВидДеят",
-     "Вид деятельности", "Вид деятельности"},
-    {SHEETS "/ДоходПредпр/РасчВидДеят", "ОКВЭД", kCheckSectionBusiness, 0, kAt, "РасчВидДеят", "Вид деятельности",
-     "Код ОКВЭД"},
-    {SHEETS "/ДоходПредпр/СведКФХ", "ГодРегКФХ", kCheckSectionBusiness, 1, kNone, "", "",
-     "Дата регистрации крестьянского (фермерского) хозяйства"},
-    {SHEETS "/ДоходПредпр/НБКор105.3", "НБКорСам", kCheckSectionBusiness, 1, kNone, "", "",
-     "Скорректированная налоговая база"},
-    {SHEETS "/ДоходПредпр/НБКор105.3", "НалКорСам", kCheckSectionBusiness, 1, kNone, "", "",
-     "Скорректированная сумма налога"},
+    t.Add({SHEETS "/ДоходПредпр", kCheckSectionBusiness, 1}, {{"", "Доходы от предпринимательской деятельности"}})
+        .Add(activity, {{"", "Доходы и расходы"}, {"ВидДеят", "Вид деятельности"}, {"ОКВЭД", "Код ОКВЭД"}})
+        .Add({SHEETS "/ДоходПредпр/СведКФХ", kCheckSectionBusiness, 1},
+             {{"ГодРегКФХ", "Дата регистрации крестьянского (фермерского) хозяйства"}})
+        .Add({SHEETS "/ДоходПредпр/НБКор105.3", kCheckSectionBusiness, 1},
+             {{"НБКорСам", "Скорректированная налоговая база"}, {"НалКорСам", "Скорректированная сумма налога"}});
 
-    {SHEETS "/ИмущНалВычНов", "", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kNone, "", "",
-     "Имущественный налоговый вычет"},
-    {OBJECT, "", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект", "Данные объекта"},
-    {OBJECT, "КодНаимОб", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Наименование объекта"},
-    {OBJECT, "ВидСобствОб", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Вид собственности"},
-    {OBJECT, "ПризнакНП", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Признак налогоплательщика"},
-    {OBJECT, "ДатаРегЖил", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Дата регистрации права собственности на жилой дом, квартиру, комнату"},
-    {OBJECT, "ДатаАкт", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Дата акта о передаче квартиры, комнаты или доли в них"},
-    {OBJECT, "ДатаРегЗем", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Дата регистрации права собственности на земельный участок"},
-    {OBJECT, "ДатаЗаявВыч", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Дата заявления о распределении имущественного вычета"},
-    {OBJECT, "ДолСобств", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Доля"},
-    {OBJECT, "ГодНачИспВыч", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Год начала использования вычета"},
-    {OBJECT, "СумРасхФакт", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Стоимость объекта (доли)"},
-    {OBJECT, "СумФактУплПроц", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Проценты по кредитам за все годы"},
-    {OBJECT "/АдрОбъект", "", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх", "Объект",
-     "Адрес объекта"},
-    {OBJECT "/АдрОбъект", "Индекс", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх",
-     "Объект", "Почтовый индекс"},
-    {OBJECT "/АдрОбъект", "КодРегион", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх",
-     "Объект", "Код субъекта РФ"},
-    {OBJECT "/АдрОбъект", "Дом", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх",
-     "Объект", "Дом"},
-    {OBJECT "/АдрОбъект", "Корпус", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх",
-     "Объект", "Корпус"},
-    {OBJECT "/АдрОбъект", "Кварт", kCheckSectionDeductions, kCheckFieldPropertyDeduction, kAt, "СвОбъектРасх",
-     "Объект", "Квартира"},
+    t.Add({SHEETS "/ИмущНалВычНов", kDeductions, kCheckFieldPropertyDeduction}, {{"", "Имущественный налоговый вычет"}})
+        .Add(object, {{"", "Данные объекта"},
+                      {"КодНаимОб", "Наименование объекта"},
+                      {"ВидСобствОб", "Вид собственности"},
+                      {"ПризнакНП", "Признак налогоплательщика"},
+                      {"ДатаРегЖил", "Дата регистрации права собственности на жилой дом, квартиру, комнату"},
+                      {"ДатаАкт", "Дата акта о передаче квартиры, комнаты или доли в них"},
+                      {"ДатаРегЗем", "Дата регистрации права собственности на земельный участок"},
+                      {"ДатаЗаявВыч", "Дата заявления о распределении имущественного вычета"},
+                      {"ДолСобств", "Доля"},
+                      {"ГодНачИспВыч", "Год начала использования вычета"},
+                      {"СумРасхФакт", "Стоимость объекта (доли)"},
+                      {"СумФактУплПроц", "Проценты по кредитам за все годы"}})
+        .Add(inside(object, OBJECT "/АдрОбъект"), {{"", "Адрес объекта"},
+                                                   {"Индекс", "Почтовый индекс"},
+                                                   {"КодРегион", "Код субъекта РФ"},
+                                                   {"Дом", "Дом"},
+                                                   {"Корпус", "Корпус"},
+                                                   {"Кварт", "Квартира"}});
 
-    {SHEETS "/ВычСтандСоц", "", kCheckSectionDeductions, kCheckFieldSocialDeductions, kNone, "", "",
-     "Социальные налоговые вычеты"},
-    {SHEETS "/ВычСтандСоц/РасчВычСтанд", "", kCheckSectionDeductions, kCheckFieldStandardDeductions, kNone, "", "",
-     "Стандартные налоговые вычеты"},
-    {SHEETS "/ВычСоцИнв219", "", kCheckSectionDeductions, kCheckFieldSocialDeductions, kNone, "", "",
-     "Социальные налоговые вычеты"},
-    {CONTRACT, "", kCheckSectionDeductions, kCheckFieldSocialDeductions, kAt, "СведДогНПО", "Договор", "Договор"},
-    {CONTRACT, "ДатаДогНПО", kCheckSectionDeductions, kCheckFieldSocialDeductions, kAt, "СведДогНПО", "Договор",
-     "Дата договора"},
-    {CONTRACT, "НомДогНПО", kCheckSectionDeductions, kCheckFieldSocialDeductions, kAt, "СведДогНПО", "Договор",
-     "Номер договора"},
-    {CONTRACT "/СведИст", "", kCheckSectionDeductions, kCheckFieldSocialDeductions, kAt, "СведДогНПО", "Договор",
-     "Наименование организации"},
-    {CONTRACT "/СведИст", "ИННЮЛ", kCheckSectionDeductions, kCheckFieldSocialDeductions, kAt, "СведДогНПО",
-     "Договор", "ИНН организации"},
-    {CONTRACT "/СведИст", "КПП", kCheckSectionDeductions, kCheckFieldSocialDeductions, kAt, "СведДогНПО", "Договор",
-     "КПП организации"},
-    {SHEETS "/ВычСоцИнв219/РасчИнвВыч", "", kCheckSectionDeductions, kCheckFieldLossesAndInvestment, kNone, "", "",
-     "Инвестиционный вычет"},
-    {SHEETS "/ДохОперЦБ/УбытПредПер", "", kCheckSectionDeductions, kCheckFieldLossesAndInvestment, kNone, "", "",
-     "Убытки прошлых налоговых периодов"},
-    {SHEETS "/ДохИвестТов", "", kCheckSectionInvestTov, 1, kNone, "", "", "Инвестиционные товарищества"},
-};
+    t.Add({SHEETS "/ВычСтандСоц", kDeductions, kCheckFieldSocialDeductions}, {{"", "Социальные налоговые вычеты"}})
+        .Add({SHEETS "/ВычСтандСоц/РасчВычСтанд", kDeductions, kCheckFieldStandardDeductions},
+             {{"", "Стандартные налоговые вычеты"}})
+        .Add({SHEETS "/ВычСоцИнв219", kDeductions, kCheckFieldSocialDeductions}, {{"", "Социальные налоговые вычеты"}})
+        .Add(contract, {{"", "Договор"}, {"ДатаДогНПО", "Дата договора"}, {"НомДогНПО", "Номер договора"}})
+        .Add(inside(contract, CONTRACT "/СведИст"),
+             {{"", "Наименование организации"}, {"ИННЮЛ", "ИНН организации"}, {"КПП", "КПП организации"}})
+        .Add({SHEETS "/ВычСоцИнв219/РасчИнвВыч", kDeductions, kCheckFieldLossesAndInvestment},
+             {{"", "Инвестиционный вычет"}})
+        .Add({SHEETS "/ДохОперЦБ/УбытПредПер", kDeductions, kCheckFieldLossesAndInvestment},
+             {{"", "Убытки прошлых налоговых периодов"}})
+        .Add({SHEETS "/ДохИвестТов", kCheckSectionInvestTov, 1}, {{"", "Инвестиционные товарищества"}});
+    return t;
+}
 
 #undef NPFL3
 #undef ADDRESS
+#undef PERSON1
+#undef PERSON2
 #undef SHEETS
+#undef SOURCE
+#undef FOREIGN
+#undef ACTIVITY
 #undef OBJECT
 #undef CONTRACT
 
 const SchemaPlace* Lookup(std::string_view element, std::string_view attribute) {
-    for (const SchemaPlace& place : kPlaces)
+    static const PlaceTable table = MakePlaces();
+    for (const SchemaPlace& place : table.Places())
         if (element == place.Element && attribute == place.Attribute) return &place;
     return nullptr;
 }

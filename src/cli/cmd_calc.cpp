@@ -21,10 +21,7 @@ void PrintCalcUsage(std::ostream& out) {
 }  // namespace
 
 int RunCalc(const Args& args) {
-    if (WantsHelp(args) || args.size() != 1) {
-        PrintCalcUsage(WantsHelp(args) ? std::cout : std::cerr);
-        return WantsHelp(args) ? 0 : 2;
-    }
+    if (auto exit = HelpOrUsageError(args, [&] { return args.size() == 1; }, PrintCalcUsage)) return *exit;
     auto declaration = LoadDocumentOrReport(args[0]);
     if (!declaration) return 1;
     try {

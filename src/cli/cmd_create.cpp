@@ -9,16 +9,15 @@
 
 namespace kvz::cli {
 
+const char* const kUsage =
+    "Использование: kvarzen-cli create FILE.json OUT.qz5\n"
+    "Создает документ декларации из JSON того же вида, что печатает info.\n"
+    "Отсутствующий ключ получает значение по умолчанию; неизвестный ключ, неверный тип,\n"
+    "сумма с более чем четырьмя знаками после точки, несуществующая дата или символ,\n"
+    "которого нет в кодировке windows-1251, отвергаются с указанием ключа.\n";
+
 int RunCreate(const Args& args) {
-    if (WantsHelp(args) || args.size() != 2) {
-        (WantsHelp(args) ? std::cout : std::cerr)
-            << "Использование: kvarzen-cli create FILE.json OUT.qz5\n"
-               "Создает документ декларации из JSON того же вида, что печатает info.\n"
-               "Отсутствующий ключ получает значение по умолчанию; неизвестный ключ, неверный тип,\n"
-               "сумма с более чем четырьмя знаками после точки, несуществующая дата или символ,\n"
-               "которого нет в кодировке windows-1251, отвергаются с указанием ключа.\n";
-        return WantsHelp(args) ? 0 : 2;
-    }
+    if (auto exit = HelpOrUsageError(args, [&] { return args.size() == 2; }, UsageText(kUsage))) return *exit;
     nlohmann::json json;
     try {
         json = ParseDocumentJson(ReadInputFile(args[0]));

@@ -91,15 +91,9 @@ DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& opt
 }  // namespace
 
 int RunExport(const Args& args) {
-    if (WantsHelp(args)) {
-        PrintExportUsage(std::cout);
-        return 0;
-    }
     ExportOptions options;
-    if (!ParseOptions(args, options)) {
-        PrintExportUsage(std::cerr);
-        return 2;
-    }
+    if (auto exit = HelpOrUsageError(args, [&] { return ParseOptions(args, options); }, PrintExportUsage))
+        return *exit;
     if (!options.ToStdout && !IsExistingDirectory(options.Folder)) {
         std::cerr << "Каталог не найден: " << options.Folder << "\n";
         return 1;

@@ -21,14 +21,7 @@ const char* const kUsage =
 }  // namespace
 
 int RunImportRates(const Args& args) {
-    if (WantsHelp(args)) {
-        std::cout << kUsage;
-        return 0;
-    }
-    if (args.size() < 2) {
-        std::cerr << kUsage;
-        return 1;
-    }
+    if (auto exit = HelpOrUsageError(args, [&] { return args.size() >= 2; }, UsageText(kUsage), 1)) return *exit;
     std::vector<std::string> inputs(args.begin(), args.end() - 1);
     try {
         RateImportSummary summary = ImportRateFiles(inputs, args.back());

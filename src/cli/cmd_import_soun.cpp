@@ -32,14 +32,7 @@ void ShowProgress(std::size_t done, std::size_t total) {
 }  // namespace
 
 int RunImportSoun(const Args& args) {
-    if (WantsHelp(args)) {
-        std::cout << kUsage;
-        return 0;
-    }
-    if (args.size() != 2) {
-        std::cerr << kUsage;
-        return 1;
-    }
+    if (auto exit = HelpOrUsageError(args, [&] { return args.size() == 2; }, UsageText(kUsage), 1)) return *exit;
     try {
         SounTable table = ImportSoun(args[0], args[1], kSounDirectoryVersion, DateToText(Today()), ShowProgress);
         std::cout << "Инспекций в справочнике: " << table.Inspections.size() << " (записей в таблице: "

@@ -7,14 +7,13 @@
 
 namespace kvz::cli {
 
+const char* const kUsage =
+    "Использование: kvarzen-cli info FILE.qz5\n"
+    "Печатает содержимое документа в JSON: условия, налогоплательщика, доходы и вычеты.\n"
+    "Суммы - строки с точкой, даты - \"ДД.ММ.ГГГГ\".\n";
+
 int RunInfo(const Args& args) {
-    if (WantsHelp(args) || args.size() != 1) {
-        (WantsHelp(args) ? std::cout : std::cerr)
-            << "Использование: kvarzen-cli info FILE.qz5\n"
-               "Печатает содержимое документа в JSON: условия, налогоплательщика, доходы и вычеты.\n"
-               "Суммы - строки с точкой, даты - \"ДД.ММ.ГГГГ\".\n";
-        return WantsHelp(args) ? 0 : 2;
-    }
+    if (auto exit = HelpOrUsageError(args, [&] { return args.size() == 1; }, UsageText(kUsage))) return *exit;
     auto declaration = LoadDocumentOrReport(args[0]);
     if (!declaration) return 1;
     std::cout << DeclarationToJson(*declaration).dump(2) << "\n";

@@ -68,15 +68,8 @@ std::string Recipient(const std::string& programFolder, const std::string& code)
 }  // namespace
 
 int RunPdf(const Args& args) {
-    if (WantsHelp(args)) {
-        PrintPdfUsage(std::cout);
-        return 0;
-    }
     PdfOptions options;
-    if (!ParseOptions(args, options)) {
-        PrintPdfUsage(std::cerr);
-        return 2;
-    }
+    if (auto exit = HelpOrUsageError(args, [&] { return ParseOptions(args, options); }, PrintPdfUsage)) return *exit;
 #ifndef KVZ_HAVE_PDF
     std::cerr << "Эта сборка программы не умеет записывать PDF: она собрана без Qt.\n";
     return 1;

@@ -5,7 +5,6 @@
 #include "directory/data_file_error.h"
 #include "storage/input_file.h"
 #include "storage/replace_file.h"
-#include "storage/system_error_text.h"
 
 namespace kvz {
 
@@ -23,11 +22,7 @@ bool PathExists(const std::string& path) {
 }
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-    try {
-        ReplaceFileContents(path, bytes);
-    } catch (const EReplaceFileError& e) {
-        throw EDataFileError(WriteFailureText(path, e.code().value()));
-    }
+    ReplaceFileContentsOr<EDataFileError>(path, bytes);
 }
 
 }  // namespace kvz

@@ -4,19 +4,20 @@
 #include <set>
 
 #include "directory/data_file_error.h"
+#include "directory/data_file_reader.h"
 #include "directory/rate_text.h"
-#include "directory/xml_document.h"
 
 namespace kvz {
 
 namespace {
 
-class BankFileReader {
+class BankFileReader : DataFileReader {
 public:
-    explicit BankFileReader(const std::string& fileName) : FileName_(fileName) {}
+    explicit BankFileReader(const std::string& fileName)
+        : DataFileReader("Файл курсов валют поврежден или имеет неизвестный формат", fileName) {}
 
     BankRateFile Read(std::string_view bytes) {
-        XmlDocument doc = ParseXml(bytes, Prefix());
+        XmlDocument doc = Parse(bytes);
         xmlNode* root = RootElement(doc);
         if (!IsNamed(root, "ValCurs")) Damaged(root, "корневой элемент не ValCurs");
         if (Attribute(root, "DateRange1") || Attribute(root, "DateRange2")) return ReadPeriod(root);
@@ -24,18 +25,10 @@ public:
     }
 
 private:
-    std::string Prefix() const {
-        return "Файл курсов валют поврежден или имеет неизвестный формат: " + FileName_ + ": ";
-    }
-
-    [[noreturn]] void Damaged(const xmlNode* node, const std::string& what) const {
-        throw EDataFileError(Prefix() + "строка " + std::to_string(xmlGetLineNo(node)) + ": " + what);
-    }
-
     std::string RequiredAttribute(const xmlNode* node, const char* name) const {
-        auto value = Attribute(node, name);
-        if (!value || StripSpaces(*value).empty()) Damaged(node, std::string("нет атрибута ") + name);
-        return StripSpaces(*value);
+        std::string value = StripSpaces(Required(node, name));
+        if (value.empty()) Damaged(node, std::string("нет атрибута ") + name);
+        return value;
     }
 
     std::string RequiredChild(const xmlNode* node, const char* name) const {
@@ -100,7 +93,6 @@ private:
         return file;
     }
 
-    std::string FileName_;
 };
 
 }  // namespace

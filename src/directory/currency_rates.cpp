@@ -5,8 +5,8 @@
 
 #include "directory/atomic_file.h"
 #include "directory/data_file_error.h"
+#include "directory/data_file_reader.h"
 #include "directory/rate_text.h"
-#include "directory/xml_document.h"
 #include "directory/xml_text.h"
 #include "storage/encoding.h"
 
@@ -16,30 +16,15 @@ namespace {
 
 double Day(DateTime d) { return std::floor(d); }
 
-class RateFileReader {
+class RateFileReader : DataFileReader {
 public:
-    explicit RateFileReader(const std::string& fileName) : FileName_(fileName) {}
+    explicit RateFileReader(const std::string& fileName) : DataFileReader("Файл курсов валют поврежден", fileName) {}
 
     CurrencyRateTable Read(std::string_view bytes) {
-        XmlDocument doc = ParseXml(bytes, Prefix());
-        CurrencyRateTable table;
-        for (xmlNode* node : ChildElements(RootElement(doc))) table.Currencies.push_back(ReadCurrency(node));
-        return table;
+        return {ReadEntries<Currency>(bytes, [this](const xmlNode* node) { return ReadCurrency(node); })};
     }
 
 private:
-    std::string Prefix() const { return "Файл курсов валют поврежден: " + FileName_ + ": "; }
-
-    [[noreturn]] void Damaged(const xmlNode* node, const std::string& what) const {
-        throw EDataFileError(Prefix() + "строка " + std::to_string(xmlGetLineNo(node)) + ": " + what);
-    }
-
-    std::string Required(const xmlNode* node, const char* name) const {
-        auto value = Attribute(node, name);
-        if (!value) Damaged(node, std::string("нет атрибута ") + name);
-        return *value;
-    }
-
     Currency ReadCurrency(const xmlNode* node) const {
         Currency currency{Required(node, "Code"), Attribute(node, "Name").value_or(""),
                           Attribute(node, "ID").value_or(""), {}};
@@ -57,7 +42,6 @@ private:
         return rate;
     }
 
-    std::string FileName_;
 };
 
 }  // namespace

@@ -2,16 +2,11 @@
 
 #include "export/export_error.h"
 #include "storage/replace_file.h"
-#include "storage/system_error_text.h"
 
 namespace kvz {
 
 void WriteExportFile(const std::string& path, std::string_view bytes) {
-    try {
-        ReplaceFileContents(path, bytes);
-    } catch (const EReplaceFileError& e) {
-        throw EExportWriteFailed(WriteFailureText(path, e.code().value()));
-    }
+    ReplaceFileContentsOr<EExportWriteFailed>(path, bytes);
 }
 
 }  // namespace kvz

@@ -44,16 +44,7 @@ void WritePersonalData(const XmlElement& taxpayer, const mTPersonInformation& p)
 void WriteAddress(const XmlElement& taxpayer, const mTPersonInformation& p) {
     const XmlElement kind = taxpayer.Add("СвАдрРФ");
     kind.Set("ПрАдр", p.AddressIsStay ? "2" : "1");
-    const XmlElement a = kind.Add("АдрРФ");
-    a.SetOptional("Индекс", p.PostIndex);
-    a.Set("КодРегион", PadWithZeros(IntegerText(p.RegionCode), 2));
-    a.SetOptional("Район", p.District);
-    a.SetOptional("Город", p.City);
-    a.SetOptional("НаселПункт", p.Locality);
-    a.SetOptional("Улица", p.Street);
-    a.SetOptional("Дом", p.House);
-    a.SetOptional("Корпус", p.Building);
-    a.SetOptional("Кварт", p.Flat);
+    ndfl3::SetRussianAddress(kind.Add("АдрРФ"), p, IntegerText(p.RegionCode));
 }
 
 void WriteTaxpayer(const XmlElement& document, const mTDeclaration& d) {
@@ -90,9 +81,7 @@ void WriteSheets(const XmlElement& ndfl3, const mTDeclaration& d, const kTSvodSu
 }  // namespace
 
 std::string Ndfl3HeaderText(const std::string& identifier) {
-    return std::string("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Файл ИдФайл=\"") +
-           EscapeAttributeText(identifier) + "\" ВерсПрог=\"" + kNdfl3ProgramVersion + "\" ВерсФорм=\"" +
-           kNdfl3FormatVersion + "\"/>";
+    return FileHeaderText(identifier, kNdfl3ProgramVersion, kNdfl3FormatVersion);
 }
 
 std::string Ndfl3TaxpayerCategoryCode(uint8_t taxpayerKind) {

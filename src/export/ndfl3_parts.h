@@ -1,6 +1,7 @@
 #pragma once
 // The parts of the 3-НДФЛ tree, each written by its own file; ndfl3_document.cpp
 // puts them together in the order of the form.
+#include <string>
 #include <vector>
 
 #include "calc/svod_sum.h"
@@ -19,6 +20,21 @@ inline void SetKopecksIfPositive(const XmlElement& e, const char* name, Money m)
 }
 inline void SetPlainIfPositive(const XmlElement& e, const char* name, Money m) {
     if (m > Money()) SetPlain(e, name, m);
+}
+
+// The schema's address in Russia, from a record with the usual field names; the
+// region is its code, written with two digits.
+template <class Address>
+void SetRussianAddress(const XmlElement& a, const Address& r, const std::string& region) {
+    a.SetOptional("Индекс", r.PostIndex);
+    a.Set("КодРегион", PadWithZeros(region, 2));
+    a.SetOptional("Район", r.District);
+    a.SetOptional("Город", r.City);
+    a.SetOptional("НаселПункт", r.Locality);
+    a.SetOptional("Улица", r.Street);
+    a.SetOptional("Дом", r.House);
+    a.SetOptional("Корпус", r.Building);
+    a.SetOptional("Кварт", r.Flat);
 }
 
 // НДФЛ3 children 1 and 2 (tax_sections.cpp).

@@ -1,6 +1,7 @@
 #include "export/ndfl4_export.h"
 
 #include "export/export_texts.h"
+#include "export/ndfl3_document.h"
 #include "export/signer_element.h"
 #include "export/xml_dom.h"
 
@@ -24,19 +25,12 @@ void WriteTaxpayer(const XmlElement& document, const mTDeclaration& d) {
 }  // namespace
 
 std::string Ndfl4HeaderText(const std::string& identifier) {
-    return std::string("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Файл ИдФайл=\"") +
-           EscapeAttributeText(identifier) + "\" ВерсПрог=\"" + kNdfl4ProgramVersion + "\" ВерсФорм=\"" +
-           kNdfl4FormatVersion + "\"/>";
+    return FileHeaderText(identifier, kNdfl4ProgramVersion, kNdfl4FormatVersion);
 }
 
 std::string Ndfl4TaxpayerCategoryCode(uint8_t taxpayerKind) {
-    switch (taxpayerKind) {
-    case 0: return "720";
-    case 1: return "770";
-    case 2: return "730";
-    case 3: return "740";
-    default: return "000";
-    }
+    // The entrepreneur, the farm's head, the notary and the lawyer, coded as in 3-НДФЛ.
+    return taxpayerKind <= 3 ? Ndfl3TaxpayerCategoryCode(taxpayerKind) : "000";
 }
 
 void BuildNdfl4Document(xmlDoc* xml, const mTDeclaration& d, const std::string& identifier, DateTime date) {

@@ -1,6 +1,7 @@
 // Deductions: housing (ИмущНалВычНов), property sales (ИмущНалВычПр), standard and
 // social (ВычСтандСоц), pension contributions and investment (ВычСоцИнв219), and
 // professional (ПрофНалВыч).
+#include <initializer_list>
 #include <stdexcept>
 
 #include "export/ndfl3_parts.h"
@@ -23,16 +24,7 @@ std::string TaxpayerSignText(int32_t sign) {
 }
 
 void WriteObjectAddress(const XmlElement& object, const mTConstructionDeductObj& o) {
-    const XmlElement a = object.Add("АдрОбъект");
-    a.SetOptional("Индекс", o.PostIndex);
-    a.Set("КодРегион", PadWithZeros(o.RegionCode, 2));
-    a.SetOptional("Район", o.District);
-    a.SetOptional("Город", o.City);
-    a.SetOptional("НаселПункт", o.Locality);
-    a.SetOptional("Улица", o.Street);
-    a.SetOptional("Дом", o.House);
-    a.SetOptional("Корпус", o.Building);
-    a.SetOptional("Кварт", o.Flat);
+    SetRussianAddress(object.Add("АдрОбъект"), o, o.RegionCode);
 }
 
 void WriteObject(const XmlElement& calculation, const mTConstructionDeductObj& o, Money expensesTaken) {
@@ -62,6 +54,23 @@ void WriteSalePair(const XmlElement& parent, const char* name, const char* secon
     const XmlElement e = parent.Add(name);
     SetKopecks(e, "ДохВсехИст", income);
     SetKopecks(e, second, amount);
+}
+
+// An income sold and what it takes off; written when `when` is positive.
+struct SalePair {
+    const char* name;
+    const char* second;
+    Money income;
+    Money amount;
+    Money when;
+};
+
+// The group of sale pairs, when `shown` is positive.
+void WriteSaleGroup(const XmlElement& parent, const char* group, Money shown, std::initializer_list<SalePair> pairs) {
+    if (shown <= Money()) return;
+    const XmlElement e = parent.Add(group);
+    for (const SalePair& p : pairs)
+        if (p.when > Money()) WriteSalePair(e, p.name, p.second, p.income, p.amount);
 }
 
 void WriteProfessionalPair(const XmlElement& parent, const char* name, const char* incomeName, Money income,
@@ -163,26 +172,16 @@ void WritePropertySaleDeduction(const XmlElement& ndfl3, const kTSvodSum& sum) {
     if (h.DeductionTotal <= Money()) return;
     const XmlElement e = ndfl3.Add("ИмущНалВычПр");
     SetKopecks(e, "ВычетОбщ", h.DeductionTotal);
-    if (h.HousingSaleDeduction + h.ShareSaleDeduction + h.HousingExpenses > Money()) {
-        const XmlElement housing = e.Add("ВычЖилИмущ");
-        if (h.HousingSaleDeduction > Money())
-            WriteSalePair(housing, "СумИмущ", "НалВычет", h.HousingSaleIncome, h.HousingSaleDeduction);
-        if (h.ShareSaleDeduction > Money())
-            WriteSalePair(housing, "СумДолИмущ", "НалВычет", h.ShareSaleIncome, h.ShareSaleDeduction);
-        if (h.HousingExpenses > Money())
-            WriteSalePair(housing, "СумИмущДок", "РасхДок", h.HousingByExpensesIncome, h.HousingExpenses);
-    }
-    if (h.RealEstateDeduction + h.RealEstateExpenses + h.PropertyDeduction + h.PropertyExpenses > Money()) {
-        const XmlElement other = e.Add("ВычИноеИмущ");
-        if (h.RealEstateIncome > Money())
-            WriteSalePair(other, "СумИнНедИмущ", "НалВычет", h.RealEstateIncome, h.RealEstateDeduction);
-        if (h.RealEstateExpenses > Money())
-            WriteSalePair(other, "СумИнНедИмущДок", "РасхДок", h.RealEstateByExpensesIncome, h.RealEstateExpenses);
-        if (h.PropertyIncome > Money())
-            WriteSalePair(other, "СумИнИмущ", "НалВычет", h.PropertyIncome, h.PropertyDeduction);
-        if (h.PropertyExpenses > Money())
-            WriteSalePair(other, "СумИнИмущДок", "РасхДок", h.PropertyByExpensesIncome, h.PropertyExpenses);
-    }
+    WriteSaleGroup(e, "ВычЖилИмущ", h.HousingSaleDeduction + h.ShareSaleDeduction + h.HousingExpenses,
+                   {{"СумИмущ", "НалВычет", h.HousingSaleIncome, h.HousingSaleDeduction, h.HousingSaleDeduction},
+                    {"СумДолИмущ", "НалВычет", h.ShareSaleIncome, h.ShareSaleDeduction, h.ShareSaleDeduction},
+                    {"СумИмущДок", "РасхДок", h.HousingByExpensesIncome, h.HousingExpenses, h.HousingExpenses}});
+    WriteSaleGroup(
+        e, "ВычИноеИмущ", h.RealEstateDeduction + h.RealEstateExpenses + h.PropertyDeduction + h.PropertyExpenses,
+        {{"СумИнНедИмущ", "НалВычет", h.RealEstateIncome, h.RealEstateDeduction, h.RealEstateIncome},
+         {"СумИнНедИмущДок", "РасхДок", h.RealEstateByExpensesIncome, h.RealEstateExpenses, h.RealEstateExpenses},
+         {"СумИнИмущ", "НалВычет", h.PropertyIncome, h.PropertyDeduction, h.PropertyIncome},
+         {"СумИнИмущДок", "РасхДок", h.PropertyByExpensesIncome, h.PropertyExpenses, h.PropertyExpenses}});
     if (h.SeizedDeduction > Money())
         WriteSalePair(e.Add("ВычИзтИмущ"), "СумИзтИмущ", "НалВычет", h.SeizedIncome, h.SeizedDeduction);
 }

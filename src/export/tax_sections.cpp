@@ -8,38 +8,60 @@ namespace kvz::ndfl3 {
 
 namespace {
 
-// The amounts that decide whether a rate has anything to show: all of them but the
-// results of the settlement (ИсчислУпл, ПодлУпл, ПодлВозв).
-Money ShownAmounts(const kTSvodSumTaxByRate& r) {
-    return r.IncomeTotal + r.NonTaxableIncome + r.Deductions + r.TaxableIncome + r.ExpensesReducingIncome +
-           r.DividendCfcIncome + r.TaxBase + r.TaxComputed + r.TaxWithheld + r.TaxWithheldMaterialBenefit +
-           r.AdvancePaid + r.FixedAdvanceCredited + r.ForeignTaxCredited + r.PatentTaxCredited +
-           r.TradeLevyCredited;
+using Rate = kTSvodSumTaxByRate;
+
+// РасчНалБаза holds the base in kopecks, РасчНалПУ the tax in the plain form.
+enum class RatePart { Base, Tax };
+
+struct RateAmount {
+    RatePart part;
+    const char* name;
+    Money Rate::*amount;
+    // Whether the amount decides that the rate has anything to show: all do but
+    // the results of the settlement.
+    bool shown = true;
+};
+
+constexpr RateAmount kRateAmounts[] = {
+    {RatePart::Base, "ДоходОбщ", &Rate::IncomeTotal},
+    {RatePart::Base, "ДоходОбщНеНал", &Rate::NonTaxableIncome},
+    {RatePart::Base, "ДоходОбщНал", &Rate::TaxableIncome},
+    {RatePart::Base, "СумНалВыч", &Rate::Deductions},
+    {RatePart::Base, "СумРасхУм", &Rate::ExpensesReducingIncome},
+    {RatePart::Base, "СумДохДивКИК", &Rate::DividendCfcIncome},
+    {RatePart::Base, "НалБаза", &Rate::TaxBase},
+    {RatePart::Tax, "Исчисл", &Rate::TaxComputed},
+    {RatePart::Tax, "УдержОбщ", &Rate::TaxWithheld},
+    {RatePart::Tax, "УдержОбщМВ", &Rate::TaxWithheldMaterialBenefit},
+    {RatePart::Tax, "УплАвФакт", &Rate::AdvancePaid},
+    {RatePart::Tax, "ОбщАвУплЗач227.1", &Rate::FixedAdvanceCredited},
+    {RatePart::Tax, "УплИнПодлЗач", &Rate::ForeignTaxCredited},
+    {RatePart::Tax, "ИсчислУпл", &Rate::TaxAfterCredits, false},
+    {RatePart::Tax, "УплПатентЗач", &Rate::PatentTaxCredited},
+    {RatePart::Tax, "ТСУплПерЗач", &Rate::TradeLevyCredited},
+    {RatePart::Tax, "ПодлУпл", &Rate::TaxDue, false},
+    {RatePart::Tax, "ПодлВозв", &Rate::RefundDue, false},
+};
+
+Money ShownAmounts(const Rate& r) {
+    Money total;
+    for (const RateAmount& a : kRateAmounts)
+        if (a.shown) total += r.*a.amount;
+    return total;
 }
 
-void WriteRateBlock(const XmlElement& ndfl3, const kTSvodSumTaxByRate& r) {
+void WriteRateBlock(const XmlElement& ndfl3, const Rate& r) {
     const XmlElement block = ndfl3.Add("НалБаза");
     block.Set("Ставка", r.Rate);
     const XmlElement base = block.Add("РасчНалБаза");
-    SetKopecks(base, "ДоходОбщ", r.IncomeTotal);
-    SetKopecks(base, "ДоходОбщНеНал", r.NonTaxableIncome);
-    SetKopecks(base, "ДоходОбщНал", r.TaxableIncome);
-    SetKopecks(base, "СумНалВыч", r.Deductions);
-    SetKopecks(base, "СумРасхУм", r.ExpensesReducingIncome);
-    SetKopecks(base, "СумДохДивКИК", r.DividendCfcIncome);
-    SetKopecks(base, "НалБаза", r.TaxBase);
     const XmlElement tax = block.Add("РасчНалПУ");
-    SetPlain(tax, "Исчисл", r.TaxComputed);
-    SetPlain(tax, "УдержОбщ", r.TaxWithheld);
-    SetPlain(tax, "УдержОбщМВ", r.TaxWithheldMaterialBenefit);
-    SetPlain(tax, "УплАвФакт", r.AdvancePaid);
-    SetPlain(tax, "ОбщАвУплЗач227.1", r.FixedAdvanceCredited);
-    SetPlain(tax, "УплИнПодлЗач", r.ForeignTaxCredited);
-    SetPlain(tax, "ИсчислУпл", r.TaxAfterCredits);
-    SetPlain(tax, "УплПатентЗач", r.PatentTaxCredited);
-    SetPlain(tax, "ТСУплПерЗач", r.TradeLevyCredited);
-    SetPlain(tax, "ПодлУпл", r.TaxDue);
-    SetPlain(tax, "ПодлВозв", r.RefundDue);
+    for (const RateAmount& a : kRateAmounts) {
+        if (a.part == RatePart::Base) {
+            SetKopecks(base, a.name, r.*a.amount);
+        } else {
+            SetPlain(tax, a.name, r.*a.amount);
+        }
+    }
 }
 
 }  // namespace

@@ -56,6 +56,13 @@ std::string EscapeAttributeText(std::string_view text) {
     return out;
 }
 
+std::string FileHeaderText(const std::string& identifier, std::string_view programVersion,
+                           std::string_view formatVersion) {
+    return std::string("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Файл ИдФайл=\"") +
+           EscapeAttributeText(identifier) + "\" ВерсПрог=\"" + std::string(programVersion) + "\" ВерсФорм=\"" +
+           std::string(formatVersion) + "\"/>";
+}
+
 void LoadDocumentText(xmlDoc* document, std::string_view text) {
     const std::string bytes = Utf8ToCp1251(text);
     xmlDoc* parsed = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,

@@ -23,6 +23,11 @@ void LoadDocumentText(xmlDoc* document, std::string_view text);
 // The text as it may stand between the quotes of an attribute in a document text.
 std::string EscapeAttributeText(std::string_view text);
 
+// The text a declaration file starts from: its declaration and the root Файл with
+// the file's identifier and the versions of the program and of the format.
+std::string FileHeaderText(const std::string& identifier, std::string_view programVersion,
+                           std::string_view formatVersion);
+
 // An element of a document being built.
 class XmlElement {
 public:

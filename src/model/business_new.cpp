@@ -5,6 +5,20 @@
 
 namespace kvz {
 
+namespace {
+
+constexpr int kStoredNoFarmYear = 2000;
+
+}  // namespace
+
+int FarmYearOf(DateTime startDate) {
+    if (startDate == FarmStartDateOf(kNoFarmYear)) return kNoFarmYear;
+    const int year = YearOf(startDate);
+    return year >= kFirstFarmYear && year <= kLastFarmYear ? year : kNoFarmYear;
+}
+
+DateTime FarmStartDateOf(int year) { return EncodeDate(year == kNoFarmYear ? kStoredNoFarmYear : year, 1, 1); }
+
 void mTBusinessNew::Clear() {
     ActivityKind.clear();
     ActivityCode = kEmptyActivityCode;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/field_list.h"
+#include "storage/dates.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -57,5 +58,14 @@ public:
 inline constexpr auto kBusinessNewFields =
     FieldList(Field("ActivityKind", &mTBusinessNew::ActivityKind), Field("ActivityCode", &mTBusinessNew::ActivityCode),
               Field("Income", &mTBusinessNew::Income), Field("ExpensesConfirmed", &mTBusinessNew::ExpensesConfirmed));
+
+// The farm's year of formation is kept on the declaration as 1 January of that
+// year; a declaration without one keeps 01.01.2000, which reads back as no year.
+inline constexpr int kNoFarmYear = 0;
+inline constexpr int kFirstFarmYear = 1900;
+inline constexpr int kLastFarmYear = 2100;
+// kNoFarmYear for the stored "none" and for dates outside the years above.
+int FarmYearOf(DateTime startDate);
+DateTime FarmStartDateOf(int year);
 
 }  // namespace kvz

@@ -34,7 +34,7 @@ void RequireCountFits(const List& list) {
 }  // namespace
 
 mTDeclaration::mTDeclaration()
-    : SigningDate(Today()), FarmStartDate(EncodeDate(2000, 1, 1)) {
+    : SigningDate(Today()), FarmStartDate(FarmStartDateOf(kNoFarmYear)) {
     Nalog.Create();
 }
 

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -12,10 +11,12 @@
 #include "model/declaration.h"
 #include "model/expense_norm.h"
 #include "screens/activity_dialogs.h"
+#include "screens/dialog_parts.h"
 #include "screens/form_builder.h"
 #include "screens/item_list_editor.h"
 #include "screens/masked_edit.h"
 #include "screens/screen_widgets.h"
+#include "screens/year_spin.h"
 
 namespace kvz {
 
@@ -35,7 +36,7 @@ const struct {
     {kExpenseOther, QStringLiteral("Прочие расходы"), "ExpenseOther"},
 };
 
-// The year of formation shown before a document gives one.
+// Where the arrows of an empty year of formation start.
 constexpr int kDefaultFarmYear = 2009;
 
 }  // namespace
@@ -71,26 +72,28 @@ void TfrBusinessNew::BuildActivity(TFormBuilder& form, QVBoxLayout* column) {
     column->addLayout(form.Grid());
     meIncome_ = form.Amount(QStringLiteral("Сумма дохода"), "Income", Shown_.Field(&mTBusinessNew::Income));
     connect(meIncome_, &TCheckedLineEdit::changed, this, &TfrBusinessNew::ShowNorm);
-    chbExpensesConfirmed_ = form.Check(QStringLiteral("Имеются документально подтв. расходы"),
+    QCheckBox* confirmed = form.Check(QStringLiteral("Имеются документально подтв. расходы"),
                                        QStringLiteral("ExpensesConfirmed"));
-    Binder().BindCheck(chbExpensesConfirmed_, "ExpensesConfirmed", Shown_.Field(&mTBusinessNew::ExpensesConfirmed));
-    connect(chbExpensesConfirmed_, &QCheckBox::toggled, this, [this] {
+    Binder().BindCheck(confirmed, "ExpensesConfirmed", Shown_.Field(&mTBusinessNew::ExpensesConfirmed));
+    connect(confirmed, &QCheckBox::toggled, this, [this] {
         ApplyRules();
         ShowNorm();
     });
 
-    column->addWidget(pnlConfirmed_ = form.Group(QString()));
+    QGroupBox* confirmedItems = form.Group(QString());
+    column->addWidget(confirmedItems);
     for (const auto& row : kExpenseRows) {
         FieldAccess<Money> item([this, i = row.item] { return Shown_.Get().ExpenseItems[i]; },
                                 [this, i = row.item](const Money& m) { Shown_.Get().ExpenseItems[i] = m; });
         form.Amount(row.label, row.name, item);
     }
-    column->addWidget(pnlNorm_ = form.Group(QString()));
+    QGroupBox* norm = form.Group(QString());
+    column->addWidget(norm);
     meNorm_ = NewChoicePanel(QStringLiteral("UnconfirmedExpenses"));
     form.Row(QStringLiteral("Итого расходов"), meNorm_);
-    AddRule([this] {
-        pnlConfirmed_->setVisible(chbExpensesConfirmed_->isChecked());
-        pnlNorm_->setVisible(!chbExpensesConfirmed_->isChecked());
+    AddRule([confirmed, confirmedItems, norm] {
+        confirmedItems->setVisible(confirmed->isChecked());
+        norm->setVisible(!confirmed->isChecked());
     });
     column->addStretch(1);
 }
@@ -108,29 +111,14 @@ void TfrBusinessNew::BuildDeclarationValues(TFormBuilder& form, QVBoxLayout* col
     form.Amount(QStringLiteral("Скорректированная база"), "CorrectedIncome", d.CorrectedIncome);
     form.Amount(QStringLiteral("Скорректированный налог"), "CorrectedExpense", d.CorrectedExpense);
 
-    chbIsFarmHead_ = form.Check(QStringLiteral("Крестьянское (фермерское) хозяйство"), QStringLiteral("IsFarmHead"));
-    Binder().BindCheck(chbIsFarmHead_, "IsFarmHead", d.IsFarmHead);
-    connect(chbIsFarmHead_, &QCheckBox::toggled, this, &TThinkingFrame::ApplyRules);
-    const auto farm = [this] { return chbIsFarmHead_->isChecked(); };
-    auto* year = new QSpinBox;
-    year->setObjectName(QStringLiteral("FarmStartDate"));
-    year->setRange(1900, 2100);
-    Binder().Watch(year, &QSpinBox::valueChanged);
-    // The year is kept as 1 January of it; a year the user did not touch is not stored.
-    auto shown = std::make_shared<int>(0);
-    Binder().BindCustom(
-        [this, year, shown] {
-            int y = 0, m = 0, day = 0;
-            DecodeDate(Declaration().FarmStartDate, y, m, day);
-            year->setValue(y >= 1900 && y <= 2100 ? y : kDefaultFarmYear);
-            *shown = year->value();
-        },
-        [this, year, shown] {
-            if (year->value() == *shown) return false;
-            *shown = year->value();
-            Declaration().FarmStartDate = EncodeDate(year->value(), 1, 1);
-            return true;
-        });
+    QCheckBox* farmHead = form.Check(QStringLiteral("Крестьянское (фермерское) хозяйство"), QStringLiteral("IsFarmHead"));
+    Binder().BindCheck(farmHead, "IsFarmHead", d.IsFarmHead);
+    connect(farmHead, &QCheckBox::toggled, this, &TThinkingFrame::ApplyRules);
+    const auto farm = [farmHead] { return farmHead->isChecked(); };
+    auto* year = new TYearSpin(kFirstFarmYear, kLastFarmYear, kDefaultFarmYear);
+    Binder().BindSpin(year, "FarmStartDate",
+                      {[this] { return FarmYearOf(Declaration().FarmStartDate); },
+                       [this](const int32_t& y) { Declaration().FarmStartDate = FarmStartDateOf(y); }});
     form.Row(QStringLiteral("Год образования"), year).EnabledWhen(farm).Beside(new QWidget, 1);
     form.Amount(QStringLiteral("Необлагаемый доход"), "FarmExemptIncome", d.FarmExemptIncome).EnabledWhen(farm);
 }
@@ -143,12 +131,7 @@ void TfrBusinessNew::ShowActivity(int row) {
 }
 
 void TfrBusinessNew::ShowNorm() {
-    Money income;
-    try {
-        income = MoneyFromScreenText(meIncome_->text());
-    } catch (const std::exception&) {
-    }
-    const Money norm = ExpenseNorm(income);
+    const Money norm = ExpenseNorm(TypedAmount(meIncome_));
     meNorm_->setText(norm.IsZero() ? QStringLiteral("0") : MoneyScreenText(norm));
 }
 

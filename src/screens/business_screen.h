@@ -6,8 +6,6 @@
 #include "screens/selected_item.h"
 #include "screens/thinking_frame.h"
 
-class QCheckBox;
-class QGroupBox;
 class QLineEdit;
 class QVBoxLayout;
 
@@ -39,11 +37,7 @@ private:
     TItemListEditor* lvActivities_ = nullptr;
     QWidget* pnlActivity_ = nullptr;
     TMaskedEdit* meIncome_ = nullptr;
-    QCheckBox* chbExpensesConfirmed_ = nullptr;
-    QGroupBox* pnlConfirmed_ = nullptr;
-    QGroupBox* pnlNorm_ = nullptr;
     QLineEdit* meNorm_ = nullptr;
-    QCheckBox* chbIsFarmHead_ = nullptr;
 };
 
 }  // namespace kvz

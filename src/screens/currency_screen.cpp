@@ -12,10 +12,10 @@
 
 #include "checks/section_checks.h"
 #include "directory/inspection_picker.h"
-#include "model/deduction_code_picker.h"
 #include "model/declaration.h"
-#include "model/income_code_picker.h"
+#include "screens/currency_income_codes.h"
 #include "screens/currency_source_dialog.h"
+#include "screens/dialog_parts.h"
 #include "screens/form_builder.h"
 #include "screens/item_list_editor.h"
 #include "screens/masked_edit.h"
@@ -31,26 +31,10 @@ namespace {
 constexpr int kIncomeRow = 0;  // the rates of the income date and the income
 constexpr int kTaxRow = 1;     // the rates of the tax payment date and the tax paid
 
-// What an editor holds as an amount; nothing readable counts as 0.
-Money Typed(const TMaskedEdit* edit) {
-    try {
-        return MoneyFromScreenText(edit->text());
-    } catch (const std::exception&) {
-        return Money();
-    }
-}
-
-QLineEdit* ReadOnlyPanel(const QString& name) {
-    QLineEdit* panel = NewChoicePanel(name);
-    panel->setMaximumWidth(160);
-    return panel;
-}
-
 }  // namespace
 
 TfrCurrency::TfrCurrency(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent)
     : TThinkingFrame(declaration, resources, parent),
-      Dictionary_(IncomeDictionary::LoadEmbedded()),
       Shown_(declaration.Foreign) {
     auto sources = std::make_unique<ItemList<mTCurrencyIncome>>(
         Shown_.Ops(), std::vector<ItemColumn<mTCurrencyIncome>>{{QStringLiteral("Источники выплат"), [](const auto& f) {
@@ -145,32 +129,14 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
                                   });
         column->addWidget(form.Group(groups[row]));
         meInCurrency_[row] = form.Amount(QStringLiteral("В иностранной валюте"), amountNames[row], amount);
-        meInRoubles_[row] = ReadOnlyPanel(QString::fromLatin1(roubleNames[row]));
+        meInRoubles_[row] = NewShortChoicePanel(QString::fromLatin1(roubleNames[row]));
         form.Row(QStringLiteral("В рублях по курсу ЦБ"), meInRoubles_[row]);
         connect(meInCurrency_[row], &TCheckedLineEdit::changed, this, &TfrCurrency::ShowRoubles);
     }
 
     column->addLayout(form.Grid());
-    auto* fbIncomeCode = new TPickButton(
-        QStringLiteral("fbIncomeCode"), QStringLiteral("Справочник видов доходов"),
-        IncomeCodeList(Dictionary_, ""),
-        [this] { return std::to_string(Shown_.Get().IncomeCode); },
-        [this](const std::string& code, const std::string&) { TakeIncomeCode(code); });
-    meIncomeCode_ = form.Row(QStringLiteral("Код дохода"), ReadOnlyPanel(QStringLiteral("IncomeCode")))
-                        .Beside(fbIncomeCode)
-                        .Beside(lblIncomeName_ = new QLabel, 1);
-    lblIncomeName_->setWordWrap(true);
-    fbDeductionCode_ = new TPickButton(
-        QStringLiteral("fbDeductionCode"), QStringLiteral("Справочник видов вычетов"),
-        DeductionCodeList(Dictionary_, true, [this] { return std::to_string(Shown_.Get().IncomeCode); }),
-        [this] { return std::to_string(Shown_.Get().DeductionCode); },
-        [this](const std::string& code, const std::string&) { TakeDeductionCode(code); });
-    meDeductionCode_ = form.Row(QStringLiteral("Код вычета (расхода)"), ReadOnlyPanel(QStringLiteral("DeductionCode")))
-                           .Beside(fbDeductionCode_, 1);
-    meDeductionAmount_ = form.Amount(QStringLiteral("Сумма вычета (расхода)"), "DeductionAmount",
-                                     Shown_.Field(&mTCurrencyIncome::DeductionAmount))
-                             .VisibleWhen([this] { return Deduction_ && Deduction_->Visible; })
-                             .EnabledWhen([this] { return Deduction_ && Deduction_->Enabled; });
+    Codes_ = new TCurrencyIncomeCodes(*this, form, Shown_, [this] { return TypedRoubles(kIncomeRow); });
+    connect(Codes_, &TCurrencyIncomeCodes::changed, this, &TThinkingFrame::documentModified);
 
     // Kept on the declaration and not shown, as in the declarations of earlier years.
     auto* documents = form.Group(QStringLiteral("Число подтверждающих расходы документов"));
@@ -186,7 +152,7 @@ void TfrCurrency::ShowSource(int row) {
     Shown_.Select(row);
     pnlIncome_->setEnabled(Shown_.Chosen());
     FillForm([this] {
-        ShowCodes();
+        Codes_->ShowCodes();
         ShowCurrencyName();
         const AutomaticRates rates = LookUp();
         chbAutoRate_->setEnabled(rates.Available);
@@ -264,7 +230,8 @@ void TfrCurrency::ShowRates(const RateRow& onIncomeDate, const RateRow& onTaxDat
 
 Money TfrCurrency::TypedRoubles(int row) const {
     try {
-        return CurrencyToRoubles(Typed(meInCurrency_[row]), Typed(meRate_[row]), meUnits_[row]->text().toInt());
+        return CurrencyToRoubles(TypedAmount(meInCurrency_[row]), TypedAmount(meRate_[row]),
+                                 meUnits_[row]->text().toInt());
     } catch (const std::overflow_error&) {
         return Money();
     }
@@ -276,59 +243,7 @@ void TfrCurrency::ShowRoubles() {
         const Money roubles = TypedRoubles(row);
         meInRoubles_[row]->setText(roubles.IsZero() ? QStringLiteral("0") : MoneyScreenText(roubles));
     }
-    ShowDeductionAmount();
-}
-
-void TfrCurrency::ShowDeductionAmount() {
-    if (Binder().Loading() || !Deduction_) return;
-    if (!Deduction_->Visible) {
-        meDeductionAmount_->clear();
-        return;
-    }
-    if (auto amount = AutomaticDeductionAmount(TypedRoubles(kIncomeRow), DeductionAmountRule::Of(*Deduction_)))
-        meDeductionAmount_->setText(MoneyScreenText(*amount));
-}
-
-void TfrCurrency::ShowCodes() {
-    const mTCurrencyIncome& f = Shown_.Get();
-    meIncomeCode_->setText(f.IncomeCode ? QString::number(f.IncomeCode) : QString());
-    lblIncomeName_->setText(QString::fromStdString(f.IncomeName));
-    const IncomeEntry* income = Dictionary_.FindIncome(std::to_string(f.IncomeCode));
-    fbDeductionCode_->setEnabled(income && !income->Deductions.empty());
-    Deduction_ = nullptr;
-    for (const DeductionEntry* entry : Dictionary_.DeductionsFor(std::to_string(f.IncomeCode), true))
-        if (entry->Code == std::to_string(f.DeductionCode)) Deduction_ = entry;
-    meDeductionCode_->setText(Deduction_ ? QString::fromStdString(Deduction_->Code) : QString());
-    ApplyRules();
-}
-
-void TfrCurrency::TakeIncomeCode(const std::string& text) {
-    const IncomeEntry* income = Dictionary_.FindIncome(text);
-    mTCurrencyIncome& f = Shown_.Get();
-    if (!income || income->Code == std::to_string(f.IncomeCode)) return;
-    // Another income: the deduction of the one before goes.
-    f.IncomeCode = std::stoi(income->Code);
-    f.IncomeName = income->Name;
-    f.IncomeRate = RateNumber(income->Stav);
-    f.DeductionCode = 0;
-    f.DeductionRate = 0;
-    meDeductionAmount_->clear();
-    ShowCodes();
-    emit documentModified();
-}
-
-void TfrCurrency::TakeDeductionCode(const std::string& text) {
-    mTCurrencyIncome& f = Shown_.Get();
-    for (const DeductionEntry* entry : Dictionary_.DeductionsFor(std::to_string(f.IncomeCode), true)) {
-        if (entry->Code != text) continue;
-        if (entry == Deduction_) return;
-        f.DeductionCode = std::stoi(entry->Code);
-        f.DeductionRate = entry->Percent;
-        ShowCodes();
-        ShowDeductionAmount();
-        emit documentModified();
-        return;
-    }
+    Codes_->ShowDeductionAmount();
 }
 
 }  // namespace kvz

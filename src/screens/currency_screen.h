@@ -4,23 +4,19 @@
 // rouble equivalents, the tax paid abroad and the deduction.
 #include "directory/automatic_rates.h"
 #include "model/currency_income.h"
-#include "model/deduction_amount.h"
-#include "model/income_dictionary.h"
 #include "screens/selected_item.h"
 #include "screens/thinking_frame.h"
 
 class QCheckBox;
 class QDateEdit;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QVBoxLayout;
 
 namespace kvz {
 
+class TCurrencyIncomeCodes;
 class TFormBuilder;
 class TItemListEditor;
-class TPickButton;
 class TMaskedEdit;
 
 class TfrCurrency : public TThinkingFrame {
@@ -38,7 +34,6 @@ protected:
 private:
     void BuildIncome(TFormBuilder& form, QVBoxLayout* column);
     void ShowSource(int row);
-    void ShowCodes();
     void ShowCurrencyName();
     AutomaticRates LookUp() const;
     void OnAutoRateClicked(bool on);
@@ -48,15 +43,9 @@ private:
     // The rouble equivalent of the amount, rate and units typed in a row.
     Money TypedRoubles(int row) const;
     void ShowRoubles();
-    void ShowDeductionAmount();
-    // A code chosen in the income or deduction list.
-    void TakeIncomeCode(const std::string& code);
-    void TakeDeductionCode(const std::string& code);
 
-    IncomeDictionary Dictionary_;
     SelectedItem<mTCurrencyIncome> Shown_;
-    // The dictionary's entry of the deduction shown; null for none.
-    const DeductionEntry* Deduction_ = nullptr;
+    TCurrencyIncomeCodes* Codes_ = nullptr;
     TItemListEditor* lvSources_ = nullptr;
     QWidget* pnlIncome_ = nullptr;
     TMaskedEdit* meCurrencyCode_ = nullptr;
@@ -67,11 +56,6 @@ private:
     TMaskedEdit* meUnits_[2] = {};
     TMaskedEdit* meInCurrency_[2] = {};
     QLineEdit* meInRoubles_[2] = {};
-    QLineEdit* meIncomeCode_ = nullptr;
-    QLabel* lblIncomeName_ = nullptr;
-    QLineEdit* meDeductionCode_ = nullptr;
-    TPickButton* fbDeductionCode_ = nullptr;
-    TMaskedEdit* meDeductionAmount_ = nullptr;
 };
 
 }  // namespace kvz

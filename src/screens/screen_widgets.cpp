@@ -61,4 +61,10 @@ QPixmap BadgePicture(const QString& caption, int size) {
     return picture;
 }
 
+QLineEdit* NewShortChoicePanel(const QString& objectName) {
+    QLineEdit* panel = NewChoicePanel(objectName);
+    panel->setMaximumWidth(160);
+    return panel;
+}
+
 }  // namespace kvz

@@ -24,5 +24,7 @@ QString AmountOr(Money amount, const QString& zero);
 
 // The picture of a section button: its short caption drawn in a badge.
 QPixmap BadgePicture(const QString& caption, int size = 32);
+// The same, as narrow as a code or an amount needs.
+QLineEdit* NewShortChoicePanel(const QString& objectName);
 
 }  // namespace kvz

@@ -80,6 +80,21 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
     return true;
 }
 
+// Plain ASCII is the common case and reads the same in every code page here.
+bool IsAscii(std::string_view text) {
+    for (unsigned char c : text)
+        if (c >= 0x80) return false;
+    return true;
+}
+
+std::string ToUtf8(std::string_view text, const char* from, const char* failure) {
+    if (IsAscii(text)) return std::string(text);
+    std::string out;
+    std::size_t bad = 0;
+    if (!Convert("UTF-8", from, text, out, bad)) throw EEncodingError(failure);
+    return out;
+}
+
 }  // namespace
 
 std::string Utf8ToCp1251(std::string_view utf8) {
@@ -100,31 +115,15 @@ bool CanEncodeCp1251(std::string_view utf8) {
 }
 
 std::size_t Cp1251Length(std::string_view utf8) {
-    // Plain ASCII is the common case and needs no conversion.
-    bool ascii = true;
-    for (unsigned char c : utf8)
-        if (c >= 0x80) { ascii = false; break; }
-    return ascii ? utf8.size() : Utf8ToCp1251(utf8).size();
+    return IsAscii(utf8) ? utf8.size() : Utf8ToCp1251(utf8).size();
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-    bool ascii = true;
-    for (unsigned char c : cp1251)
-        if (c >= 0x80) { ascii = false; break; }
-    if (ascii) return std::string(cp1251);
-    std::string out;
-    std::size_t bad = 0;
-    if (!Convert("UTF-8", "CP1251", cp1251, out, bad))
-        throw EEncodingError("байт, не определенный в кодировке windows-1251");
-    return out;
+    return ToUtf8(cp1251, "CP1251", "байт, не определенный в кодировке windows-1251");
 }
 
 std::string Cp866ToUtf8(std::string_view cp866) {
-    std::string out;
-    std::size_t bad = 0;
-    if (!Convert("UTF-8", "CP866", cp866, out, bad))
-        throw EEncodingError("байт, не определенный в кодировке 866");
-    return out;
+    return ToUtf8(cp866, "CP866", "байт, не определенный в кодировке 866");
 }
 
 std::string UpperCaseCp1251(std::string_view utf8) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "storage/system_error_text.h"
+
 namespace kvz {
 
 // The step that failed, and the system's reason in code().
@@ -24,6 +26,17 @@ public:
 // While the new file is written the old one is held under an exclusive lock, so a
 // document that another program is reading is not replaced behind its back.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// The same, for callers whose failure is an Error built from the text shown to the
+// user, which names the file and the reason.
+template <class Error>
+void ReplaceFileContentsOr(const std::string& path, std::string_view bytes) {
+    try {
+        ReplaceFileContents(path, bytes);
+    } catch (const EReplaceFileError& e) {
+        throw Error(WriteFailureText(path, e.code().value()));
+    }
+}
 
 // The file a path finally names once its symbolic links are followed (the path
 // itself when it is no link; a dangling link gives the name it points to).

@@ -630,6 +630,16 @@ TEST_F(DocumentControllerTest, HelpOpensTheStartPageOrSaysItIsMissing) {
     controller->Help();
     EXPECT_EQ(platform.helpPages, std::vector<std::string>{Path("help/runprogramm.htm")});
     EXPECT_EQ(platform.messages.size(), 1u);
+
+    // A screen's page opens when installed; one that is not, or none, gives the start page.
+    WriteBytes(Path("help/business.htm"), "<html></html>");
+    platform.helpPages.clear();
+    controller->Help("help/business.htm");
+    controller->Help("help/currency.htm");
+    controller->Help("");
+    EXPECT_EQ(platform.helpPages, (std::vector<std::string>{Path("help/business.htm"), Path("help/runprogramm.htm"),
+                                                            Path("help/runprogramm.htm")}));
+    EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 }  // namespace

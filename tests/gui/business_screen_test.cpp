@@ -23,19 +23,6 @@ using namespace kvz::test;
 
 namespace {
 
-template <class T>
-T* Find(QObject& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
-}
-
-void Type(QWidget& screen, const char* name, const QString& text) {
-    auto* edit = Find<TMaskedEdit>(screen, name);
-    edit->clear();
-    TypeKeys(edit, text);
-}
-
 mTBusinessNew& AddActivity(mTDeclaration& d, const char* kind, bool confirmed) {
     mTBusinessNew& b = d.Business.Get(d.Business.Add());
     b.ActivityKind = kind;
@@ -48,12 +35,6 @@ std::unique_ptr<mTDeclaration> Business() {
     auto d = std::make_unique<mTDeclaration>();
     d->SetIncomeKinds(kIncomeBusiness);
     return d;
-}
-
-std::string Bytes(mTDeclaration& d) {
-    TempDir dir;
-    d.SaveToFile(dir.File("d.qz5"));
-    return ReadFileText(dir.File("d.qz5"));
 }
 
 const ActivityClassifier& Classifier() {
@@ -78,9 +59,9 @@ private slots:
         auto d = Business();
         AddActivity(*d, "2", false);
         TfrBusinessNew screen(*d, {}, nullptr);
-        QVERIFY(!Find<QCheckBox>(screen, "ExpensesConfirmed")->isChecked());
-        Type(screen, "Income", "12345,67");
-        QCOMPARE(Find<QLineEdit>(screen, "UnconfirmedExpenses")->text(), QString("2469,13"));
+        QVERIFY(!FindNamed<QCheckBox>(screen, "ExpensesConfirmed")->isChecked());
+        TypeInto(screen, "Income", "12345,67");
+        QCOMPARE(FindNamed<QLineEdit>(screen, "UnconfirmedExpenses")->text(), QString("2469,13"));
         screen.Store();
         QCOMPARE(d->Business.Get(0).UnconfirmedExpenses, MoneyFromText("2469.13"));
         QCOMPARE(d->Business.Get(0).Income, MoneyFromText("12345.67"));
@@ -114,7 +95,7 @@ private slots:
         QCOMPARE(checks.Texts(), std::vector<std::string>{
                                      "Общие расходы (140) не совпадают с суммой расходов материальных, на оплату "
                                      "труда, прочих и амортизационных отчислений (150)"});
-        Type(screen, "ExpenseLabourContracts", "60,5");
+        TypeInto(screen, "ExpenseLabourContracts", "60,5");
         screen.Store();
         checks.Messages.clear();
         screen.Validate();
@@ -132,12 +113,12 @@ private slots:
                                 "областях");
         QCOMPARE(picker.ChosenCode(), std::string("01"));
         picker.show();
-        Find<QPushButton>(picker, "fbYes")->click();  // "01" is too short: "Исправить" stays
+        FindNamed<QPushButton>(picker, "fbYes")->click();  // "01" is too short: "Исправить" stays
         QVERIFY(picker.isVisible());
         QCOMPARE(checks.Messages[0].caption, std::string("ОКВЭД"));
         QCOMPARE(checks.Messages[0].message, std::string("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"));
         QCOMPARE(checks.Messages[0].buttons, (CheckButtons{true, false}));
-        Find<QPushButton>(picker, "fbYes")->click();  // "Пропустить" takes it all the same
+        FindNamed<QPushButton>(picker, "fbYes")->click();  // "Пропустить" takes it all the same
         QCOMPARE(picker.result(), int(QDialog::Accepted));
 
         TFormOKVED again(Classifier(), "01.11.11", &checks, nullptr);
@@ -150,20 +131,20 @@ private slots:
     void addingAnActivityThroughItsDialog() {
         auto d = Business();
         TfrBusinessNew screen(*d, {}, nullptr);
-        QVERIFY(!Find<QWidget>(screen, "Income")->isEnabledTo(&screen));
+        QVERIFY(!FindNamed<QWidget>(screen, "Income")->isEnabledTo(&screen));
         OnNextModal([](QDialog* dialog) {
-            Find<QRadioButton>(*dialog, "rbKind1")->click();
-            Find<QPushButton>(*dialog, "fbYes")->click();  // a business activity needs its code
+            FindNamed<QRadioButton>(*dialog, "rbKind1")->click();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();  // a business activity needs its code
             QVERIFY(dialog->isVisible());
-            TypeKeys(Find<TMaskedEdit>(*dialog, "ActivityCode"), "47.11");
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            TypeKeys(FindNamed<TMaskedEdit>(*dialog, "ActivityCode"), "47.11");
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
-        Find<QPushButton>(screen, "fbAdd")->click();
+        FindNamed<QPushButton>(screen, "fbAdd")->click();
         QCOMPARE(d->Business.Count(), 1);
         QCOMPARE(d->Business.Get(0).ActivityKind, std::string("1"));
         QVERIFY(!d->Business.Get(0).ExpensesConfirmed);
-        QCOMPARE(Find<QTreeWidget>(screen, "lvActivities")->topLevelItem(0)->text(0), QString("47.11"));
-        QVERIFY(Find<QWidget>(screen, "Income")->isEnabledTo(&screen));
+        QCOMPARE(FindNamed<QTreeWidget>(screen, "lvActivities")->topLevelItem(0)->text(0), QString("47.11"));
+        QVERIFY(FindNamed<QWidget>(screen, "Income")->isEnabledTo(&screen));
     }
 
     void deletingAndCancellingChangeNothingUnasked() {
@@ -173,30 +154,65 @@ private slots:
         ScreenResources resources;
         resources.askYesNo = questions.Callback();
         TfrBusinessNew screen(*d, resources, nullptr);
-        const std::string before = Bytes(*d);
-        Find<QPushButton>(screen, "fbDelete")->click();
+        const std::string before = SavedBytes(*d);
+        FindNamed<QPushButton>(screen, "fbDelete")->click();
         QCOMPARE(questions.Asked, std::vector<std::string>{"Удалить запись \"Адвокатская деятельность\"?"});
         OnNextModal([](QDialog* dialog) {
-            Find<QRadioButton>(*dialog, "rbKind6")->click();
+            FindNamed<QRadioButton>(*dialog, "rbKind6")->click();
             dialog->reject();
         });
-        Find<QPushButton>(screen, "fbEdit")->click();
+        FindNamed<QPushButton>(screen, "fbEdit")->click();
         screen.Store();
-        QCOMPARE(Bytes(*d), before);
+        QCOMPARE(SavedBytes(*d), before);
     }
 
-    void farmBoxEnablesItsFields() {
+    // The year of formation may stay empty: it is kept as the declaration's "no
+    // year" and comes back empty; a typed year comes back as typed.
+    void farmYearMayStayEmptyAndRoundTrips() {
+        TempDir dir;
+        const std::string path = dir.File("farm.qz5");
         auto d = Business();
-        TfrBusinessNew screen(*d, {}, nullptr);
-        auto* year = Find<QSpinBox>(screen, "FarmStartDate");
-        QVERIFY(!year->isEnabled());
-        Find<QCheckBox>(screen, "IsFarmHead")->click();
-        QVERIFY(year->isEnabled());
-        QVERIFY(Find<QWidget>(screen, "FarmExemptIncome")->isEnabled());
-        year->setValue(2012);
+        {
+            TfrBusinessNew screen(*d, {}, nullptr);
+            auto* year = FindNamed<QSpinBox>(screen, "FarmStartDate");
+            QVERIFY(!year->isEnabled());
+            QCOMPARE(year->text(), QString());
+            FindNamed<QCheckBox>(screen, "IsFarmHead")->click();
+            QVERIFY(year->isEnabled());
+            QVERIFY(FindNamed<QWidget>(screen, "FarmExemptIncome")->isEnabled());
+            screen.Store();
+            QVERIFY(d->IsFarmHead);
+            QCOMPARE(d->FarmStartDate, mTDeclaration().FarmStartDate);
+            d->SaveToFile(path);
+        }
+        auto reloaded = std::make_unique<mTDeclaration>();
+        reloaded->LoadFromFile(path);
+        {
+            TfrBusinessNew screen(*reloaded, {}, nullptr);
+            auto* year = FindNamed<QSpinBox>(screen, "FarmStartDate");
+            QCOMPARE(year->text(), QString());
+            // Typed digit by digit; a year outside the calendar of farms is refused.
+            year->selectAll();
+            TypeKeys(year, QStringLiteral("1850"));
+            QCOMPARE(year->text(), QStringLiteral("1"));
+            year->selectAll();
+            TypeKeys(year, QStringLiteral("2012"));
+            screen.Store();
+            QCOMPARE(reloaded->FarmStartDate, EncodeDate(2012, 1, 1));
+            reloaded->SaveToFile(path);
+        }
+        reloaded = std::make_unique<mTDeclaration>();
+        reloaded->LoadFromFile(path);
+        TfrBusinessNew screen(*reloaded, {}, nullptr);
+        auto* year = FindNamed<QSpinBox>(screen, "FarmStartDate");
+        QCOMPARE(year->text(), QStringLiteral("2012"));
+        // Cleared again, it is "no year" once more; the arrows start from 2009.
+        year->selectAll();
+        QTest::keyClick(year, Qt::Key_Backspace);
         screen.Store();
-        QVERIFY(d->IsFarmHead);
-        QCOMPARE(d->FarmStartDate, EncodeDate(2012, 1, 1));
+        QCOMPARE(reloaded->FarmStartDate, mTDeclaration().FarmStartDate);
+        QTest::keyClick(year, Qt::Key_Up);
+        QCOMPARE(year->value(), 2009);
     }
 };
 

@@ -20,20 +20,7 @@ using namespace kvz::test;
 
 namespace {
 
-template <class T>
-T* Find(QWidget& screen, const char* name) {
-    T* widget = screen.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
-}
-
-void Type(QWidget& screen, const char* name, const QString& text) {
-    auto* edit = Find<TMaskedEdit>(screen, name);
-    edit->clear();
-    TypeKeys(edit, text);
-}
-
-QString Shown(QWidget& screen, const char* name) { return Find<QLineEdit>(screen, name)->text(); }
+QString Shown(QWidget& screen, const char* name) { return FindNamed<QLineEdit>(screen, name)->text(); }
 
 // A declaration with foreign incomes and one source.
 std::unique_ptr<mTDeclaration> WithSource(const std::string& name = "Bank of America") {
@@ -43,13 +30,6 @@ std::unique_ptr<mTDeclaration> WithSource(const std::string& name = "Bank of Ame
     income.SourceName = name;
     income.CountryCode = "840";
     return d;
-}
-
-std::string Bytes(mTDeclaration& d) {
-    TempDir dir;
-    const std::string path = dir.File("d.qz5");
-    d.SaveToFile(path);
-    return ReadFileText(path);
 }
 
 CurrencyRateTable Shipped() { return ReadCurrencyRates(std::string(KVZ_SOURCE_DIR) + "/data/CurrencyRates.xml"); }
@@ -62,22 +42,22 @@ private slots:
     void roubleEquivalentsOfTypedRates() {
         auto d = WithSource();
         TfrCurrency screen(*d, {}, nullptr);
-        Type(screen, "RateOnIncomeDate", "65,4321");
-        Type(screen, "UnitsOnIncomeDate", "1");
-        Type(screen, "IncomeInCurrency", "1000");
+        TypeInto(screen, "RateOnIncomeDate", "65,4321");
+        TypeInto(screen, "UnitsOnIncomeDate", "1");
+        TypeInto(screen, "IncomeInCurrency", "1000");
         QCOMPARE(Shown(screen, "IncomeInRoubles"), QString("65432,1"));
-        Type(screen, "RateOnTaxDate", "12,3456");
-        Type(screen, "UnitsOnTaxDate", "10");
-        Type(screen, "TaxInCurrency", "500");
+        TypeInto(screen, "RateOnTaxDate", "12,3456");
+        TypeInto(screen, "UnitsOnTaxDate", "10");
+        TypeInto(screen, "TaxInCurrency", "500");
         QCOMPARE(Shown(screen, "TaxInRoubles"), QString("617,28"));
         screen.Store();
         QCOMPARE(d->Foreign.Get(0).IncomeInRoubles, MoneyFromText("65432.10"));
         QCOMPARE(d->Foreign.Get(0).TaxInRoubles, MoneyFromText("617.28"));
 
-        Type(screen, "UnitsOnTaxDate", "0");
+        TypeInto(screen, "UnitsOnTaxDate", "0");
         QCOMPARE(Shown(screen, "TaxInRoubles"), QString("0"));
         // A rate changed alone still changes the stored equivalent.
-        Type(screen, "RateOnIncomeDate", "70");
+        TypeInto(screen, "RateOnIncomeDate", "70");
         screen.Store();
         QCOMPARE(d->Foreign.Get(0).IncomeInRoubles, MoneyFromText("70000"));
     }
@@ -88,27 +68,27 @@ private slots:
         resources.currencyRates = &rates;
         auto d = WithSource();
         TfrCurrency screen(*d, resources, nullptr);
-        Find<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 12, 31));
-        Type(screen, "CurrencyCode", "840");
-        QCOMPARE(Find<TMaskedEdit>(screen, "CurrencyName")->text(), QString("Доллар США"));
-        QVERIFY(Find<TMaskedEdit>(screen, "CurrencyName")->isReadOnly());
-        auto* box = Find<QCheckBox>(screen, "AutoRate");
+        FindNamed<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 12, 31));
+        TypeInto(screen, "CurrencyCode", "840");
+        QCOMPARE(FindNamed<TMaskedEdit>(screen, "CurrencyName")->text(), QString("Доллар США"));
+        QVERIFY(FindNamed<TMaskedEdit>(screen, "CurrencyName")->isReadOnly());
+        auto* box = FindNamed<QCheckBox>(screen, "AutoRate");
         QVERIFY(box->isEnabled());
         box->click();
-        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString("72,8827"));
-        QVERIFY(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->isReadOnly());
-        Type(screen, "IncomeInCurrency", "1000");
+        QCOMPARE(FindNamed<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString("72,8827"));
+        QVERIFY(FindNamed<TMaskedEdit>(screen, "RateOnIncomeDate")->isReadOnly());
+        TypeInto(screen, "IncomeInCurrency", "1000");
         QCOMPARE(Shown(screen, "IncomeInRoubles"), QString("72882,7"));
         screen.Store();
         QCOMPARE(d->Foreign.Get(0).IncomeInRoubles, MoneyFromText("72882.70"));
         QVERIFY(d->Foreign.Get(0).AutoRate);
 
         // No rate on or before the income date: automatic rates are off and unavailable.
-        Find<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2014, 12, 31));
+        FindNamed<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2014, 12, 31));
         QVERIFY(!box->isChecked());
         QVERIFY(!box->isEnabled());
-        QVERIFY(!Find<TMaskedEdit>(screen, "RateOnIncomeDate")->isReadOnly());
-        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString());
+        QVERIFY(!FindNamed<TMaskedEdit>(screen, "RateOnIncomeDate")->isReadOnly());
+        QCOMPARE(FindNamed<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString());
     }
 
     void takesTheRateOfTheDayOrTheLastBeforeIt() {
@@ -119,16 +99,16 @@ private slots:
         resources.currencyRates = &rates;
         auto d = WithSource();
         TfrCurrency screen(*d, resources, nullptr);
-        Type(screen, "CurrencyCode", "840");
-        Find<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 1, 12));
-        Find<QDateEdit>(screen, "TaxPaymentDate")->setDate(QDate(2015, 1, 15));
-        Find<QCheckBox>(screen, "AutoRate")->click();
-        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString("60"));
-        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnTaxDate")->text(), QString("65"));
+        TypeInto(screen, "CurrencyCode", "840");
+        FindNamed<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 1, 12));
+        FindNamed<QDateEdit>(screen, "TaxPaymentDate")->setDate(QDate(2015, 1, 15));
+        FindNamed<QCheckBox>(screen, "AutoRate")->click();
+        QCOMPARE(FindNamed<TMaskedEdit>(screen, "RateOnIncomeDate")->text(), QString("60"));
+        QCOMPARE(FindNamed<TMaskedEdit>(screen, "RateOnTaxDate")->text(), QString("65"));
         // Switching the box off hands the rates back to the user, empty.
-        Find<QCheckBox>(screen, "AutoRate")->click();
-        QCOMPARE(Find<TMaskedEdit>(screen, "RateOnTaxDate")->text(), QString());
-        QVERIFY(!Find<TMaskedEdit>(screen, "RateOnTaxDate")->isReadOnly());
+        FindNamed<QCheckBox>(screen, "AutoRate")->click();
+        QCOMPARE(FindNamed<TMaskedEdit>(screen, "RateOnTaxDate")->text(), QString());
+        QVERIFY(!FindNamed<TMaskedEdit>(screen, "RateOnTaxDate")->isReadOnly());
     }
 
     void deletingASourceAsksFirst() {
@@ -138,13 +118,13 @@ private slots:
         ScreenResources resources;
         resources.askYesNo = questions.Callback();
         TfrCurrency screen(*d, resources, nullptr);
-        const std::string before = Bytes(*d);
-        auto* remove = Find<QPushButton>(screen, "fbDelete");
+        const std::string before = SavedBytes(*d);
+        auto* remove = FindNamed<QPushButton>(screen, "fbDelete");
         remove->click();
         QCOMPARE(questions.Asked.size(), std::size_t(1));
         QVERIFY(QString::fromStdString(questions.Asked[0]).contains("Deutsche Bank"));
         screen.Store();
-        QCOMPARE(Bytes(*d), before);  // "Нет" changes nothing
+        QCOMPARE(SavedBytes(*d), before);  // "Нет" changes nothing
         remove->click();
         QCOMPARE(d->Foreign.Count(), 0);
         screen.Store();  // nothing is written into the deleted source
@@ -153,14 +133,14 @@ private slots:
     void cancellingTheSourceDialogChangesNothing() {
         auto d = WithSource();
         TfrCurrency screen(*d, {}, nullptr);
-        const std::string before = Bytes(*d);
+        const std::string before = SavedBytes(*d);
         OnNextModal([](QDialog* dialog) {
             TypeKeys(dialog->findChild<TMaskedEdit*>("SourceName"), "x");
             dialog->reject();
         });
-        Find<QPushButton>(screen, "fbEdit")->click();
+        FindNamed<QPushButton>(screen, "fbEdit")->click();
         screen.Store();
-        QCOMPARE(Bytes(*d), before);
+        QCOMPARE(SavedBytes(*d), before);
     }
 
     void sourceDialogWantsACountry() {
@@ -177,7 +157,7 @@ private slots:
             TypeKeys(dialog->findChild<TMaskedEdit*>("CountryCode"), "276");
             dialog->findChild<QPushButton*>("fbYes")->click();
         });
-        Find<QPushButton>(screen, "fbAdd")->click();
+        FindNamed<QPushButton>(screen, "fbAdd")->click();
         QCOMPARE(checks.Messages.size(), std::size_t(1));
         QCOMPARE(checks.Messages[0].caption, std::string("Источник дохода"));
         QCOMPARE(checks.Messages[0].message, std::string("Не выбран код страны"));
@@ -206,10 +186,10 @@ private slots:
         QCOMPARE(screen.Validate(), 2u);
         QCOMPARE(checks.Texts(), std::vector<std::string>{"По данному источнику выплаты не указан код дохода"});
         QCOMPARE(checks.Messages[0].caption, std::string("Доходы в валюте"));
-        QCOMPARE(Find<QTreeWidget>(screen, "lvSources")->currentItem()->text(0), QString("Bank of America"));
+        QCOMPARE(FindNamed<QTreeWidget>(screen, "lvSources")->currentItem()->text(0), QString("Bank of America"));
         screen.FocusField(-1, 2);
-        QCOMPARE(Find<QTreeWidget>(screen, "lvSources")->indexOfTopLevelItem(
-                     Find<QTreeWidget>(screen, "lvSources")->currentItem()),
+        QCOMPARE(FindNamed<QTreeWidget>(screen, "lvSources")->indexOfTopLevelItem(
+                     FindNamed<QTreeWidget>(screen, "lvSources")->currentItem()),
                  1);
     }
 };

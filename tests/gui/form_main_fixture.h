@@ -82,9 +82,8 @@ public:
         }
         if (withHelp) {
             QDir().mkpath(Dir_.filePath(QStringLiteral("help")));
-            for (const char* page : {"runprogramm.htm", "EditSOUN.htm"}) {
-                CopyFile(data + QStringLiteral("help/") + QString::fromUtf8(page),
-                         Dir_.filePath(QStringLiteral("help/") + QString::fromUtf8(page)));
+            for (const QString& page : QDir(data + QStringLiteral("help")).entryList({QStringLiteral("*.htm")})) {
+                CopyFile(data + QStringLiteral("help/") + page, Dir_.filePath(QStringLiteral("help/") + page));
             }
         }
     }

@@ -3,6 +3,7 @@
 // the taxpayer's field.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 #include <fstream>

@@ -1,7 +1,8 @@
 #pragma once
 // What screen tests need around a screen: a check dialog answering from a script,
-// a Yes/No question answered from a script, and a way to act inside the next
-// modal dialog that the code under test opens.
+// a Yes/No question answered from a script, a way to act inside the next modal
+// dialog that the code under test opens, finding and typing into a named editor,
+// and the bytes a declaration saves.
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
@@ -13,6 +14,10 @@
 #include <vector>
 
 #include "checks/check_dialog.h"
+#include "gui_typing.h"
+#include "model/declaration.h"
+#include "screens/masked_edit.h"
+#include "support/temp_dir.h"
 
 namespace kvz::test {
 
@@ -70,6 +75,29 @@ inline void OnNextModal(std::function<void(QDialog*)> action, int triesLeft = 20
             OnNextModal(std::move(action), triesLeft - 1);
         }
     });
+}
+
+// The widget of that objectName; a missing one ends the test at once.
+template <class T>
+T* FindNamed(QObject& parent, const char* name) {
+    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no widget %s", name);
+    return widget;
+}
+
+// Replaces the text of the masked edit of that name, typed key by key.
+inline void TypeInto(QObject& parent, const char* name, const QString& text) {
+    auto* edit = FindNamed<TMaskedEdit>(parent, name);
+    edit->clear();
+    TypeKeys(edit, text);
+}
+
+// What saving the declaration writes.
+inline std::string SavedBytes(mTDeclaration& d) {
+    TempDir dir;
+    const std::string path = dir.File("d.qz5");
+    d.SaveToFile(path);
+    return ReadFileText(path);
 }
 
 }  // namespace kvz::test

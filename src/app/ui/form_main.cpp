@@ -23,6 +23,7 @@
 #include "app/document_paths.h"
 #include "app/ui/about_box.h"
 #include "app/ui/flash_button.h"
+#include "app/ui/help_key.h"
 #include "app/ui/help_window.h"
 #include "app/ui/print_module_loader.h"
 #include "app/ui/program_icons.h"
@@ -133,6 +134,8 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     Resources_.showInspectionImport = [this] { ShowInspectionImport(); };
 
     Controller_ = std::make_unique<DocumentController>(*this, Services(), ProgramFolder_);
+    new THelpKey(
+        *this, [this] { return CurrentScreen_.get(); }, [this](const std::string& page) { Controller_->Help(page); });
     resize(1100, 760);
 }
 
@@ -189,7 +192,8 @@ void TFormMain::BuildMenu() {
 
     QMenu* help = bar->addMenu(QStringLiteral("С&правка"));
     help->setObjectName(QStringLiteral("miHelpMenu"));
-    command(help, "miHelp", "&Справка", [this] { Controller_->Help(); }, QKeySequence::HelpContents);
+    // The menu opens the contents; F1 opens the page of the screen or dialog in use.
+    command(help, "miHelp", "&Справка", [this] { Controller_->Help(); });
     help->addSeparator();
     command(help, "miAbout", "&О программе", [this] { Controller_->About(); });
 }
