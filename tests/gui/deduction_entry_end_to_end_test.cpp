@@ -36,12 +36,6 @@ void Type(QWidget* screen, const char* name, const char* text) {
     Child<TMaskedEdit>(screen, name)->setText(QString::fromUtf8(text));
 }
 
-nlohmann::json CliJson(const test::TempDir& dir, const std::string& command, const std::string& file) {
-    const test::CliResult r = test::RunCli(dir, command + " " + file);
-    if (r.code != 0) qWarning("%s", r.err.c_str());
-    return nlohmann::json::parse(r.out);
-}
-
 }  // namespace
 
 class DeductionEntryEndToEndTest : public QObject {
@@ -97,9 +91,9 @@ private slots:
         const std::string entered = dir.File("entered.qz5");
         declaration.SaveToFile(entered);
 
-        QCOMPARE(CliJson(dir, "info", entered).dump(1), CliJson(dir, "info", made).dump(1));
-        const nlohmann::json calc = CliJson(dir, "calc", entered);
-        QCOMPARE(calc.dump(1), CliJson(dir, "calc", made).dump(1));
+        QCOMPARE(test::CliJson(dir, "info", entered).dump(1), test::CliJson(dir, "info", made).dump(1));
+        const nlohmann::json calc = test::CliJson(dir, "calc", entered);
+        QCOMPARE(calc.dump(1), test::CliJson(dir, "calc", made).dump(1));
         QCOMPARE(calc["kTSvodSumList1"]["RefundDue"].get<std::string>(), std::string("84708"));
     }
 };

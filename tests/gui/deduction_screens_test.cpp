@@ -15,6 +15,7 @@
 #include "app/section.h"
 #include "gui_typing.h"
 #include "model/declaration.h"
+#include "screen_harness.h"
 #include "screen_test_support.h"
 #include "screens/cb_screen.h"
 #include "screens/construction_deduct_screen.h"
@@ -34,38 +35,7 @@ using kvz::test::TypeKeys;
 namespace {
 
 template <class Screen>
-struct Harness {
-    explicit Harness(std::deque<int> answers = {}) : checks(std::move(answers)) {
-        resources.checkDialog = &checks;
-        resources.askYesNo = questions.Callback();
-    }
-    Screen& Open() {
-        screen = std::make_unique<Screen>(declaration, resources, nullptr);
-        modified = std::make_unique<QSignalSpy>(screen.get(), &TThinkingFrame::documentModified);
-        return *screen;
-    }
-    template <class T = QWidget>
-    T* Find(const char* name) {
-        T* found = screen->template findChild<T*>(QString::fromLatin1(name));
-        if (!found) qWarning("no widget %s", name);
-        return found;
-    }
-    TItemListEditor* List(const char* name) { return qobject_cast<TItemListEditor*>(Find(name)->parentWidget()); }
-    // The document as it would be saved.
-    std::vector<unsigned char> Saved() {
-        const std::string path = folder.File("d.qz5");
-        declaration.SaveToFile(path);
-        return test::ReadFileBytes(path);
-    }
-
-    mTDeclaration declaration;
-    ScriptedCheckDialog checks;
-    ScriptedQuestions questions;
-    ScreenResources resources;
-    std::unique_ptr<Screen> screen;
-    std::unique_ptr<QSignalSpy> modified;
-    test::TempDir folder;
-};
+using Harness = test::ScreenHarness<Screen>;
 
 template <class T>
 T* InDialog(QDialog* dialog, const char* name) {

@@ -121,11 +121,7 @@ json EquivalentLists() {
     })");
 }
 
-json Info(const TempDir& dir, const std::string& file) {
-    const CliResult r = RunCli(dir, "info " + dir.File(file));
-    if (r.code != 0) qFatal("info: %s", r.err.c_str());
-    return json::parse(r.out);
-}
+json Info(const TempDir& dir, const std::string& file) { return CliJson(dir, "info", dir.File(file)); }
 
 }  // namespace
 

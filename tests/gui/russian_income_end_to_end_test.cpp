@@ -76,12 +76,6 @@ void EnterSource(QWidget* screen, const nlohmann::json& source) {
     Type(screen, "TaxWithheld", Text(source["TaxWithheld"]));
 }
 
-nlohmann::json CliJson(const test::TempDir& dir, const std::string& command, const std::string& file) {
-    const test::CliResult r = test::RunCli(dir, command + " " + file);
-    if (r.code != 0) qWarning("%s", r.err.c_str());
-    return nlohmann::json::parse(r.out);
-}
-
 }  // namespace
 
 class RussianIncomeEndToEndTest : public QObject {
@@ -110,9 +104,9 @@ private slots:
         const std::string entered = dir.File("entered.qz5");
         declaration.SaveToFile(entered);
 
-        const nlohmann::json info = CliJson(dir, "info", entered);
-        QCOMPARE(info["Thirteen"].dump(1), CliJson(dir, "info", made)["Thirteen"].dump(1));
-        QCOMPARE(info.dump(1), CliJson(dir, "info", made).dump(1));
+        const nlohmann::json info = test::CliJson(dir, "info", entered);
+        QCOMPARE(info["Thirteen"].dump(1), test::CliJson(dir, "info", made)["Thirteen"].dump(1));
+        QCOMPARE(info.dump(1), test::CliJson(dir, "info", made).dump(1));
     }
 };
 

@@ -21,4 +21,10 @@ CliResult RunCli(const TempDir& dir, const std::string& arguments) {
     return r;
 }
 
+nlohmann::json CliJson(const TempDir& dir, const std::string& command, const std::string& file) {
+    const CliResult r = RunCli(dir, command + " " + file);
+    if (r.code != 0) std::fprintf(stderr, "%s %s: %s\n", command.c_str(), file.c_str(), r.err.c_str());
+    return nlohmann::json::parse(r.out);
+}
+
 }  // namespace kvz::test
