@@ -1,5 +1,7 @@
 #include "screens/item_list_editor.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -141,8 +143,14 @@ void TItemListEditor::DeleteItem() {
     }
     Source_->Delete(row);
     Refresh();
+    // The item before the deleted one is chosen (the first when the first went).
+    {
+        const QSignalBlocker quiet(List_);
+        SetCurrentRow(std::max(row - 1, 0));
+    }
+    ShowButtons();
     emit changed();
-    // Another item now stands at the row (or none): whoever follows the row looks again.
+    // Another item now stands chosen (or none): whoever follows the row looks again.
     emit currentRowChanged(CurrentRow());
 }
 

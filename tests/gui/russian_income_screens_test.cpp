@@ -232,6 +232,9 @@ private slots:
         remove->click();
         QCOMPARE(h.questions.Asked.size(), std::size_t(1));
         QCOMPARE(h.declaration.Thirteen.Count(), 1);
+        // The source before the deleted one is shown.
+        QCOMPARE(h.List("lvSources")->CurrentRow(), 0);
+        QCOMPARE(h.Find<QLineEdit>("IncomeTotal")->text(), QString("1 000,00"));
         h.questions.Answers = {true};
         h.List("lvIncomes")->findChild<QPushButton*>("fbDelete")->click();
         QCOMPARE(h.declaration.Thirteen.Get(0).LineCount(), 0);
