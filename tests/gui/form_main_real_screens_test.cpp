@@ -17,6 +17,8 @@
 #include "screens/construction_deduct_screen.h"
 #include "screens/deduct_data_screen.h"
 #include "screens/item_list_editor.h"
+#include "screens/russian_income_screen.h"
+#include "screens/thirteen_percent_screen.h"
 #include "storage/dates.h"
 
 namespace kvz::test {
@@ -224,6 +226,32 @@ private slots:
         QCOMPARE(property->Objects()->CurrentRow(), 1);
         QVERIFY(property->Objects()->List()->currentItem()->text(0).contains(QStringLiteral("Тверская")));
         QCOMPARE(form->focusWidget(), property->Objects()->List());
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    // The example with a second employer whose tax withheld exceeds its income:
+    // "Проверить" lands on that employer in the 13 % list.
+    void checkLandsOnTheThirteenPercentSource() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = ShownForm(folder, dialogs);
+        QVERIFY(form->isActiveWindow());
+        mTDeclaration& d = form->Controller().Declaration();
+        std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
+        DeclarationFromJson(nlohmann::json::parse(in), d);
+        d.Thirteen.Get(1).TaxWithheld = d.Thirteen.Get(1).IncomeTotal + Money::FromUnits(1);
+
+        CheckAnswer answer;
+        answer.Next("btnFix");
+        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        QCOMPARE(answer.message, QStringLiteral("По данному источнику выплаты общая сумма дохода меньше удержанной суммы"));
+        QCOMPARE(form->Controller().CurrentSection(), Section::RussianIncome);
+        auto* section = qobject_cast<TfrRussianIncome*>(form->CurrentScreen());
+        QVERIFY(section != nullptr);
+        auto* thirteen = qobject_cast<TfrThirteenPercent*>(section->PageScreen());
+        QVERIFY(thirteen != nullptr);
+        QCOMPARE(thirteen->SourceList()->CurrentRow(), 1);
+        QCOMPARE(form->focusWidget(), thirteen->SourceList()->List());
         QVERIFY(dialogs.messages.empty());
     }
 
