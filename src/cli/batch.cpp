@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 
 namespace kvz::cli {
@@ -28,6 +29,28 @@ private:
     bool Shown_;
 };
 
+// Settles a group and prints its lines; the number that succeeded.
+std::size_t FinishGroup(const std::vector<std::string>& paths, std::size_t first, std::vector<DocumentOutcome>& outcomes,
+                        const BatchLine& lineOf, const BatchGroup& group, ProgressLine& progress) {
+    if (group.Settle) {
+        try {
+            group.Settle(outcomes);
+        } catch (const std::exception& e) {
+            // Nothing of the group can be vouched for.
+            for (DocumentOutcome& o : outcomes)
+                if (o.Succeeded) o = {false, kBatchErrorWord + std::string(e.what())};
+        }
+    }
+    std::size_t succeeded = 0;
+    progress.Clear();
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        if (outcomes[i].Succeeded) ++succeeded;
+        std::cout << lineOf(paths[first + i], outcomes[i]) << std::endl;
+    }
+    outcomes.clear();
+    return succeeded;
+}
+
 }  // namespace
 
 std::string OutcomeLine(const std::string& path, const DocumentOutcome& outcome) {
@@ -44,20 +67,20 @@ std::string OutcomeLine(const std::string& path, const DocumentOutcome& outcome)
 }
 
 int RunBatch(const std::vector<std::string>& paths, const std::function<DocumentOutcome(const std::string&)>& one,
-             const char* succeededWord, const char* failedWord, const BatchLine& lineOf) {
+             const char* succeededWord, const char* failedWord, const BatchLine& lineOf, const BatchGroup& group) {
     ProgressLine progress(paths.size());
+    const std::size_t groupSize = std::max<std::size_t>(group.Size, 1);
+    std::vector<DocumentOutcome> pending;
     std::size_t succeeded = 0;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        DocumentOutcome outcome;
         try {
-            outcome = one(paths[i]);
+            pending.push_back(one(paths[i]));
         } catch (const std::exception& e) {
             // Whatever one document does wrong, the others still get their turn.
-            outcome = {false, kBatchErrorWord + std::string(e.what())};
+            pending.push_back({false, kBatchErrorWord + std::string(e.what())});
         }
-        if (outcome.Succeeded) ++succeeded;
-        progress.Clear();
-        std::cout << lineOf(paths[i], outcome) << std::endl;
+        if (pending.size() == groupSize || i + 1 == paths.size())
+            succeeded += FinishGroup(paths, i + 1 - pending.size(), pending, lineOf, group, progress);
         progress.Show(i + 1);
     }
     progress.Clear();

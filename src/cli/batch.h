@@ -22,10 +22,20 @@ std::string OutcomeLine(const std::string& path, const DocumentOutcome& outcome)
 
 using BatchLine = std::function<std::string(const std::string& path, const DocumentOutcome& outcome)>;
 
-// Runs one for every path in order, printing each outcome line as it comes (and a
-// progress line on stderr when stderr is a terminal) and a summary on stderr at the
-// end. lineOf makes the line of an outcome. Returns 0 when every document succeeded, else 1.
+// A command whose results become final only in groups (files flushed to disk
+// together): Settle gets the outcomes of every Size documents, and of the rest at
+// the end, before their lines are printed, and may turn a success into a failure.
+struct BatchGroup {
+    std::size_t Size = 1;
+    std::function<void(std::vector<DocumentOutcome>&)> Settle;
+};
+
+// Runs one for every path in order, printing the outcome lines in order as each
+// group is settled (and a progress line on stderr when stderr is a terminal) and a
+// summary on stderr at the end. lineOf makes the line of an outcome. Returns 0 when
+// every document succeeded, else 1.
 int RunBatch(const std::vector<std::string>& paths, const std::function<DocumentOutcome(const std::string&)>& one,
-             const char* succeededWord, const char* failedWord, const BatchLine& lineOf = OutcomeLine);
+             const char* succeededWord, const char* failedWord, const BatchLine& lineOf = OutcomeLine,
+             const BatchGroup& group = {});
 
 }  // namespace kvz::cli

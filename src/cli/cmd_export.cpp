@@ -9,6 +9,7 @@
 #include "cli/document_io.h"
 #include "export/declaration_export.h"
 #include "export/export_error.h"
+#include "export/export_file_writer.h"
 #include "export/export_folder.h"
 
 namespace kvz::cli {
@@ -61,8 +62,14 @@ bool ParseOptions(const Args& args, ExportOptions& options) {
            !(options.ToStdout && options.Paths.size() > 1);
 }
 
-// The file name (or the document's text) of one export, or why it was not made.
-DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& options) {
+// A batch flushes its files to disk a group at a time: the lines of a group come out
+// together once its files are in place.
+constexpr std::size_t kFilesFlushedTogether = 100;
+
+// The file name (or the document's text) of one export, or why it was not made. With
+// files, the file is added to the group and is in place only once the group is
+// committed.
+DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& options, ExportFileGroup* files = nullptr) {
     std::string error;
     auto declaration = LoadDocument(path, error);
     if (!declaration) return {false, error};
@@ -75,6 +82,7 @@ DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& opt
     std::string told;
     ExportSettings settings;
     settings.ShowMessage = [&told](const std::string& text) { told += (told.empty() ? "" : "\n") + text; };
+    settings.FileGroup = files;
     const std::string folder = options.ToStdout ? std::string() : ExportTargetFolder(options.Folder);
     std::string result;
     try {
@@ -88,6 +96,32 @@ DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& opt
     return {true, result};
 }
 
+// Every succeeded outcome of a group has its file in the group, in the same order.
+void CommitFiles(ExportFileGroup& files, std::vector<DocumentOutcome>& outcomes) {
+    const std::vector<std::string> failures = files.Commit();
+    std::size_t next = 0;
+    for (DocumentOutcome& outcome : outcomes) {
+        if (!outcome.Succeeded) continue;
+        const std::string& failure = failures.at(next++);
+        if (!failure.empty()) outcome = {false, kBatchErrorWord + failure};
+    }
+}
+
+int ExportBatch(const ExportOptions& options) {
+    ExportFileGroup files;
+    BatchGroup group;
+    group.Size = kFilesFlushedTogether;
+    group.Settle = [&files](std::vector<DocumentOutcome>& outcomes) { CommitFiles(files, outcomes); };
+    return RunBatch(
+        options.Paths,
+        [&options, &files](const std::string& path) {
+            DocumentOutcome outcome = ExportDocument(path, options, &files);
+            if (!outcome.Succeeded) outcome.Text = kBatchErrorWord + outcome.Text;
+            return outcome;
+        },
+        "выгружено", "не выгружено", OutcomeLine, group);
+}
+
 }  // namespace
 
 int RunExport(const Args& args) {
@@ -98,16 +132,7 @@ int RunExport(const Args& args) {
         std::cerr << "Каталог не найден: " << options.Folder << "\n";
         return 1;
     }
-    if (options.Paths.size() > 1)
-        return RunBatch(
-            options.Paths,
-            [&options](const std::string& path) {
-                DocumentOutcome outcome = ExportDocument(path, options);
-                if (!outcome.Succeeded) outcome.Text = kBatchErrorWord + outcome.Text;
-                return outcome;
-            },
-            "выгружено", "не выгружено");
-
+    if (options.Paths.size() > 1) return ExportBatch(options);
     const DocumentOutcome outcome = ExportDocument(options.Paths.front(), options);
     if (!outcome.Succeeded) {
         std::cerr << outcome.Text << "\n";

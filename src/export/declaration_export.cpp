@@ -78,7 +78,9 @@ void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, in
         if (mode == kExportFileMode) {
             CheckFileIdentifier(identifier);
             const std::string name = identifier + kXmlExtension;
-            WriteExportFile(folder + name, SerializeCp1251(document.get()));
+            const std::string bytes = SerializeCp1251(document.get());
+            if (settings.FileGroup) settings.FileGroup->Add(folder + name, bytes);
+            else WriteExportFile(folder + name, bytes);
             result = name;
         } else {
             result = SerializeUtf8(document.get());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/svod_sum.h"
+#include "export/export_file_writer.h"
 #include "export/schema_validation.h"
 #include "model/declaration.h"
 
@@ -31,6 +32,9 @@ struct ExportSettings {
     std::string SchemaPath;
     // The XML engine's library; empty: the engine the program runs with.
     std::string EngineLibrary;
+    // When set, file mode adds the file to this group instead of writing it at once:
+    // the file is under its name only once the caller commits the group.
+    ExportFileGroup* FileGroup = nullptr;
 };
 
 // Computes the declaration and builds its document. File mode (1) writes it as

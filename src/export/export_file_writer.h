@@ -3,6 +3,9 @@
 // final name: the caller tells success by the file's existence.
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "storage/replace_file.h"
 
 namespace kvz {
 
@@ -10,5 +13,21 @@ namespace kvz {
 // renames them to path. Throws EExportWriteFailed naming the file and the reason
 // in Russian; nothing is left behind then.
 void WriteExportFile(const std::string& path, std::string_view bytes);
+
+// Export files of a batch, flushed to disk together (see ReplaceFileGroup): a file
+// is under its name only once the group is committed.
+class ExportFileGroup {
+public:
+    // Throws EExportWriteFailed as WriteExportFile does.
+    void Add(const std::string& path, std::string_view bytes);
+    std::size_t Size() const { return Paths_.size(); }
+    // One entry per added file, in the order added: empty when the file was
+    // written, else WriteExportFile's message. The group is empty afterwards.
+    std::vector<std::string> Commit();
+
+private:
+    ReplaceFileGroup Files_;
+    std::vector<std::string> Paths_;
+};
 
 }  // namespace kvz

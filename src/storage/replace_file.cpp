@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <set>
 
 namespace kvz {
 
@@ -51,8 +52,8 @@ int CreateTemporary(const std::string& path, std::string& tempPath) {
     return -1;
 }
 
-void SyncFolder(const std::string& path) {
-    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncFolder(const std::string& folder) {
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return;  // the rename is done; a folder that cannot be opened only loses durability
     ::fsync(dir);
     ::close(dir);
@@ -118,27 +119,83 @@ std::string FollowLinks(const std::string& path) {
     return current;
 }
 
+// A new file beside its target, written but not yet flushed or renamed.
+struct ReplaceFileGroup::Staged {
+    Staged(const std::string& requested, const std::string& target) : Requested(requested), Path(target), Old(target, requested) {}
+    ~Staged() {
+        // Only a file that never reached its target is left to remove.
+        if (Fd >= 0) ::close(Fd);
+        if (!TempPath.empty()) ::unlink(TempPath.c_str());
+    }
+    // Removes the temporary file and gives the error of the failed step.
+    EReplaceFileError Fail(Step step, int error) {
+        if (Fd >= 0) ::close(Fd);
+        Fd = -1;
+        ::unlink(TempPath.c_str());
+        TempPath.clear();
+        return EReplaceFileError(step, error, Requested);
+    }
+
+    std::string Requested;  // the name the caller gave, for the errors
+    std::string Path;       // the file finally replaced
+    OldFileLock Old;
+    std::string TempPath;
+    int Fd = -1;
+};
+
+ReplaceFileGroup::ReplaceFileGroup() = default;
+ReplaceFileGroup::~ReplaceFileGroup() = default;
+
+std::size_t ReplaceFileGroup::Size() const { return Staged_.size(); }
+
+void ReplaceFileGroup::Add(const std::string& requestedPath, std::string_view bytes) {
+    auto staged = std::make_unique<Staged>(requestedPath, FollowLinks(requestedPath));
+    staged->Fd = CreateTemporary(staged->Path, staged->TempPath);
+    if (staged->Fd < 0) {
+        const int error = errno;
+        staged->TempPath.clear();
+        throw EReplaceFileError(Step::CreateTemporary, error, requestedPath);
+    }
+    staged->Old.KeepModeOn(staged->Fd);
+    if (!WriteAll(staged->Fd, bytes)) throw staged->Fail(Step::Write, errno);
+    // Starts the way to disk without waiting, so that the flushes of a group overlap.
+    ::sync_file_range(staged->Fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    Staged_.push_back(std::move(staged));
+}
+
+std::vector<std::optional<EReplaceFileError>> ReplaceFileGroup::Commit() {
+    std::vector<std::optional<EReplaceFileError>> outcomes(Staged_.size());
+    // Every file on disk before any is renamed: a target never names a partial file.
+    for (std::size_t i = 0; i < Staged_.size(); ++i) {
+        Staged& s = *Staged_[i];
+        const bool flushed = ::fsync(s.Fd) == 0;
+        int error = errno;
+        const bool closed = ::close(s.Fd) == 0;
+        if (!closed && flushed) error = errno;
+        s.Fd = -1;
+        if (!flushed || !closed) outcomes[i] = s.Fail(Step::Write, error);
+    }
+    std::set<std::string> folders;
+    for (std::size_t i = 0; i < Staged_.size(); ++i) {
+        Staged& s = *Staged_[i];
+        if (outcomes[i]) continue;
+        if (::rename(s.TempPath.c_str(), s.Path.c_str()) != 0) {
+            outcomes[i] = s.Fail(Step::Rename, errno);
+            continue;
+        }
+        s.TempPath.clear();
+        folders.insert(FolderOf(s.Path));
+    }
+    for (const std::string& folder : folders) SyncFolder(folder);
+    Staged_.clear();
+    return outcomes;
+}
+
 void ReplaceFileContents(const std::string& requestedPath, std::string_view bytes) {
-    const std::string path = FollowLinks(requestedPath);
-    OldFileLock old(path, requestedPath);
-    std::string tempPath;
-    int fd = CreateTemporary(path, tempPath);
-    if (fd < 0) throw EReplaceFileError(Step::CreateTemporary, errno, requestedPath);
-    old.KeepModeOn(fd);
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = errno;
-    bool closed = ::close(fd) == 0;
-    if (!closed && written) error = errno;
-    if (!written || !closed) {
-        ::unlink(tempPath.c_str());
-        throw EReplaceFileError(Step::Write, error, requestedPath);
-    }
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) {
-        error = errno;
-        ::unlink(tempPath.c_str());
-        throw EReplaceFileError(Step::Rename, error, requestedPath);
-    }
-    SyncFolder(path);
+    ReplaceFileGroup group;
+    group.Add(requestedPath, bytes);
+    std::optional<EReplaceFileError> failure = std::move(group.Commit().front());
+    if (failure) throw *failure;
 }
 
 }  // namespace kvz

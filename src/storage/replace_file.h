@@ -2,9 +2,12 @@
 // Replacing a whole file so that a failure at any point leaves the old file exactly
 // as it was: the new bytes go beside it under a temporary name, are flushed to disk
 // and only then renamed over it. Nothing is left behind on failure.
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "storage/system_error_text.h"
 
@@ -37,6 +40,36 @@ void ReplaceFileContentsOr(const std::string& path, std::string_view bytes) {
         throw Error(WriteFailureText(path, e.code().value()));
     }
 }
+
+// Many files replaced with the same promise, but flushed to disk together: a flush
+// per file costs a batch far more than its work. Every new file is written under its
+// temporary name first, then all of them are flushed, then each is renamed over its
+// target and every folder is flushed once. A crash at any point leaves each target
+// either as it was or whole new, never partial. Until Commit each added file holds
+// two descriptors and its old file's lock, so a group should stay small (a hundred).
+class ReplaceFileGroup {
+public:
+    ReplaceFileGroup();
+    // Removes the temporary files of whatever was added and not committed.
+    ~ReplaceFileGroup();
+    ReplaceFileGroup(const ReplaceFileGroup&) = delete;
+    ReplaceFileGroup& operator=(const ReplaceFileGroup&) = delete;
+
+    // Writes the bytes beside path under a temporary name; the target is untouched
+    // until Commit. Throws EReplaceFileError as ReplaceFileContents does, leaving
+    // nothing behind.
+    void Add(const std::string& path, std::string_view bytes);
+    std::size_t Size() const;
+
+    // One entry per added file, in the order added: empty when the file replaced its
+    // target, else why it did not (its temporary file is removed; the others still
+    // go ahead). The group is empty afterwards.
+    std::vector<std::optional<EReplaceFileError>> Commit();
+
+private:
+    struct Staged;
+    std::vector<std::unique_ptr<Staged>> Staged_;
+};
 
 // The file a path finally names once its symbolic links are followed (the path
 // itself when it is no link; a dangling link gives the name it points to).

@@ -75,6 +75,35 @@ TEST(BatchCommand, ExportWritesEveryGoodDocumentAndNamesTheDamagedOne) {
     EXPECT_EQ(RunCli(docs.dir, "export --stdout " + docs.a + " " + docs.c).code, 2);
 }
 
+// Files are flushed to disk a hundred at a time: every line still belongs to its
+// document, in order, across the groups, and nothing but the files stays behind.
+TEST(BatchCommand, ExportLinesFollowTheirDocumentsAcrossFlushGroups) {
+    ThreeDocuments docs;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 103; ++i) {
+        paths.push_back(docs.dir.File("doc" + std::to_string(i) + ".qz5"));
+        std::filesystem::copy_file(i == 101 ? docs.b : docs.a, paths.back());
+    }
+    std::string arguments = "export --to " + docs.out;
+    for (const std::string& path : paths) arguments += " " + path;
+    const CliResult r = RunCli(docs.dir, arguments);
+    EXPECT_EQ(r.code, 1);
+
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), paths.size()) << r.out;
+    const std::set<std::string> written = FilesIn(docs.out);
+    EXPECT_EQ(written.size(), paths.size() - 1);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (i == 101) {
+            EXPECT_EQ(lines[i].rfind(paths[i] + ": ошибка: ", 0), 0u) << lines[i];
+            continue;
+        }
+        ASSERT_EQ(lines[i].rfind(paths[i] + ": NO_NDFL3_", 0), 0u) << lines[i];
+        EXPECT_EQ(written.count(lines[i].substr(paths[i].size() + 2)), 1u) << lines[i];
+    }
+    EXPECT_NE(r.err.find("выгружено: 102, не выгружено: 1"), std::string::npos) << r.err;
+}
+
 TEST(BatchCommand, CheckGivesEachDocumentItsVerdict) {
     ThreeDocuments docs;
     mTDeclaration unsigned_;

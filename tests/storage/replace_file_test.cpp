@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
+#include <set>
+#include <vector>
 
 #include "storage/replace_file.h"
 #include "support/temp_dir.h"
@@ -76,4 +79,58 @@ TEST(ReplaceFile, ALinkKeepsPointingAtTheReplacedFile) {
     std::filesystem::create_symlink("real/new.qz5", dir.File("dangling"));
     ReplaceFileContents(dir.File("dangling"), "created");
     EXPECT_EQ(kvz::test::ReadFileText(dir.File("real/new.qz5")), "created");
+}
+
+namespace {
+
+std::set<std::string> NamesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename());
+    return names;
+}
+
+}  // namespace
+
+// Files flushed together: no target changes before the commit, one that cannot be
+// replaced does not hold back the others, and no temporary file outlives the group.
+TEST(ReplaceFileGroup, TargetsChangeOnlyAtCommitAndAFailureStaysWithItsFile) {
+    TempDir dir;
+    const std::string a = dir.File("a.xml"), b = dir.File("b.xml"), c = dir.File("c.xml");
+    kvz::test::WriteFileText(a, "old a");
+    ::chmod(a.c_str(), 0600);
+    {
+        ReplaceFileGroup group;
+        group.Add(a, "new a");
+        group.Add(b, "new b");
+        group.Add(c, "new c");
+        EXPECT_EQ(group.Size(), 3u);
+        EXPECT_EQ(kvz::test::ReadFileText(a), "old a");
+        EXPECT_FALSE(kvz::test::FileExists(b));
+        // Something takes c's name before the commit: only c fails.
+        std::filesystem::create_directory(c);
+        const std::vector<std::optional<EReplaceFileError>> outcomes = group.Commit();
+        ASSERT_EQ(outcomes.size(), 3u);
+        EXPECT_FALSE(outcomes[0]);
+        EXPECT_FALSE(outcomes[1]);
+        ASSERT_TRUE(outcomes[2]);
+        EXPECT_EQ(outcomes[2]->FailedStep, EReplaceFileError::Step::Rename);
+        EXPECT_EQ(outcomes[2]->code().value(), EISDIR);
+        EXPECT_EQ(group.Size(), 0u);
+    }
+    EXPECT_EQ(kvz::test::ReadFileText(a), "new a");
+    EXPECT_EQ(kvz::test::ReadFileText(b), "new b");
+    struct stat st {};
+    ASSERT_EQ(::stat(a.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(NamesIn(dir.Path()), (std::set<std::string>{"a.xml", "b.xml", "c.xml"}));
+
+    // A refused file is not added; a group given up before its commit leaves nothing.
+    {
+        ReplaceFileGroup group;
+        group.Add(dir.File("d.xml"), "d");
+        EXPECT_THROW(group.Add(c, "x"), EReplaceFileError);
+        EXPECT_EQ(group.Size(), 1u);
+    }
+    EXPECT_EQ(NamesIn(dir.Path()), (std::set<std::string>{"a.xml", "b.xml", "c.xml"}));
+    EXPECT_EQ(kvz::test::ReadFileText(a), "new a");
 }
