@@ -25,12 +25,17 @@ std::string ExistingFolderOrEmpty(const std::string& folder) {
 }
 
 std::string ProgramFolder() {
-    std::vector<char> buffer(4096);
-    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (length <= 0) return {};
-    const std::string path(buffer.data(), static_cast<std::size_t>(length));
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    // The running program's file does not move during the run; every export and
+    // check asks for its folder.
+    static const std::string folder = [] {
+        std::vector<char> buffer(4096);
+        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+        if (length <= 0) return std::string();
+        const std::string path(buffer.data(), static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    }();
+    return folder;
 }
 
 std::string ProgramFileFolder(const std::string& file, const std::string& installed) {

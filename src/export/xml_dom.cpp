@@ -3,6 +3,7 @@
 #include <libxml/parser.h>
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -28,6 +29,28 @@ bool HasForbiddenControl(std::string_view text) {
         if (byte < 0x20 && c != '\t' && c != '\n' && c != '\r') return true;
     }
     return false;
+}
+
+// An attribute's value: the text of its one text node as it stands (every attribute
+// the export sets), else its nodes joined into joined.
+std::string_view AttributeValue(const xmlAttr* attribute, std::string& joined) {
+    const xmlNode* only = attribute->children;
+    if (only && only->type == XML_TEXT_NODE && !only->next && only->content)
+        return reinterpret_cast<const char*>(only->content);
+    xmlChar* raw = xmlNodeListGetString(attribute->doc, attribute->children, 1);
+    joined = raw ? reinterpret_cast<const char*>(raw) : "";
+    if (raw) xmlFree(raw);
+    return joined;
+}
+
+// One parser a thread, kept for the run: making a parser and its dictionary for
+// every document cost more than reading the few bytes of its header.
+xmlParserCtxt* HeaderParser() {
+    struct Freer {
+        void operator()(xmlParserCtxt* parser) const { xmlFreeParserCtxt(parser); }
+    };
+    thread_local std::unique_ptr<xmlParserCtxt, Freer> parser(xmlNewParserCtxt());
+    return parser.get();
 }
 
 std::string Dump(xmlDoc* document, const char* encoding) {
@@ -65,8 +88,11 @@ std::string FileHeaderText(const std::string& identifier, std::string_view progr
 
 void LoadDocumentText(xmlDoc* document, std::string_view text) {
     const std::string bytes = Utf8ToCp1251(text);
-    xmlDoc* parsed = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
-                                   XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    xmlParserCtxt* parser = HeaderParser();
+    xmlDoc* parsed = parser ? xmlCtxtReadMemory(parser, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
+                                                kOptions)
+                            : xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, kOptions);
     if (!parsed || !xmlDocGetRootElement(parsed)) {
         if (parsed) xmlFreeDoc(parsed);
         throw std::runtime_error("заголовок документа XML не разобран");
@@ -154,19 +180,19 @@ std::vector<UnwritableValue> UnwritableValueList(xmlDoc* document) {
         pending.pop_back();
         if (!IsElement(element)) continue;
         for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
-            xmlChar* raw = xmlNodeListGetString(element->doc, attribute->children, 1);
-            const std::string value = raw ? reinterpret_cast<const char*>(raw) : "";
-            if (raw) xmlFree(raw);
+            std::string joined;
+            const std::string_view value = AttributeValue(attribute, joined);
             const std::string name = reinterpret_cast<const char*>(attribute->name);
             if (HasForbiddenControl(value)) {
-                problems.push_back({element, name, value, "управляющий символ, который нельзя записать в файл XML", false});
+                problems.push_back(
+                    {element, name, std::string(value), "управляющий символ, который нельзя записать в файл XML", false});
                 continue;
             }
             if (!CanEncodeCp1251(value)) {
                 try {
                     Utf8ToCp1251(value);
                 } catch (const EEncodingError& e) {
-                    problems.push_back({element, name, value, e.what(), true});
+                    problems.push_back({element, name, std::string(value), e.what(), true});
                 }
             }
         }

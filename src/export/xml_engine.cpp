@@ -19,11 +19,15 @@ using NewDocFunction = xmlDocPtr (*)(const xmlChar*);
 
 bool SameId(const std::string& a, const char* b) { return ::strcasecmp(a.c_str(), b) == 0; }
 
-// The path of the shared object that holds the engine the program is linked with.
-std::string EngineLibraryPath() {
-    Dl_info info{};
-    if (::dladdr(reinterpret_cast<void*>(&xmlNewDoc), &info) == 0 || !info.dli_fname) return {};
-    return info.dli_fname;
+// The path of the shared object that holds the engine the program is linked with;
+// asked once, as every export asks for it.
+const std::string& EngineLibraryPath() {
+    static const std::string path = [] {
+        Dl_info info{};
+        if (::dladdr(reinterpret_cast<void*>(&xmlNewDoc), &info) == 0 || !info.dli_fname) return std::string();
+        return std::string(info.dli_fname);
+    }();
+    return path;
 }
 
 bool CreateObject(const ComModule& module, const std::string& classId, const std::string& interfaceId,
@@ -81,13 +85,13 @@ bool CreateComObjectFromLibrary(const ComModule& module, const std::string& clas
 }
 
 std::string EngineLibraryFolder() {
-    const std::string path = EngineLibraryPath();
+    const std::string& path = EngineLibraryPath();
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 std::string EngineLibraryFileName() {
-    const std::string path = EngineLibraryPath();
+    const std::string& path = EngineLibraryPath();
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
