@@ -34,7 +34,7 @@ test: deps
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVZ_BENCH=ON -DKVZ_GUI=OFF
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
-	for b in $(BUILD_BENCH)/bench/kvz_bench_*; do $$b; done
+	for b in $(BUILD_BENCH)/bin/kvz_bench_*; do $$b; done
 
 # Runs every fuzz target for FUZZ_SECONDS each (see docs/RELIABILITY.md).
 FUZZ_TARGETS := load_document create_json soun_table rate_files

@@ -130,7 +130,7 @@ const InspectionDirectory* ProgramCountryDirectory() {
     static std::optional<InspectionDirectory> countries;
     std::call_once(once, [] {
         try {
-            countries = ReadInspectionDirectory(ProgramFolder() + "Oksm.xml");
+            countries = ReadInspectionDirectory(ProgramDataFolder() + "Oksm.xml");
         } catch (const std::exception&) {
             countries.reset();  // without the file the codes are not looked up, as the screens do
         }

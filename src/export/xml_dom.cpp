@@ -87,12 +87,15 @@ std::string FileHeaderText(const std::string& identifier, std::string_view progr
 }
 
 void LoadDocumentText(xmlDoc* document, std::string_view text) {
-    const std::string bytes = Utf8ToCp1251(text);
-    constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    // What windows-1251 cannot hold is refused as the file would refuse it; the text
+    // itself is read as the UTF-8 it is (the same characters, without a converter
+    // opened for every document).
+    Utf8ToCp1251(text);
+    constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC;
     xmlParserCtxt* parser = HeaderParser();
-    xmlDoc* parsed = parser ? xmlCtxtReadMemory(parser, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
+    xmlDoc* parsed = parser ? xmlCtxtReadMemory(parser, text.data(), static_cast<int>(text.size()), nullptr, nullptr,
                                                 kOptions)
-                            : xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, kOptions);
+                            : xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, kOptions);
     if (!parsed || !xmlDocGetRootElement(parsed)) {
         if (parsed) xmlFreeDoc(parsed);
         throw std::runtime_error("заголовок документа XML не разобран");

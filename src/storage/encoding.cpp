@@ -130,8 +130,18 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // converting text byte by byte through iconv cost more than building the file.
 struct Cp1251Table {
     char32_t High[128] = {};  // the character of each byte from 0x80; 0 where undefined
-    std::unordered_map<char32_t, unsigned char> Bytes;  // the way back, above ASCII
+    // The way back: Cyrillic by index (0 where none), the few others by lookup.
+    static constexpr char32_t kCyrillic = 0x400, kCyrillicEnd = 0x4A0;
+    unsigned char CyrillicBytes[kCyrillicEnd - kCyrillic] = {};
+    std::unordered_map<char32_t, unsigned char> Bytes;
     unsigned char Upper[256] = {};
+
+    // The byte of a character above ASCII; 0 when windows-1251 has none.
+    unsigned char ByteOf(char32_t cp) const {
+        if (cp >= kCyrillic && cp < kCyrillicEnd) return CyrillicBytes[cp - kCyrillic];
+        const auto it = Bytes.find(cp);
+        return it == Bytes.end() ? 0 : it->second;
+    }
 
     Cp1251Table() {
         for (int b = 0x80; b <= 0xFF; ++b) {
@@ -143,7 +153,8 @@ struct Cp1251Table {
                 !NextCodePoint(utf8, at, cp) || at != utf8.size())
                 continue;
             High[b - 0x80] = cp;
-            Bytes.emplace(cp, static_cast<unsigned char>(b));
+            if (cp >= kCyrillic && cp < kCyrillicEnd) CyrillicBytes[cp - kCyrillic] = static_cast<unsigned char>(b);
+            else Bytes.emplace(cp, static_cast<unsigned char>(b));
         }
         // Lower-case letters of windows-1251 and their capitals.
         static const std::pair<unsigned char, unsigned char> kPairs[] = {
@@ -177,13 +188,12 @@ bool EncodeCp1251(std::string_view utf8, std::string& out, std::size_t& badOffse
         }
         const std::size_t start = i;
         char32_t cp = 0;
-        auto byte = table.Bytes.end();
-        if (NextCodePoint(utf8, i, cp)) byte = table.Bytes.find(cp);
-        if (byte == table.Bytes.end()) {
+        const unsigned char byte = NextCodePoint(utf8, i, cp) ? table.ByteOf(cp) : 0;
+        if (byte == 0) {
             badOffset = start;
             return false;
         }
-        out += static_cast<char>(byte->second);
+        out += static_cast<char>(byte);
     }
     return true;
 }
@@ -250,8 +260,14 @@ std::string Cp866ToUtf8(std::string_view cp866) {
 }
 
 std::string UpperCaseCp1251(std::string_view utf8) {
-    std::string bytes = Utf8ToCp1251(utf8);
     const Cp1251Table& table = Table();
+    if (IsAscii(utf8)) {
+        // Most values are digits and codes: no conversion needed either way.
+        std::string text(utf8);
+        for (char& ch : text) ch = static_cast<char>(table.Upper[static_cast<unsigned char>(ch)]);
+        return text;
+    }
+    std::string bytes = Utf8ToCp1251(utf8);
     for (char& ch : bytes) ch = static_cast<char>(table.Upper[static_cast<unsigned char>(ch)]);
     return Cp1251ToUtf8(bytes);
 }
