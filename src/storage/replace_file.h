@@ -43,8 +43,8 @@ void ReplaceFileContentsOr(const std::string& path, std::string_view bytes) {
 
 // Many files replaced with the same promise, but flushed to disk together: a flush
 // per file costs a batch far more than its work. Every new file is written under its
-// temporary name first, then all of them are flushed, then each is renamed over its
-// target and every folder is flushed once. A crash at any point leaves each target
+// temporary name first, then all of them are flushed (one flush of their file system),
+// then each is renamed over its target and every folder is flushed once. A crash at any point leaves each target
 // either as it was or whole new, never partial. Until Commit each added file holds
 // two descriptors and its old file's lock, so a group should stay small (a hundred).
 class ReplaceFileGroup {
