@@ -208,9 +208,10 @@ TEST(IncomeDictionaryTest, DeductionsOfferedToResidentAndNonResident) {
     EXPECT_EQ(CodesOf(d.DeductionsFor("2720", false)), (Codes{"501", "0"}));
     EXPECT_EQ(CodesOf(d.DeductionsFor("1510", false)), (Codes{"0"}));
     EXPECT_TRUE(d.DeductionsFor("2000", true).empty());
+    EXPECT_EQ(CodesOf(d.DeductionsFor("1539", true)), (Codes{"213", "0"}));
     // A code the dictionary lacks (an old document's, or none yet) offers nothing
     // rather than the list of some other income.
-    EXPECT_TRUE(d.DeductionsFor("1539", true).empty());
+    EXPECT_TRUE(d.DeductionsFor("1544", true).empty());
     EXPECT_TRUE(d.DeductionsFor("", true).empty());
 }
 
