@@ -134,6 +134,8 @@ void ForeignIncomes(Findings& f, const mTDeclaration& d) {
         f.Amount(p, "Сумма вычета", s.DeductionAmount);
         f.Amount(p, "Курс валюты на дату дохода", s.RateOnIncomeDate);
         f.Amount(p, "Курс валюты на дату уплаты налога", s.RateOnTaxDate);
+        f.IncomeCode(p, s.IncomeCode);
+        f.DeductionCode(p, s.DeductionCode);
     }
 }
 

@@ -1,12 +1,10 @@
 #pragma once
 // Checks that run after the completeness check's own: amounts that the tax form has
 // no negative value for (incomes, withheld and computed taxes, deductions, expenses,
-// payments), and income and deduction codes of Russian sources that the income
-// dictionary does not know (their screens offer only its codes). A negative withheld
-// tax would otherwise pass the schema and turn into a tax to pay; a negative income
-// would quietly lower the income. Foreign incomes may carry authority codes that the
-// dictionary does not list (1541 and others the foreign check itself names), so
-// their codes are not checked here.
+// payments), and income and deduction codes of Russian and foreign sources that the
+// income dictionary does not know (their screens offer only its codes). A negative
+// withheld tax would otherwise pass the schema and turn into a tax to pay; a negative
+// income would quietly lower the income.
 #include "checks/declaration_check.h"
 
 namespace kvz {

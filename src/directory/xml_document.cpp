@@ -17,10 +17,15 @@ std::string LastErrorText() {
     return "строка " + std::to_string(error->line) + ": " + message;
 }
 
+// libxml2 prints its encoding and I/O errors in English on stderr, beside the
+// parser's context; the reason reaches the user in the program's own message.
+void IgnoreMessage(void*, const char*, ...) {}
+
 }  // namespace
 
 XmlDocument ParseXml(std::string_view bytes, const std::string& what) {
     xmlInitParser();
+    xmlSetGenericErrorFunc(nullptr, IgnoreMessage);
     xmlResetLastError();
     if (bytes.empty()) throw EDataFileError(what + "файл пуст");
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX))

@@ -6,8 +6,9 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <regex>
+#include <optional>
 #include <set>
+#include <string_view>
 
 #include "export/export_error.h"
 #include "export/export_folder.h"
@@ -86,14 +87,28 @@ std::string PropertyOf(const xmlNode* element, const std::string& name) {
     return text;
 }
 
-// "( А, Б )" of libxml2's messages as "А или Б".
+// The text between open and close that follows the first "open"; std::regex would
+// cost more than the validation itself on a report of many errors.
+std::optional<std::string> Between(const std::string& text, std::string_view open, char close) {
+    const std::size_t start = text.find(open);
+    if (start == std::string::npos) return std::nullopt;
+    const std::size_t from = start + open.size();
+    const std::size_t end = text.find(close, from);
+    if (end == std::string::npos) return std::nullopt;
+    return text.substr(from, end - from);
+}
+
+// "( А, Б )" of libxml2's messages ("Expected is ( А, Б )." or "Expected is one of
+// ( А, Б ).") as "А или Б".
 std::string ExpectedNames(const std::string& message) {
-    static const std::regex kExpected(R"(Expected is (?:one of )?\( ([^)]*) \))");
-    std::smatch match;
-    if (!std::regex_search(message, match, kExpected)) return {};
-    std::string names = match[1];
-    for (std::size_t at; (at = names.find(", ")) != std::string::npos;) names.replace(at, 2, " или ");
-    return names;
+    std::optional<std::string> list = Between(message, "Expected is ", ')');
+    if (!list) return {};
+    std::string_view names = *list;
+    if (names.starts_with("one of ")) names.remove_prefix(7);
+    if (!names.starts_with("( ") || !names.ends_with(' ')) return {};
+    std::string joined(names.substr(2, names.size() - 3));
+    for (std::size_t at; (at = joined.find(", ")) != std::string::npos;) joined.replace(at, 2, " или ");
+    return joined;
 }
 
 class ViolationText {
@@ -104,10 +119,7 @@ public:
     bool Read(const RawError& error, SchemaViolation& v) {
         v.Element = error.Node;
         const std::string place = error.Node ? Places_.Of(error.Node) : "Файл";
-        static const std::regex kAttribute(R"(attribute '([^']*)')");
-        std::smatch match;
-        const std::string attribute =
-            std::regex_search(error.Message, match, kAttribute) ? std::string(match[1]) : std::string();
+        const std::string attribute = Between(error.Message, "attribute '", '\'').value_or("");
         switch (error.Code) {
         case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_1:
         case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_2:

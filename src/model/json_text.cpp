@@ -36,6 +36,9 @@ nlohmann::json ParseDocumentJson(std::string_view text) {
         const bool atEnd = e.byte > text.size();
         throw EJsonError((atEnd ? std::string("текст обрывается") : "ошибка синтаксиса") + " (" +
                          PlaceOf(text, e.byte) + ")");
+    } catch (const nlohmann::json::out_of_range&) {
+        // A number such as 1e400 that no double holds; the parser gives no place for it.
+        throw EJsonError("число вне допустимого диапазона");
     }
 }
 

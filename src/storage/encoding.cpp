@@ -3,10 +3,12 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 #include <map>
 #include <unordered_map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "storage/errors.h"
 
@@ -16,26 +18,31 @@ namespace {
 
 // One cached conversion descriptor per direction; the program is single-threaded
 // but tests may run conversions from several threads, so keep them per thread.
+// Texts are converted field by field, so the lookup must not allocate.
 struct DescriptorCache {
-    std::map<std::pair<std::string, std::string>, iconv_t> open;
+    struct Entry {
+        const char* To;
+        const char* From;
+        iconv_t Cd;
+    };
+    std::vector<Entry> open;
     ~DescriptorCache() {
-        for (auto& entry : open) iconv_close(entry.second);
+        for (Entry& entry : open) iconv_close(entry.Cd);
     }
 };
 
 iconv_t Descriptor(const char* to, const char* from) {
     thread_local DescriptorCache descriptors;
-    auto& cache = descriptors.open;
-    auto key = std::make_pair(std::string(to), std::string(from));
-    auto it = cache.find(key);
-    if (it != cache.end()) {
-        iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // reset shift state
-        return it->second;
+    for (const DescriptorCache::Entry& entry : descriptors.open) {
+        if (std::strcmp(entry.To, to) == 0 && std::strcmp(entry.From, from) == 0) {
+            iconv(entry.Cd, nullptr, nullptr, nullptr, nullptr);  // reset shift state
+            return entry.Cd;
+        }
     }
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw EEncodingError(std::string("нет преобразования ") + from + " -> " + to);
-    cache.emplace(key, cd);
+    descriptors.open.push_back({to, from, cd});  // the names are string literals
     return cd;
 }
 
@@ -52,7 +59,9 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
              std::size_t& badOffset) {
     iconv_t cd = Descriptor(to, from);
     out.clear();
-    out.resize(in.size() * 4 + 4);
+    // windows-1251 takes one byte a character, UTF-8 at most three for these code
+    // pages; a longer result grows below.
+    out.resize((std::strcmp(to, "UTF-8") == 0 ? in.size() * 3 : in.size()) + 4);
     char* inPtr = const_cast<char*>(in.data());
     std::size_t inLeft = in.size();
     char* outPtr = out.data();
@@ -216,6 +225,8 @@ std::string ToUtf8(std::string_view text, const char* from, const char* failure)
 }  // namespace
 
 std::string Utf8ToCp1251(std::string_view utf8) {
+    // ASCII is the same in both and is the common case.
+    if (IsAscii(utf8)) return std::string(utf8);
     std::string out;
     std::size_t bad = 0;
     if (!EncodeCp1251(utf8, out, bad)) {

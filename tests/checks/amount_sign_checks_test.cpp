@@ -43,7 +43,9 @@ TEST(AmountSignChecks, NegativeIncomesDeductionsAndPaymentsAndUnknownCodesAreFou
     d->SetIncomeKinds(d->IncomeKinds | kIncomeForeign);
     mTCurrencyIncome& foreign = AddForeignIncome(*d);
     foreign.TaxInCurrency = Money::FromUnits(-1);
-    foreign.IncomeCode = 1541;  // an authority code the dictionary does not list
+    foreign.IncomeCode = 1544;  // a code of later years
+    foreign.DeductionCode = 208;
+    foreign.DeductionAmount = Money::FromUnits(1);
     d->Social.Treatment = Money::FromUnits(-100);
     d->Nalog.Get(d->Nalog.Add()).PaymentAmount = Money::FromUnits(-7);
 
@@ -55,6 +57,8 @@ TEST(AmountSignChecks, NegativeIncomesDeductionsAndPaymentsAndUnknownCodesAreFou
                             "Источник выплаты 1, строка 1. Код вычета 999 отсутствует в справочнике",
                             "Источник выплаты 1. Сумма налога, уплаченного за рубежом, не может быть "
                             "отрицательной (-1)",
+                            "Источник выплаты 1. Код дохода 1544 отсутствует в справочнике",
+                            "Источник выплаты 1. Код вычета 208 отсутствует в справочнике",
                             "Сумма социального вычета не может быть отрицательной (-100)",
                             "Платеж 1. Сумма платежа не может быть отрицательной (-7)",
                         }));
@@ -68,6 +72,17 @@ TEST(AmountSignChecks, ACompleteDeclarationAndTheAbsentMonthAmountPass) {
     auto d = CompleteDeclaration();
     d->Thirteen.Get(0).SetMonthAmount(3, kAbsentAmount);
     EXPECT_TRUE(AmountSignFindings(*d).empty());
+}
+
+// Every securities code the foreign check lets go without a deduction amount is a
+// code the foreign screen offers, so none of them is refused as unknown.
+TEST(AmountSignChecks, ForeignSecuritiesCodesAreKnown) {
+    for (int32_t code : {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538, 1539, 1541, 9537, 9538}) {
+        auto d = CompleteDeclaration();
+        d->SetIncomeKinds(d->IncomeKinds | kIncomeForeign);
+        AddForeignIncome(*d).IncomeCode = code;
+        EXPECT_TRUE(AmountSignFindings(*d).empty()) << code;
+    }
 }
 
 }  // namespace

@@ -149,6 +149,8 @@ TEST_F(RateImportTest, DamagedInputIsRefusedAndTheOutputUntouched) {
     badCode.NumCode = "39";
     std::string missingNominal = DailyFile("13.01.2015", {kUsd10, kJpy10});
     missingNominal.replace(missingNominal.rfind("<Nominal>100</Nominal>"), 22, "");
+    std::string undefinedByte = DailyFile("13.01.2015", {kUsd10});
+    undefinedByte.replace(undefinedByte.find("USD"), 1, "\x98");  // no character in windows-1251
 
     const std::vector<std::pair<std::string, std::string>> damaged = {
         {full.substr(0, full.size() / 2), "строка"},
@@ -164,7 +166,10 @@ TEST_F(RateImportTest, DamagedInputIsRefusedAndTheOutputUntouched) {
         {std::string("<?xml version=\"1.0\" encoding=\"windows-1251\"?><!DOCTYPE ValCurs [<!ENTITY a \"1\">]>"
                      "<ValCurs Date=\"13.01.2015\"/>"), "DOCTYPE"},
         {"", "пуст"},
+        {undefinedByte, "строка 2"},
     };
+    // The reason is in the message; the XML library prints nothing of its own.
+    testing::internal::CaptureStderr();
     for (const auto& [bytes, reason] : damaged) {
         std::string bad = Input("bad.xml", bytes);
         try {
@@ -178,6 +183,7 @@ TEST_F(RateImportTest, DamagedInputIsRefusedAndTheOutputUntouched) {
         EXPECT_EQ(test::ReadFileBytes(out), before) << reason;
         EXPECT_EQ(FilesInFolder(), 3u) << reason;  // good.xml, bad.xml, the output: no leftovers
     }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST_F(RateImportTest, ADeviceOrAFolderIsRefusedAtOnce) {

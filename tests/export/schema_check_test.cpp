@@ -1,10 +1,13 @@
 // The authority's schema as the last word before a file is written: what it asks of
 // a value, said in the user's words, and declarations it refuses.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "export/export_fixtures.h"
 #include "export/schema_rules.h"
 #include "export/schema_validation.h"
+#include "export/xml_dom.h"
+#include "export/xml_engine.h"
 #include "support/calc_fixtures.h"
 #include "support/temp_dir.h"
 
@@ -104,6 +107,21 @@ TEST(SchemaRefusal, ARefundToASourceWithoutOktmoAndMissingRequiredTexts) {
                                  "\nСвНП/НПФЛ3/ФИОФЛ/Фамилия = \"\": значение не может быть пустым"
                                  "\nСумНалПу/ОКТМО = \"\": нужен код ОКТМО из 8 или 11 цифр"
                                  "\nДоходИстРФ[2]/ИстЮЛ/Наим = \"\": значение не может быть пустым");
+}
+
+// Elements missing or out of place are told with the names the schema expects there.
+TEST(SchemaRefusal, MissingAndMisplacedElementsNameWhatBelongsThere) {
+    auto violations = [](const std::string& body) {
+        XmlDomDocument document = CreateDomDocument();
+        LoadDocumentText(document.get(), "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+                                         "<Файл ИдФайл=\"NO_NDFL3\" ВерсПрог=\"1\" ВерсФорм=\"5.10\">" +
+                                             body + "</Файл>");
+        std::string lines;
+        for (const std::string& line : SchemaViolations(document.get(), Ndfl3SchemaPath())) lines += line + "\n";
+        return lines;
+    };
+    EXPECT_THAT(violations(""), testing::HasSubstr(": не хватает элемента Документ\n"));
+    EXPECT_THAT(violations("<Лишний/>"), testing::HasSubstr(": элемент не на своем месте, здесь нужен Документ\n"));
 }
 
 TEST(SchemaRefusal, AMissingSchemaStopsTheExportInsteadOfWritingUnchecked) {

@@ -72,11 +72,11 @@ TEST(IncomeDictionaryTest, IncomesInPickerOrder) {
     const Codes expected = {
         "1000", "1010", "1011", "1110", "1120", "1200", "1201", "1202", "1203", "1211", "1212", "1213",
         "1215", "1219", "1220", "1240", "1300", "1301", "1400", "1510", "1511", "1512", "1520", "1530",
-        "1536", "1531", "1532", "1535", "1533", "1537", "9537", "1538", "9538", "1540", "1542", "1543",
-        "1550", "2000", "2001", "2010", "2012", "2201", "2202", "2203", "2204", "2205", "2206", "2207",
-        "2208", "2209", "2210", "2220", "2300", "2400", "2510", "2520", "2530", "2610", "2620", "2630",
-        "2640", "2641", "2710", "2720", "2730", "2740", "2750", "2760", "2761", "2762", "2770", "2780",
-        "2790", "2791", "2800", "2900", "3010", "3020", "3022", "4800", "4900"};
+        "1536", "1531", "1532", "1535", "1533", "1537", "9537", "1538", "9538", "1539", "1540", "1541",
+        "1542", "1543", "1550", "2000", "2001", "2010", "2012", "2201", "2202", "2203", "2204", "2205",
+        "2206", "2207", "2208", "2209", "2210", "2220", "2300", "2400", "2510", "2520", "2530", "2610",
+        "2620", "2630", "2640", "2641", "2710", "2720", "2730", "2740", "2750", "2760", "2761", "2762",
+        "2770", "2780", "2790", "2791", "2800", "2900", "3010", "3020", "3022", "4800", "4900"};
     Codes codes;
     for (const IncomeEntry& income : Dictionary().Incomes()) codes.push_back(income.Code);
     EXPECT_EQ(codes, expected);
@@ -84,7 +84,7 @@ TEST(IncomeDictionaryTest, IncomesInPickerOrder) {
 
 TEST(IncomeDictionaryTest, RateGroupsAndFlags) {
     const IncomeDictionary& d = Dictionary();
-    EXPECT_EQ(d.IncomesFor("13", false).size(), 72u);
+    EXPECT_EQ(d.IncomesFor("13", false).size(), 74u);
     EXPECT_EQ(SetOf(CodesOf(d.IncomesFor("35", false))),
               (std::set<std::string>{"2610", "2620", "2740", "3020", "3022"}));
     EXPECT_EQ(CodesOf(d.IncomesFor("9", false)), (Codes{"1110", "1120"}));
@@ -95,7 +95,7 @@ TEST(IncomeDictionaryTest, RateGroupsAndFlags) {
     EXPECT_EQ(CodesOf(d.IncomesFor("13", true)), nonResident);
     EXPECT_TRUE(d.IncomesFor("35", true).empty());
     // Without a rate filter the non-resident flag filters nothing.
-    EXPECT_EQ(d.IncomesFor("", true).size(), 81u);
+    EXPECT_EQ(d.IncomesFor("", true).size(), 83u);
 
     Codes nrez, sales;
     for (const IncomeEntry& income : d.Incomes()) {
@@ -104,7 +104,8 @@ TEST(IncomeDictionaryTest, RateGroupsAndFlags) {
     }
     EXPECT_EQ(nrez, nonResident);
     EXPECT_EQ(SetOf(sales), (std::set<std::string>{"1510", "1511", "1512", "1520", "1530", "1531", "1532",
-                                                   "1533", "1535", "1536", "1537", "1538", "9537", "9538"}));
+                                                   "1533", "1535", "1536", "1537", "1538", "1539", "1541",
+                                                   "9537", "9538"}));
 }
 
 TEST(IncomeDictionaryTest, DeductionListsOfEveryIncome) {
@@ -114,6 +115,7 @@ TEST(IncomeDictionaryTest, DeductionListsOfEveryIncome) {
         {"1531", {"202", "219"}},  {"1536", {"203"}},        {"1532", {"206"}},
         {"1535", {"207"}},         {"1533", {"220"}},        {"1537", {"211"}},
         {"9537", {"211"}},         {"1538", {"215"}},        {"9538", {"215"}},
+        {"1539", {"213"}},
         {"1540", {"315"}},         {"1542", {"316"}},        {"1550", {"314"}},
         {"2010", {"403"}},         {"2720", {"501"}},        {"2730", {"502"}},
         {"2740", {"505"}},         {"2760", {"503"}},        {"2761", {"506"}},
@@ -206,9 +208,10 @@ TEST(IncomeDictionaryTest, DeductionsOfferedToResidentAndNonResident) {
     EXPECT_EQ(CodesOf(d.DeductionsFor("2720", false)), (Codes{"501", "0"}));
     EXPECT_EQ(CodesOf(d.DeductionsFor("1510", false)), (Codes{"0"}));
     EXPECT_TRUE(d.DeductionsFor("2000", true).empty());
+    EXPECT_EQ(CodesOf(d.DeductionsFor("1539", true)), (Codes{"213", "0"}));
     // A code the dictionary lacks (an old document's, or none yet) offers nothing
     // rather than the list of some other income.
-    EXPECT_TRUE(d.DeductionsFor("1539", true).empty());
+    EXPECT_TRUE(d.DeductionsFor("1544", true).empty());
     EXPECT_TRUE(d.DeductionsFor("", true).empty());
 }
 
@@ -262,7 +265,7 @@ TEST(DeductionAmountTest, AutomaticAndTypedAmounts) {
 TEST(IncomeCodePickerTest, RateFilterKeepsTheFilterAsRate) {
     IncomeCodePicker picker(Dictionary(), false, "2000", "13");
     Codes rows = CodesOf(picker.Rows());
-    ASSERT_EQ(rows.size(), 72u);
+    ASSERT_EQ(rows.size(), 74u);
     EXPECT_EQ(picker.SelectedRow(), RowOf(rows, "2000"));
     EXPECT_EQ(picker.ChosenCode(), "2000");
     EXPECT_EQ(picker.ChosenName(), Dictionary().FindIncome("2000")->Name);
@@ -280,7 +283,7 @@ TEST(IncomeCodePickerTest, RateFilterKeepsTheFilterAsRate) {
     EXPECT_TRUE(picker.HasDeductions());
     EXPECT_FALSE(picker.IsSale());
 
-    EXPECT_THROW(picker.Select(72), std::out_of_range);
+    EXPECT_THROW(picker.Select(74), std::out_of_range);
     EXPECT_THROW(picker.Select(-1), std::out_of_range);
     EXPECT_EQ(picker.ChosenCode(), "2201");
 }
@@ -288,7 +291,7 @@ TEST(IncomeCodePickerTest, RateFilterKeepsTheFilterAsRate) {
 TEST(IncomeCodePickerTest, WithoutFilterTheRateIsTheIncomes) {
     IncomeCodePicker picker(Dictionary(), true, "1010", "");
     Codes rows = CodesOf(picker.Rows());
-    ASSERT_EQ(rows.size(), 81u);
+    ASSERT_EQ(rows.size(), 83u);
     EXPECT_EQ(picker.ChosenCode(), "1010");
     EXPECT_EQ(picker.ChosenRate(), 14);
     picker.Select(RowOf(rows, "1000"));

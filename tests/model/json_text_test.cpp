@@ -32,6 +32,9 @@ TEST(DocumentJson, NulAndAnythingAfterTheValueAreRefused) {
     EXPECT_EQ(Refusal("{\"InspectionCode\": \"7724\"}\n{}"), "ошибка синтаксиса (строка 2, столбец 1)");
     EXPECT_EQ(Refusal("{\"InspectionCode\": \"7724\"} x"), "ошибка синтаксиса (строка 1, столбец 28)");
     EXPECT_EQ(Refusal("{\"InspectionCode\": "), "текст обрывается (строка 1, столбец 19)");
+    // A number no double holds is the JSON's fault, not an escaping exception.
+    EXPECT_EQ(Refusal("{\"ExpectedIncome\": 1e400}"), "число вне допустимого диапазона");
+    EXPECT_EQ(Refusal("[-1e999]"), "число вне допустимого диапазона");
 }
 
 TEST(DocumentJson, ControlCharactersInTextsAreRefusedNamingTheKey) {

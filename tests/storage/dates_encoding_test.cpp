@@ -44,6 +44,15 @@ TEST(Encoding, Windows1251RoundTripAndRefusals) {
     EXPECT_THROW(Utf8ToCp1251("漢"), EEncodingError);
     EXPECT_FALSE(CanEncodeCp1251("€ ok 😀"));
     EXPECT_THROW(Cp1251ToUtf8("\x98"), EEncodingError);
+    // Every defined byte comes back, however long the text and with ASCII, NUL included.
+    std::string bytes(1, '\0');
+    for (int b = 1; b < 256; ++b)
+        if (b != 0x98) bytes += static_cast<char>(b);
+    const std::string many = bytes + std::string(5000, '\x88');
+    EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(many)), many);
+    EXPECT_EQ(Utf8ToCp1251(std::string("a\0b", 3)), std::string("a\0b", 3));
+    EXPECT_THROW(Utf8ToCp1251("ok \xFF"), EEncodingError);
+    EXPECT_FALSE(CanEncodeCp1251("\xD0"));
     EXPECT_EQ(Cp866ToUtf8("\x8F\xE0\xA8"), "При");
     EXPECT_EQ(UpperCaseCp1251("ул. ёлочная, д.5a"), "УЛ. ЁЛОЧНАЯ, Д.5A");
 }
