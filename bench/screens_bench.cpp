@@ -13,8 +13,7 @@
 namespace {
 
 // `sources` employers with `lines` monthly incomes each.
-kvz::mTDeclaration WithSources(int sources, int lines) {
-    kvz::mTDeclaration d;
+void FillSources(kvz::mTDeclaration& d, int sources, int lines) {
     d.SetIncomeKinds(kvz::kIncomeRussian);
     for (int s = 0; s < sources; ++s) {
         kvz::mTThirteenPercent& source = d.Thirteen.Get(d.Thirteen.Add());
@@ -28,12 +27,12 @@ kvz::mTDeclaration WithSources(int sources, int lines) {
         }
         source.TaxWithheld = kvz::Money::FromUnits(130);
     }
-    return d;
 }
 
 // Leaving the 13 % screen (store and check of every source) and coming back to it.
 void BM_SwitchGroups(benchmark::State& state) {
-    kvz::mTDeclaration d = WithSources(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    kvz::mTDeclaration d;
+    FillSources(d, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     kvz::ScreenResources resources;
     kvz::TfrRussianIncome section(d, resources, nullptr);
     for (auto _ : state) {
@@ -45,7 +44,8 @@ BENCHMARK(BM_SwitchGroups)->Args({0, 0})->Args({100, 20})->Unit(benchmark::kMill
 
 // Choosing the next source: its totals are stored and its lines shown.
 void BM_ChooseSource(benchmark::State& state) {
-    kvz::mTDeclaration d = WithSources(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    kvz::mTDeclaration d;
+    FillSources(d, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     kvz::ScreenResources resources;
     kvz::TfrThirteenPercent screen(d, resources, nullptr);
     int row = 0;
