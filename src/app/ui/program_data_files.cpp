@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-
 namespace kvz {
 
 namespace {
@@ -11,6 +10,18 @@ namespace {
 bool Exists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(path, error);
+}
+
+// A file that may be missing: one that is there but cannot be read is noted in
+// `problems` and left out.
+template <class T, class Read>
+void ReadIfThere(const std::string& path, Read read, std::optional<T>& into, std::vector<std::string>& problems) {
+    if (!Exists(path)) return;
+    try {
+        into = read(path);
+    } catch (const std::exception& error) {
+        problems.push_back(error.what());
+    }
 }
 
 constexpr const char* kNoAutomaticRates =
@@ -37,23 +48,8 @@ ProgramDataFiles LoadProgramDataFiles(const std::string& programFolder) {
         }
     }
 
-    const std::string countries = programFolder + kCountriesFile;
-    if (Exists(countries)) {
-        try {
-            files.countries = ReadInspectionDirectory(countries);
-        } catch (const std::exception& error) {
-            files.problems.push_back(error.what());
-        }
-    }
-
-    const std::string activities = programFolder + kActivitiesFile;
-    if (Exists(activities)) {
-        try {
-            files.activities = ReadActivityClassifier(activities);
-        } catch (const std::exception& error) {
-            files.problems.push_back(error.what());
-        }
-    }
+    ReadIfThere(programFolder + kCountriesFile, ReadInspectionDirectory, files.countries, files.problems);
+    ReadIfThere(programFolder + kActivitiesFile, ReadActivityClassifier, files.activities, files.problems);
 
     const std::string rates = programFolder + kCurrencyRatesFile;
     if (!Exists(rates)) {
