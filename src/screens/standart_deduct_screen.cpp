@@ -182,20 +182,23 @@ bool TfrFrameStandartDeduct::StoreOwn() {
 void TfrFrameStandartDeduct::EditSelfCodes() {
     mTStandartDeduct& s = Declaration().Standard;
     TfmDif dialog(s.MonthlySelfCodes, window());
-    if (dialog.exec() != QDialog::Accepted) return;
-    const TMonthChoiceDialog::Months values = dialog.Values();
-    if (s.MonthlySelfCodesGiven && values == s.MonthlySelfCodes) return;
-    for (int m = 1; m <= 12; ++m) s.SetMonthlySelfCodes(m, values[static_cast<std::size_t>(m - 1)]);
-    emit documentModified();
+    TakeMonths(dialog, s.MonthlySelfCodesGiven, s.MonthlySelfCodes, &mTStandartDeduct::SetMonthlySelfCodes);
 }
 
 void TfrFrameStandartDeduct::EditChildStatus() {
     mTStandartDeduct& s = Declaration().Standard;
     TfmDif2 dialog(s.MonthlyChildStatus, window());
+    TakeMonths(dialog, s.MonthlyChildStatusGiven, s.MonthlyChildStatus, &mTStandartDeduct::SetMonthlyChildStatus);
+}
+
+void TfrFrameStandartDeduct::TakeMonths(TMonthChoiceDialog& dialog, bool given, const MonthValues& current,
+                                        void (mTStandartDeduct::*set)(int, int32_t)) {
     if (dialog.exec() != QDialog::Accepted) return;
-    const TMonthChoiceDialog::Months values = dialog.Values();
-    if (s.MonthlyChildStatusGiven && values == s.MonthlyChildStatus) return;
-    for (int m = 1; m <= 12; ++m) s.SetMonthlyChildStatus(m, values[static_cast<std::size_t>(m - 1)]);
+    const MonthValues values = dialog.Values();
+    // A list never given is written even when the dialog's first choices were kept.
+    if (given && values == current) return;
+    mTStandartDeduct& s = Declaration().Standard;
+    for (int m = 1; m <= 12; ++m) (s.*set)(m, values[static_cast<std::size_t>(m - 1)]);
     emit documentModified();
 }
 

@@ -12,6 +12,9 @@ class QGridLayout;
 
 namespace kvz {
 
+class TMonthChoiceDialog;
+class mTStandartDeduct;
+
 class TfrFrameStandartDeduct : public TThinkingFrame {
     Q_OBJECT
 public:
@@ -33,6 +36,10 @@ private:
     void AddBusinessRows(QGridLayout* grid, int row);
     void EditSelfCodes();
     void EditChildStatus();
+    // Opens the months dialog of one monthly list and writes what was chosen there.
+    using MonthValues = std::array<int32_t, 12>;
+    void TakeMonths(TMonthChoiceDialog& dialog, bool given, const MonthValues& current,
+                    void (mTStandartDeduct::*set)(int, int32_t));
     bool Granted() const;
 
     QCheckBox* chbGranted_ = nullptr;
