@@ -124,10 +124,7 @@ void TfrBusinessNew::BuildDeclarationValues(TFormBuilder& form, QVBoxLayout* col
 }
 
 void TfrBusinessNew::ShowActivity(int row) {
-    if (Shown_.Chosen()) TThinkingFrame::Store();
-    Shown_.Select(row);
-    pnlActivity_->setEnabled(Shown_.Chosen());
-    FillForm([this] { ShowNorm(); });
+    ShowItem(Shown_, row, pnlActivity_, [this] { ShowNorm(); });
 }
 
 void TfrBusinessNew::ShowNorm() {
@@ -147,8 +144,7 @@ bool TfrBusinessNew::StoreOwn() {
 CheckFindings TfrBusinessNew::Findings() const { return BusinessScreenFindings(Declaration()); }
 
 void TfrBusinessNew::FocusField(int, int field) {
-    lvActivities_->SetCurrentRow(field - 1);
-    lvActivities_->List()->setFocus();
+    lvActivities_->FocusRow(field);
 }
 
 }  // namespace kvz

@@ -124,10 +124,7 @@ void TfrMultyConstructionDeduct::FocusField(int, int row) {
         Granted_->setFocus();
         return;
     }
-    lvObjects_->SetCurrentRow(row - 1);
-    lvObjects_->List()->scrollToItem(lvObjects_->List()->currentItem());
-    // A list disabled with the deduction cannot take the focus; the row is marked all the same.
-    lvObjects_->List()->setFocus();
+    lvObjects_->FocusRow(row);
 }
 
 // The totals as the calculation takes them, the limits of the deduction applied.

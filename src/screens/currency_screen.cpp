@@ -148,10 +148,7 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
 }
 
 void TfrCurrency::ShowSource(int row) {
-    if (Shown_.Chosen()) TThinkingFrame::Store();
-    Shown_.Select(row);
-    pnlIncome_->setEnabled(Shown_.Chosen());
-    FillForm([this] {
+    ShowItem(Shown_, row, pnlIncome_, [this] {
         Codes_->ShowCodes();
         ShowCurrencyName();
         const AutomaticRates rates = LookUp();
@@ -164,8 +161,7 @@ void TfrCurrency::ShowSource(int row) {
 }
 
 void TfrCurrency::FocusField(int, int field) {
-    lvSources_->SetCurrentRow(field - 1);
-    lvSources_->List()->setFocus();
+    lvSources_->FocusRow(field);
 }
 
 CheckFindings TfrCurrency::Findings() const { return ForeignFindings(Declaration(), CheckUse::Screen); }

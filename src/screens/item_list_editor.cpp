@@ -102,6 +102,13 @@ void TItemListEditor::SetCurrentRow(int row) {
     if (item) item->setSelected(true);
 }
 
+void TItemListEditor::FocusRow(int row) {
+    SetCurrentRow(row - 1);
+    if (QTreeWidgetItem* item = List_->currentItem()) List_->scrollToItem(item);
+    // A disabled list cannot take the focus; the row is marked all the same.
+    List_->setFocus();
+}
+
 void TItemListEditor::ShowButtons() {
     fbAdd_->setEnabled(Source_ != nullptr);
     for (QPushButton* button : ItemButtons_) button->setEnabled(CurrentRow() >= 0);

@@ -41,6 +41,9 @@ public:
     void Refresh();
     int CurrentRow() const;
     void SetCurrentRow(int row);
+    // Makes the 1-based row (as the checks count items) current, scrolls to it and
+    // gives the list the focus.
+    void FocusRow(int row);
     QTreeWidget* List() const { return List_; }
 
     void AddItem();

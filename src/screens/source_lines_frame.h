@@ -101,9 +101,7 @@ public:
 
     // Selects the source of the 1-based row.
     void FocusField(int, int row) override {
-        if (Shape_.sources.Count() == 0) return;
-        lvSources_->SetCurrentRow(row - 1);
-        lvSources_->List()->setFocus();
+        if (Shape_.sources.Count() > 0) lvSources_->FocusRow(row);
     }
 
     QSplitter* Splitter() const { return Splitter_; }
@@ -128,12 +126,11 @@ private:
     }
 
     void ShowSource(int row) {
-        if (Shown_.Chosen()) TThinkingFrame::Store();
-        Shown_.Select(row);
-        lvLines_->SetSource(Shown_.Chosen() ? LinesOf<Source, Line>(Shown_.Get(), Shape_.lineColumns, Shape_.lineDialog)
-                                            : nullptr);
-        gbTotals_->setEnabled(Shown_.Chosen());
-        FillForm([this] { ShowTotal(); });
+        this->ShowItem(Shown_, row, gbTotals_, [this] {
+            lvLines_->SetSource(
+                Shown_.Chosen() ? LinesOf<Source, Line>(Shown_.Get(), Shape_.lineColumns, Shape_.lineDialog) : nullptr);
+            ShowTotal();
+        });
     }
 
     void ShowTotal() {

@@ -74,9 +74,7 @@ public:
 
     // Selects the source of the 1-based row.
     void FocusField(int, int row) override {
-        if (Shape_.sources.Count() == 0) return;
-        lvSources_->SetCurrentRow(row - 1);
-        lvSources_->List()->setFocus();
+        if (Shape_.sources.Count() > 0) lvSources_->FocusRow(row);
     }
 
     TItemListEditor* SourceList() const { return lvSources_; }

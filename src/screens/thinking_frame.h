@@ -23,6 +23,8 @@ namespace kvz {
 
 class mTDeclaration;
 class TFieldBinder;
+template <class T>
+class SelectedItem;
 
 class TThinkingFrame : public QWidget {
     Q_OBJECT
@@ -59,6 +61,16 @@ protected:
     // Shows the declaration in the bound editors, runs `more` and the rules, all
     // without counting as the user's edits. Called once the form is declared.
     void FillForm(const std::function<void()>& more = {});
+    // A list-and-detail screen shows the item of another row: the item shown so far
+    // is stored first, the detail is enabled while an item is shown and the form is
+    // filled with it (and `more`).
+    template <class T>
+    void ShowItem(SelectedItem<T>& shown, int row, QWidget* detail, const std::function<void()>& more = {}) {
+        if (shown.Chosen()) TThinkingFrame::Store();
+        shown.Select(row);
+        detail->setEnabled(shown.Chosen());
+        FillForm(more);
+    }
     // What Store writes beside the bound fields; true when it changed anything.
     virtual bool StoreOwn() { return false; }
     // The findings of the screen's section, in the order they are shown.
