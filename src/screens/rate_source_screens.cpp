@@ -20,16 +20,20 @@ bool ThirtyHoldsData(const mTThirtyPercent& s) {
 
 bool ThirtyFiveHoldsData(const mTThirtyFivePercent& s) { return AmountsEntered(s) || !s.DeductionAmount.IsZero(); }
 
+// A row of the panel showing an amount of the source; `name` is the field's name.
+template <class Source, class Owner>
+typename SourcePanelShape<Source>::Row AmountRow(const QString& label, const char* name, Money Owner::*field) {
+    return {label, QString::fromLatin1(name), [field](const Source& s) { return Amount(s.*field); }};
+}
+
 // The panel of the 9 % and dividend sources; `income` names the income amount.
 std::vector<SourcePanelShape<mTThirtyPercent>::Row> ThirtyPanel(const QString& income) {
+    using S = mTThirtyPercent;
     return {
-        {income, QStringLiteral("IncomeTotal"), [](const mTThirtyPercent& s) { return Amount(s.IncomeTotal); }},
-        {QStringLiteral("Налог, принятый к зачету"), QStringLiteral("TaxableAmount"),
-         [](const mTThirtyPercent& s) { return Amount(s.TaxableAmount); }},
-        {QStringLiteral("Исчисленный налог"), QStringLiteral("TaxComputed"),
-         [](const mTThirtyPercent& s) { return Amount(s.TaxComputed); }},
-        {QStringLiteral("Удержанный налог"), QStringLiteral("TaxWithheld"),
-         [](const mTThirtyPercent& s) { return Amount(s.TaxWithheld); }},
+        AmountRow<S>(income, "IncomeTotal", &S::IncomeTotal),
+        AmountRow<S>(QStringLiteral("Налог, принятый к зачету"), "TaxableAmount", &S::TaxableAmount),
+        AmountRow<S>(QStringLiteral("Исчисленный налог"), "TaxComputed", &S::TaxComputed),
+        AmountRow<S>(QStringLiteral("Удержанный налог"), "TaxWithheld", &S::TaxWithheld),
     };
 }
 
@@ -63,12 +67,12 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(mTDeclaration& declaration, const Scr
                 [](const mTThirtyFivePercent& s) { return CodeOrNo(s.IncomeCode); }},
                {QStringLiteral("Код вычета"), QStringLiteral("DeductionCode"),
                 [](const mTThirtyFivePercent& s) { return CodeOrNo(s.DeductionCode); }},
-               {QStringLiteral("Сумма дохода"), QStringLiteral("IncomeTotal"),
-                [](const mTThirtyFivePercent& s) { return Amount(s.IncomeTotal); }},
-               {QStringLiteral("Сумма вычета"), QStringLiteral("DeductionAmount"),
-                [](const mTThirtyFivePercent& s) { return Amount(s.DeductionAmount); }},
-               {QStringLiteral("Сумма удержанного налога"), QStringLiteral("TaxWithheld"),
-                [](const mTThirtyFivePercent& s) { return Amount(s.TaxWithheld); }},
+               AmountRow<mTThirtyFivePercent>(QStringLiteral("Сумма дохода"), "IncomeTotal",
+                                              &mTThirtyFivePercent::IncomeTotal),
+               AmountRow<mTThirtyFivePercent>(QStringLiteral("Сумма вычета"), "DeductionAmount",
+                                              &mTThirtyFivePercent::DeductionAmount),
+               AmountRow<mTThirtyFivePercent>(QStringLiteral("Сумма удержанного налога"), "TaxWithheld",
+                                              &mTThirtyFivePercent::TaxWithheld),
            }}) {
     setObjectName(QStringLiteral("TfrThirtyFivePercent"));
 }
