@@ -9,7 +9,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QtTest>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "model/declaration.h"
@@ -19,6 +18,7 @@
 #include "screens/item_list_editor.h"
 #include "screens/masked_edit.h"
 #include "support/cli_run.h"
+#include "support/example_document.h"
 
 using namespace kvz;
 using kvz::test::OnNextModal;
@@ -46,8 +46,7 @@ private slots:
         const std::string made = dir.File("made.qz5");
         QCOMPARE(test::RunCli(dir, std::string("create ") + KVZ_SOURCE_DIR "/data/example.json " + made).code, 0);
 
-        std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
-        nlohmann::json json = nlohmann::json::parse(in);
+        nlohmann::json json = test::ExampleJson();
         for (const char* section : {"Standard", "Social", "Construction"}) json.erase(section);
         mTDeclaration declaration;
         DeclarationFromJson(json, declaration);

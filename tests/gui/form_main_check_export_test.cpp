@@ -4,12 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <fstream>
-#include <nlohmann/json.hpp>
-
 #include "checks/ui/check_all_error_dialog.h"
 #include "form_main_fixture.h"
-#include "model/declaration_json.h"
+#include "support/example_document.h"
 
 namespace kvz::test {
 
@@ -19,10 +16,8 @@ uint32_t Finding(uint16_t section, uint16_t field) { return (uint32_t(field) << 
 
 // The bundled example, which passes the check.
 std::string SaveExample(const ProgramFolder& folder) {
-    std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
-    const nlohmann::json json = nlohmann::json::parse(in);
     mTDeclaration declaration;
-    DeclarationFromJson(json, declaration);
+    LoadExample(declaration);
     const std::string path = folder.Path() + "example.qz5";
     declaration.SaveToFile(path);
     return path;
@@ -104,14 +99,10 @@ private slots:
         ProgramFolder folder;
         DialogScript dialogs;
         ScreenScript screens;
-        FormMainParts parts;
-        parts.programFolder = folder.Path();
-        parts.dialogs = std::make_unique<FakeDialogs>(dialogs);
-        parts.screenFactory = ScriptedScreens(screens);
-        TFormMain form(std::move(parts));
-        form.Start({});
-        QTest::mouseClick(form.SectionButton(Section::Taxpayer), Qt::LeftButton);
-        QCOMPARE(Shown(form)->ShownSection(), Section::Taxpayer);
+        auto form = MakeForm(folder, dialogs, screens, nullptr);  // the program's own check
+        form->Start({});
+        QTest::mouseClick(form->SectionButton(Section::Taxpayer), Qt::LeftButton);
+        QCOMPARE(Shown(*form)->ShownSection(), Section::Taxpayer);
 
         QString title;
         QString message;
@@ -123,10 +114,10 @@ private slots:
             Find<QPushButton>(*dialog, "btnFix")->click();
             return true;
         });
-        QTest::mouseClick(Find<QToolButton>(form, "fbCheck"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Проверка: Задание условий"));
         QCOMPARE(message, QStringLiteral("Не введен номер инспекции"));
-        QCOMPARE(Shown(form)->ShownSection(), Section::Conditions);
+        QCOMPARE(Shown(*form)->ShownSection(), Section::Conditions);
         QCOMPARE(screens.focus, (std::vector<std::pair<int, int>>{{kNoPage, 1}}));
         QVERIFY(dialogs.messages.empty());
     }
@@ -136,18 +127,14 @@ private slots:
         QTemporaryDir target;
         DialogScript dialogs;
         ScreenScript screens;
-        FormMainParts parts;
-        parts.programFolder = folder.Path();
-        parts.dialogs = std::make_unique<FakeDialogs>(dialogs);
-        parts.screenFactory = ScriptedScreens(screens);
-        TFormMain form(std::move(parts));
-        form.Start({SaveExample(folder)});
+        auto form = MakeForm(folder, dialogs, screens, nullptr);  // the program's own check
+        form->Start({SaveExample(folder)});
         QVERIFY(dialogs.messages.empty());
 
         UnexpectedDialogs unexpected;
         unexpected.Watch();
         dialogs.folders.push_back(target.path().toStdString());
-        QTest::mouseClick(Find<QToolButton>(form, "fbExsport"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(*form, "fbExsport"), Qt::LeftButton);
         QCOMPARE(unexpected.titles, QStringList());
         QCOMPARE(dialogs.folderTitles, std::vector<std::string>{"Кварзен 2015"});
         QCOMPARE(dialogs.folderPreselected, std::vector<std::string>{""});
@@ -159,16 +146,16 @@ private slots:
         QCOMPARE(dialogs.Texts(), std::vector<std::string>{"Сформирован файл " + target.path().toStdString() + "/ " +
                                                            written[0].toStdString()});
         QCOMPARE(dialogs.messages[0].icon, MessageIcon::Information);
-        QVERIFY(form.centralWidget()->isEnabled());
-        QVERIFY(form.menuBar()->isEnabled());
+        QVERIFY(form->centralWidget()->isEnabled());
+        QVERIFY(form->menuBar()->isEnabled());
 
         // The folder chosen last is offered again; cancelling exports nothing.
         dialogs.folders.push_back(std::nullopt);
-        Find<QAction>(form, "miExport")->trigger();
+        Find<QAction>(*form, "miExport")->trigger();
         QCOMPARE(dialogs.folderPreselected.back(), target.path().toStdString());
         QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), 1);
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
-        QVERIFY(form.centralWidget()->isEnabled());
+        QVERIFY(form->centralWidget()->isEnabled());
     }
 
     void exportToAFolderThatCannotBeWrittenAsksForAnother() {

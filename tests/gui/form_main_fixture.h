@@ -220,7 +220,8 @@ inline ScreenFactory ScriptedScreens(ScreenScript& script) {
 
 inline ScriptedScreen* Shown(TFormMain& form) { return dynamic_cast<ScriptedScreen*>(form.CurrentScreen()); }
 
-// The window over scripted dialogs and screens; the check passes unless replaced.
+// The window over scripted dialogs and screens; the check passes unless replaced
+// (an empty one is the program's own check).
 inline std::unique_ptr<TFormMain> MakeForm(const ProgramFolder& folder, DialogScript& dialogs, ScreenScript& screens,
                                            DeclarationCheck check = [](mTDeclaration&) { return 0u; }) {
     FormMainParts parts;

@@ -6,20 +6,18 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
-#include <fstream>
-#include <nlohmann/json.hpp>
 
 #include "checks/ui/check_all_error_dialog.h"
 #include "checks/ui/check_error_dialog.h"
 #include "form_main_fixture.h"
 #include "gui_typing.h"
-#include "model/declaration_json.h"
 #include "screens/construction_deduct_screen.h"
 #include "screens/deduct_data_screen.h"
 #include "screens/item_list_editor.h"
 #include "screens/russian_income_screen.h"
 #include "screens/thirteen_percent_screen.h"
 #include "storage/dates.h"
+#include "support/example_document.h"
 
 namespace kvz::test {
 
@@ -207,8 +205,7 @@ private slots:
         auto form = ShownForm(folder, dialogs);
         QVERIFY(form->isActiveWindow());
         mTDeclaration& d = form->Controller().Declaration();
-        std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
-        DeclarationFromJson(nlohmann::json::parse(in), d);
+        LoadExample(d);
         mTConstructionDeductObj second = d.Construction.Object(0);
         second.Street = "Тверская ул";
         second.FirstUseYear = EncodeDate(2016, 1, 1);
@@ -237,8 +234,7 @@ private slots:
         auto form = ShownForm(folder, dialogs);
         QVERIFY(form->isActiveWindow());
         mTDeclaration& d = form->Controller().Declaration();
-        std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
-        DeclarationFromJson(nlohmann::json::parse(in), d);
+        LoadExample(d);
         d.Thirteen.Get(1).TaxWithheld = d.Thirteen.Get(1).IncomeTotal + Money::FromUnits(1);
 
         CheckAnswer answer;

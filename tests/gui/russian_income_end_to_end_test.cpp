@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "model/declaration.h"
@@ -15,6 +14,7 @@
 #include "screens/masked_edit.h"
 #include "screens/russian_income_screen.h"
 #include "support/cli_run.h"
+#include "support/example_document.h"
 
 using namespace kvz;
 using kvz::test::OnNextModal;
@@ -86,8 +86,7 @@ private slots:
         const std::string made = dir.File("made.qz5");
         QCOMPARE(test::RunCli(dir, std::string("create ") + KVZ_SOURCE_DIR "/data/example.json " + made).code, 0);
 
-        std::ifstream in(KVZ_SOURCE_DIR "/data/example.json");
-        const nlohmann::json example = nlohmann::json::parse(in);
+        const nlohmann::json example = test::ExampleJson();
         nlohmann::json json = example;
         json.erase("Thirteen");
         mTDeclaration declaration;
