@@ -27,17 +27,12 @@ using nlohmann::json;
 
 namespace {
 
-template <class T>
-T* Find(QObject& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
+void Type(QObject& parent, const char* name, const QString& text) {
+    TypeKeys(FindNamed<TMaskedEdit>(parent, name), text);
 }
 
-void Type(QObject& parent, const char* name, const QString& text) { TypeKeys(Find<TMaskedEdit>(parent, name), text); }
-
 QPushButton* ListButton(QWidget& screen, const char* list, const char* button) {
-    return Find<QPushButton>(*Find<QTreeWidget>(screen, list)->parentWidget(), button);
+    return FindNamed<QPushButton>(*FindNamed<QTreeWidget>(screen, list)->parentWidget(), button);
 }
 
 // Takes the row of `code` in the pick list that opens next.
@@ -56,27 +51,27 @@ void EnterForeignIncome(mTDeclaration& d, const ScreenResources& resources) {
     OnNextModal([](QDialog* dialog) {
         Type(*dialog, "SourceName", "Bank of America");
         Type(*dialog, "CountryCode", "840");
-        Find<QPushButton>(*dialog, "fbYes")->click();
+        FindNamed<QPushButton>(*dialog, "fbYes")->click();
     });
-    Find<QPushButton>(screen, "fbAdd")->click();
-    Find<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 12, 31));
-    Find<QDateEdit>(screen, "TaxPaymentDate")->setDate(QDate(2015, 12, 31));
+    FindNamed<QPushButton>(screen, "fbAdd")->click();
+    FindNamed<QDateEdit>(screen, "IncomeDate")->setDate(QDate(2015, 12, 31));
+    FindNamed<QDateEdit>(screen, "TaxPaymentDate")->setDate(QDate(2015, 12, 31));
     Type(screen, "CurrencyCode", "840");
-    Find<QCheckBox>(screen, "AutoRate")->click();
+    FindNamed<QCheckBox>(screen, "AutoRate")->click();
     Type(screen, "IncomeInCurrency", "1000");
     Type(screen, "TaxInCurrency", "100");
     PickCode("1010");
-    Find<QPushButton>(screen, "fbIncomeCode")->click();
+    FindNamed<QPushButton>(screen, "fbIncomeCode")->click();
     screen.Store();
 }
 
 void EnterActivity(mTDeclaration& d, const ScreenResources& resources) {
     TfrBusinessNew screen(d, resources, nullptr);
     OnNextModal([](QDialog* dialog) {
-        Find<QAbstractButton>(*dialog, "rbKind2")->click();
-        Find<QPushButton>(*dialog, "fbYes")->click();
+        FindNamed<QAbstractButton>(*dialog, "rbKind2")->click();
+        FindNamed<QPushButton>(*dialog, "fbYes")->click();
     });
-    Find<QPushButton>(screen, "fbAdd")->click();
+    FindNamed<QPushButton>(screen, "fbAdd")->click();
     Type(screen, "Income", "12345,67");
     screen.Store();
 }
@@ -88,13 +83,13 @@ void EnterPartnership(mTDeclaration& d, const ScreenResources& resources) {
         Type(*dialog, "Inn", "7707083893");
         Type(*dialog, "Kpp", "773601001");
         Type(*dialog, "Oktmo", "45000000");
-        Find<QPushButton>(*dialog, "fbYes")->click();
+        FindNamed<QPushButton>(*dialog, "fbYes")->click();
     });
     ListButton(screen, "lvSources", "fbAdd")->click();
     OnNextModal([](QDialog* dialog) {
-        Find<QComboBox>(*dialog, "OperationKind")->setCurrentIndex(1);
+        FindNamed<QComboBox>(*dialog, "OperationKind")->setCurrentIndex(1);
         Type(*dialog, "IncomeAmount", "1500");
-        Find<QPushButton>(*dialog, "fbYes")->click();
+        FindNamed<QPushButton>(*dialog, "fbYes")->click();
     });
     ListButton(screen, "lvIncomes", "fbAdd")->click();
     Type(screen, "TaxWithheld", "195");

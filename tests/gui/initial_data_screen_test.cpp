@@ -14,6 +14,7 @@
 #include "app/section.h"
 #include "gui_typing.h"
 #include "model/declaration.h"
+#include "screen_harness.h"
 #include "screen_test_support.h"
 #include "screens/initial_data_screen.h"
 #include "screens/masked_edit.h"
@@ -27,38 +28,25 @@ using kvz::test::TypeKeys;
 
 namespace {
 
-struct Harness {
-    explicit Harness(std::deque<int> checkAnswers = {}) : checks(std::move(checkAnswers)) {
+struct Harness : test::ScreenHarness<TfrInitialData> {
+    explicit Harness(std::deque<int> checkAnswers = {}) : ScreenHarness(std::move(checkAnswers)) {
         directory.Entries = {{"7701", "Инспекция ФНС России № 1 по г. Москве"},
                              {"7702", "Инспекция ФНС России № 2 по г. Москве"},
                              {"5001", "Инспекция по Московской области"}};
         resources.inspections = &directory;
-        resources.checkDialog = &checks;
-        resources.askYesNo = questions.Callback();
     }
     // Built only once the declaration is set up, as the window does.
     TfrInitialData& Screen() {
-        screen = std::make_unique<TfrInitialData>(declaration, resources, nullptr);
-        modified = std::make_unique<QSignalSpy>(screen.get(), &TThinkingFrame::documentModified);
+        Open();
         sections = std::make_unique<QSignalSpy>(screen.get(), &TThinkingFrame::sectionsChanged);
         return *screen;
-    }
-    template <class T>
-    T* Find(const char* name) {
-        return screen->findChild<T*>(QString::fromLatin1(name));
     }
     void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
     bool Checked(const char* name) { return Find<QAbstractButton>(name)->isChecked(); }
     bool Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
     bool Shown(const char* name) { return !Find<QWidget>(name)->isHidden(); }
 
-    mTDeclaration declaration;
     InspectionDirectory directory;
-    ScriptedCheckDialog checks;
-    ScriptedQuestions questions;
-    ScreenResources resources;
-    std::unique_ptr<TfrInitialData> screen;
-    std::unique_ptr<QSignalSpy> modified;
     std::unique_ptr<QSignalSpy> sections;
 };
 

@@ -20,16 +20,9 @@ using namespace kvz::test;
 
 namespace {
 
-template <class T>
-T* Find(QObject& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
-}
-
 // A button of the list named `list` ("lvSources" or "lvIncomes").
 QPushButton* ListButton(QWidget& screen, const char* list, const char* button) {
-    return Find<QPushButton>(*Find<QTreeWidget>(screen, list)->parentWidget(), button);
+    return FindNamed<QPushButton>(*FindNamed<QTreeWidget>(screen, list)->parentWidget(), button);
 }
 
 std::unique_ptr<mTDeclaration> WithPartnership() {
@@ -56,13 +49,13 @@ private slots:
         TfmIncomeInvestTov dialog(line, nullptr, nullptr);
         dialog.show();
         dialog.Kind()->setCurrentIndex(6);
-        QVERIFY(!Find<QWidget>(dialog, "ManagerExpenses")->isVisible());
-        QVERIFY(!Find<QWidget>(dialog, "PriorLosses")->isVisible());
+        QVERIFY(!FindNamed<QWidget>(dialog, "ManagerExpenses")->isVisible());
+        QVERIFY(!FindNamed<QWidget>(dialog, "PriorLosses")->isVisible());
         QCOMPARE(dialog.Line().ManagerExpenses, Money());
         dialog.Kind()->setCurrentIndex(1);
-        QVERIFY(Find<QWidget>(dialog, "ManagerExpenses")->isVisible());
-        QCOMPARE(Find<TMaskedEdit>(dialog, "ManagerExpenses")->text(), QString("0"));
-        QCOMPARE(Find<TMaskedEdit>(dialog, "PriorLosses")->text(), QString("0"));
+        QVERIFY(FindNamed<QWidget>(dialog, "ManagerExpenses")->isVisible());
+        QCOMPARE(FindNamed<TMaskedEdit>(dialog, "ManagerExpenses")->text(), QString("0"));
+        QCOMPARE(FindNamed<TMaskedEdit>(dialog, "PriorLosses")->text(), QString("0"));
         QCOMPARE(dialog.Line().ExpenseShare, MoneyFromText("10"));
     }
 
@@ -70,7 +63,7 @@ private slots:
         ScriptedCheckDialog checks;
         TfmIncomeInvestTov dialog(mTInvestTovIncome{}, &checks, nullptr);
         dialog.show();
-        Find<QPushButton>(dialog, "fbYes")->click();
+        FindNamed<QPushButton>(dialog, "fbYes")->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(checks.Messages.size(), std::size_t(1));
         QCOMPARE(checks.Messages[0].caption, std::string("Проверка данных участия в инвест. тов."));
@@ -81,8 +74,8 @@ private slots:
     void partnershipWithoutLinesShowsZero() {
         auto d = WithPartnership();
         TfrInvestTov screen(*d, {}, nullptr);
-        QCOMPARE(Find<QTreeWidget>(screen, "lvIncomes")->topLevelItemCount(), 0);
-        QCOMPARE(Find<QLineEdit>(screen, "IncomeTotal")->text(), QString("0"));
+        QCOMPARE(FindNamed<QTreeWidget>(screen, "lvIncomes")->topLevelItemCount(), 0);
+        QCOMPARE(FindNamed<QLineEdit>(screen, "IncomeTotal")->text(), QString("0"));
         QCOMPARE(screen.Validate(), 0u);
     }
 
@@ -94,14 +87,14 @@ private slots:
         resources.askYesNo = questions.Callback();
         TfrInvestTov screen(*d, resources, nullptr);
         OnNextModal([](QDialog* dialog) {
-            Find<QComboBox>(*dialog, "OperationKind")->setCurrentIndex(1);
-            TypeKeys(Find<TMaskedEdit>(*dialog, "IncomeAmount"), "1500,5");
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<QComboBox>(*dialog, "OperationKind")->setCurrentIndex(1);
+            TypeKeys(FindNamed<TMaskedEdit>(*dialog, "IncomeAmount"), "1500,5");
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
         ListButton(screen, "lvIncomes", "fbAdd")->click();
         QCOMPARE(d->InvestTov.Get(0).LineCount(), 1);
-        QCOMPARE(Find<QLineEdit>(screen, "IncomeTotal")->text(), QString("1 500,50"));
-        QTreeWidgetItem* row = Find<QTreeWidget>(screen, "lvIncomes")->topLevelItem(0);
+        QCOMPARE(FindNamed<QLineEdit>(screen, "IncomeTotal")->text(), QString("1 500,50"));
+        QTreeWidgetItem* row = FindNamed<QTreeWidget>(screen, "lvIncomes")->topLevelItem(0);
         QCOMPARE(row->text(0), QString("1"));
         QCOMPARE(row->text(2), QString("-"));
         QCOMPARE(row->text(3), QString("Нет"));
@@ -122,10 +115,10 @@ private slots:
         resources.checkDialog = &checks;
         TfrInvestTov screen(*d, resources, nullptr);
         OnNextModal([](QDialog* dialog) {
-            Find<TMaskedEdit>(*dialog, "SourceName")->clear();
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<TMaskedEdit>(*dialog, "SourceName")->clear();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
             QVERIFY(dialog->isVisible());
-            QVERIFY(Find<TMaskedEdit>(*dialog, "SourceName")->hasFocus() || !dialog->isActiveWindow());
+            QVERIFY(FindNamed<TMaskedEdit>(*dialog, "SourceName")->hasFocus() || !dialog->isActiveWindow());
             dialog->reject();
         });
         ListButton(screen, "lvSources", "fbEdit")->click();

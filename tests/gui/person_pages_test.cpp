@@ -12,6 +12,7 @@
 #include "app/section.h"
 #include "gui_typing.h"
 #include "model/declaration.h"
+#include "screen_harness.h"
 #include "screen_test_support.h"
 #include "screens/field_binder.h"
 #include "screens/masked_doc_edit.h"
@@ -31,39 +32,25 @@ namespace {
 constexpr const char* kValidPersonInn = "123456789047";
 
 template <class Page>
-struct PageHarness {
-    explicit PageHarness(std::deque<int> answers = {}) : checks(std::move(answers)) {
+struct PageHarness : test::ScreenHarness<Page> {
+    explicit PageHarness(std::deque<int> answers = {}) : test::ScreenHarness<Page>(std::move(answers)) {
         countries.Entries = {{"643", "РОССИЯ"}, {"112", "БЕЛАРУСЬ"}, {"398", "КАЗАХСТАН"}};
-        resources.countries = &countries;
-        resources.checkDialog = &checks;
-    }
-    Page& Open() {
-        page = std::make_unique<Page>(declaration, resources, nullptr);
-        modified = std::make_unique<QSignalSpy>(page.get(), &TThinkingFrame::documentModified);
-        return *page;
-    }
-    template <class T = QWidget>
-    T* Find(const char* name) {
-        return page->template findChild<T*>(QString::fromLatin1(name));
+        this->resources.countries = &countries;
     }
     // The widget that has the focus once the page is shown in an active window.
     QString FocusedAfter(int row) {
+        Page* page = this->screen.get();
         page->show();
-        QApplication::setActiveWindow(page.get());
-        if (!QTest::qWaitForWindowActive(page.get())) return QStringLiteral("<window not active>");
+        QApplication::setActiveWindow(page);
+        if (!QTest::qWaitForWindowActive(page)) return QStringLiteral("<window not active>");
         page->FocusField(kNoPage, row);
         // The page's own record: a pick list opened by the row takes the window's.
         QWidget* focused = page->focusWidget();
         return focused ? focused->objectName() : QString();
     }
-    uint32_t Validate() { return page->Validate(); }
+    uint32_t Validate() { return this->screen->Validate(); }
 
-    mTDeclaration declaration;
     InspectionDirectory countries;
-    ScriptedCheckDialog checks;
-    ScreenResources resources;
-    std::unique_ptr<Page> page;
-    std::unique_ptr<QSignalSpy> modified;
 };
 
 using NamePage = PageHarness<TfrPersonNaim>;
@@ -107,13 +94,13 @@ private slots:
         QCOMPARE(h.Find<TMaskedEdit>("CitizenshipCode")->text(), QString("643"));
 
         const mTPersonInformation before = p;
-        h.page->Store();
+        h.screen->Store();
         QVERIFY(p == before);
         QCOMPARE(h.modified->count(), 0);
 
         TypeKeys(h.Find<TMaskedEdit>("Patronymic"), "Иванович");
         h.Find<QRadioButton>("rbStateless")->click();
-        h.page->Store();
+        h.screen->Store();
         QCOMPARE(p.Patronymic, std::string("Иванович"));
         QCOMPARE(p.CitizenshipKind, std::string("2"));
         QVERIFY(h.modified->count() > 0);
@@ -124,9 +111,9 @@ private slots:
         h.declaration.DeclarationKind = kDecl4Ndfl;
         h.Open();
         QVERIFY(!h.Find("ResidenceOktmo")->isHidden() && !h.Find("HomePhone")->isHidden());
-        QVERIFY(h.Find("DocSeriesNumber")->isHidden() || !h.Find("DocSeriesNumber")->isVisibleTo(h.page.get()));
-        QVERIFY(!h.Find("BirthPlace")->isVisibleTo(h.page.get()));
-        QVERIFY(!h.Find("rbCitizen")->isVisibleTo(h.page.get()));
+        QVERIFY(h.Find("DocSeriesNumber")->isHidden() || !h.Find("DocSeriesNumber")->isVisibleTo(h.screen.get()));
+        QVERIFY(!h.Find("BirthPlace")->isVisibleTo(h.screen.get()));
+        QVERIFY(!h.Find("rbCitizen")->isVisibleTo(h.screen.get()));
 
         TfrPersonData screen(h.declaration, h.resources, nullptr);
         QVERIFY(screen.findChild<QPushButton*>("fbPersonAddress")->isHidden());
@@ -282,7 +269,7 @@ private slots:
         none.Open();
         QVERIFY(!none.Find("DocSeriesNumber")->isEnabled() && !none.Find("DocIssuedBy")->isEnabled());
         QCOMPARE(none.Find<TMaskedDocEdit>("DocSeriesNumber")->text(), QString());
-        none.page->Store();
+        none.screen->Store();
         QCOMPARE(none.declaration.Person.DocSeriesNumber, std::string("старое"));
     }
 
@@ -319,7 +306,7 @@ private slots:
         pickType("12");
         QCOMPARE(series->EditType(), edtNone1);
 
-        h.page->Store();
+        h.screen->Store();
         QCOMPARE(p.DocTypeCode, uint16_t{12});
         QCOMPARE(p.DocTypeName, std::string("Вид на жительство в РФ"));
         QCOMPARE(p.DocIssueDate, EncodeDate(1990, 1, 1));
@@ -336,7 +323,7 @@ private slots:
             QTest::keyClick(list, Qt::Key_Enter);
         });
         h.Find<QPushButton>("fbCountry")->click();
-        h.page->Store();
+        h.screen->Store();
         QCOMPARE(h.declaration.Person.CitizenshipCode, std::string("112"));
         QCOMPARE(h.declaration.Person.CitizenshipCountry, std::string("БЕЛАРУСЬ"));
 
@@ -359,7 +346,7 @@ private slots:
         QVERIFY(!h.Find("HomePhone")->isHidden());
         TypeKeys(h.Find<TMaskedEdit>("PostIndex"), "1250091");
         h.Find<QRadioButton>("rbResidence")->click();
-        h.page->Store();
+        h.screen->Store();
         QCOMPARE(p.PostIndex, std::string("125009"));
         QVERIFY(!p.AddressIsStay);
         QCOMPARE(p.RegionCode, uint16_t{77});
@@ -367,7 +354,7 @@ private slots:
         AddressPage expected;
         expected.declaration.DeclarationKind = kDecl4Ndfl;
         expected.Open();
-        QVERIFY(!expected.Find("HomePhone")->isVisibleTo(expected.page.get()));
+        QVERIFY(!expected.Find("HomePhone")->isVisibleTo(expected.screen.get()));
     }
 
     void addressPageChecksRunInOrder() {
@@ -427,7 +414,7 @@ private slots:
         QCOMPARE(region.FocusedAfter(kCheckFieldRegion), QString("fbRegion"));
         QCOMPARE(preselected, QString("01"));  // never chosen: the list opens at its first code
         QCOMPARE(region.modified->count(), 1);
-        region.page->Store();
+        region.screen->Store();
         QCOMPARE(region.declaration.Person.RegionCode, uint16_t{78});
         QCOMPARE(region.declaration.Person.RegionName, std::string("г. Санкт - Петербург"));
 

@@ -23,18 +23,11 @@ using namespace kvz::test;
 
 namespace {
 
-template <class T>
-T* Find(QObject& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
-}
-
-QString TextOf(QObject& dialog, const char* name) { return Find<QLineEdit>(dialog, name)->text(); }
-bool Enabled(QObject& dialog, const char* name) { return Find<QWidget>(dialog, name)->isEnabled(); }
+QString TextOf(QObject& dialog, const char* name) { return FindNamed<QLineEdit>(dialog, name)->text(); }
+bool Enabled(QObject& dialog, const char* name) { return FindNamed<QWidget>(dialog, name)->isEnabled(); }
 
 void Retype(QObject& dialog, const char* name, const QString& text) {
-    auto* edit = Find<TMaskedEdit>(dialog, name);
+    auto* edit = FindNamed<TMaskedEdit>(dialog, name);
     edit->clear();
     TypeKeys(edit, text);
 }
@@ -43,19 +36,19 @@ void Retype(QObject& dialog, const char* name, const QString& text) {
 QStringList PickCode(QObject& dialog, const char* button, const QString& code) {
     auto listed = std::make_shared<QStringList>();
     OnNextModal([listed, code](QDialog* picker) {
-        auto* list = Find<QTreeWidget>(*picker, "lvPickList");
+        auto* list = FindNamed<QTreeWidget>(*picker, "lvPickList");
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             listed->append(list->topLevelItem(row)->text(0));
             if (list->topLevelItem(row)->text(0) == code) list->setCurrentItem(list->topLevelItem(row));
         }
         picker->accept();
     });
-    Find<QPushButton>(dialog, button)->click();
+    FindNamed<QPushButton>(dialog, button)->click();
     return *listed;
 }
 
 void FillRequisites(QDialog& dialog) {
-    TypeKeys(Find<TMaskedEdit>(dialog, "SourceName"), QStringLiteral("ООО Ромашка"));
+    TypeKeys(FindNamed<TMaskedEdit>(dialog, "SourceName"), QStringLiteral("ООО Ромашка"));
     Retype(dialog, "Inn", "7707083893");
     Retype(dialog, "Kpp", "773601001");
     Retype(dialog, "Oktmo", "45382000");
@@ -88,10 +81,10 @@ private slots:
         QVERIFY(Enabled(dialog, "IncomeAmount") && Enabled(dialog, "fbDeductionCode") && Enabled(dialog, "Month"));
         QVERIFY(!Enabled(dialog, "DeductionAmount"));
         QCOMPARE(PickCode(dialog, "fbDeductionCode", "405"), (QStringList{"404", "405", "0"}));
-        TypeKeys(Find<TMaskedEdit>(dialog, "IncomeAmount"), "1234,56");
+        TypeKeys(FindNamed<TMaskedEdit>(dialog, "IncomeAmount"), "1234,56");
         QCOMPARE(TextOf(dialog, "DeductionAmount"), QString("246,91"));
         QVERIFY(!Enabled(dialog, "DeductionAmount"));
-        TypeKeys(Find<TMaskedEdit>(dialog, "Month"), "3");
+        TypeKeys(FindNamed<TMaskedEdit>(dialog, "Month"), "3");
         mTSourseIncome line = dialog.Line();
         QCOMPARE(line.IncomeCode, 2201);
         QCOMPARE(line.DeductionCode, 405);
@@ -102,7 +95,7 @@ private slots:
 
         // The entry that grants no deduction hides the amount.
         dialog.Fields()->ChooseDeduction("0");
-        QVERIFY(!Find<QWidget>(dialog, "DeductionAmount")->isVisible());
+        QVERIFY(!FindNamed<QWidget>(dialog, "DeductionAmount")->isVisible());
         QCOMPARE(dialog.Line().DeductionAmount, Money());
         QCOMPARE(dialog.Line().DeductionRate, 0);
 
@@ -110,13 +103,13 @@ private slots:
         QCOMPARE(TextOf(dialog, "IncomeAmount"), QString());
         QCOMPARE(TextOf(dialog, "DeductionCode"), QString());
         QVERIFY(!Enabled(dialog, "fbDeductionCode") && !Enabled(dialog, "DeductionAmount"));
-        QVERIFY(Find<QWidget>(dialog, "DeductionAmount")->isVisible());
+        QVERIFY(FindNamed<QWidget>(dialog, "DeductionAmount")->isVisible());
         QCOMPARE(dialog.Line().DeductionCode, 0);
 
         // Equal to the income up to a ceiling, computed: not editable.
         dialog.Fields()->ChooseIncome("1510");
         dialog.Fields()->ChooseDeduction("901");
-        TypeKeys(Find<TMaskedEdit>(dialog, "IncomeAmount"), "1500000");
+        TypeKeys(FindNamed<TMaskedEdit>(dialog, "IncomeAmount"), "1500000");
         QCOMPARE(TextOf(dialog, "DeductionAmount"), QString("1000000"));
         QVERIFY(!Enabled(dialog, "DeductionAmount"));
 
@@ -124,9 +117,9 @@ private slots:
         dialog.Fields()->ChooseIncome("2762");
         dialog.Fields()->ChooseDeduction("508");
         QVERIFY(Enabled(dialog, "DeductionAmount"));
-        TypeKeys(Find<TMaskedEdit>(dialog, "IncomeAmount"), "9000");
+        TypeKeys(FindNamed<TMaskedEdit>(dialog, "IncomeAmount"), "9000");
         QCOMPARE(TextOf(dialog, "DeductionAmount"), QString());
-        TypeKeys(Find<TMaskedEdit>(dialog, "DeductionAmount"), "25000");
+        TypeKeys(FindNamed<TMaskedEdit>(dialog, "DeductionAmount"), "25000");
         QCOMPARE(dialog.Line().DeductionAmount, M("25000"));
     }
 
@@ -135,7 +128,7 @@ private slots:
                                    nullptr);
         dialog.Fields()->ChooseIncome("1211");
         dialog.Fields()->ChooseDeduction("510");
-        TypeKeys(Find<TMaskedEdit>(dialog, "IncomeAmount"), "15000");
+        TypeKeys(FindNamed<TMaskedEdit>(dialog, "IncomeAmount"), "15000");
         QCOMPARE(TextOf(dialog, "DeductionAmount"), QString("12000"));
         QVERIFY(Enabled(dialog, "DeductionAmount"));
         Retype(dialog, "DeductionAmount", "13000");
@@ -159,7 +152,7 @@ private slots:
         QVERIFY(!Enabled(dialog, "fbDeductionCode") && !Enabled(dialog, "DeductionAmount"));
         dialog.Fields()->ChooseIncome("2720");
         QCOMPARE(PickCode(dialog, "fbDeductionCode", "501"), (QStringList{"501", "0"}));
-        TypeKeys(Find<TMaskedEdit>(dialog, "IncomeAmount"), "6000");
+        TypeKeys(FindNamed<TMaskedEdit>(dialog, "IncomeAmount"), "6000");
         QCOMPARE(TextOf(dialog, "DeductionAmount"), QString("4000"));
         QCOMPARE(dialog.Line().Month, uint16_t(0));
 
@@ -175,7 +168,7 @@ private slots:
         mTSourseIncome stored;
         stored.IncomeCode = 2000;
         TThirteenLineDialog dialog({"TfmInput13Income", true, ThirteenLineDialog::Common}, stored, nullptr, nullptr);
-        auto* month = Find<TMaskedEdit>(dialog, "Month");
+        auto* month = FindNamed<TMaskedEdit>(dialog, "Month");
         QCOMPARE(dialog.Line().Month, uint16_t(1));  // empty reads as 1
         TypeKeys(month, "13");
         QCOMPARE(month->text(), QString("12"));
@@ -199,15 +192,15 @@ private slots:
                 pickerOpened = picker->findChild<QTreeWidget*>("lvPickList") != nullptr;
                 picker->reject();
             });
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
             QVERIFY(dialog->isVisible());
             PickCode(*dialog, "fbIncomeCode", "2000");
-            auto* amount = Find<TMaskedEdit>(*dialog, "IncomeAmount");
+            auto* amount = FindNamed<TMaskedEdit>(*dialog, "IncomeAmount");
             QApplication::setActiveWindow(dialog);
             amount->setFocus();
             TypeKeys(amount, "50000");
             // Enter must reach "Да", not the "..." button that had the focus last.
-            if (!Find<QPushButton>(*dialog, "fbYes")->isDefault()) return dialog->reject();
+            if (!FindNamed<QPushButton>(*dialog, "fbYes")->isDefault()) return dialog->reject();
             QTest::keyClick(amount, Qt::Key_Return);
         });
         QVERIFY(EditThirteenLine(line, true, resources, nullptr));
@@ -226,7 +219,7 @@ private slots:
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        Find<QWidget>(dialog, "fbIncomeCode")->setFocus();
+        FindNamed<QWidget>(dialog, "fbIncomeCode")->setFocus();
         QStringList order;
         for (int i = 0; i < 6; ++i) {
             order << QApplication::focusWidget()->objectName();
@@ -245,8 +238,8 @@ private slots:
         mTThirteenPercent fresh;
         OnNextModal([](QDialog* dialog) {
             QCOMPARE(dialog->objectName(), QString("TfmInput13SourseIncome"));
-            Find<QCheckBox>(*dialog, "StandardDeductionsHere")->setChecked(true);
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<QCheckBox>(*dialog, "StandardDeductionsHere")->setChecked(true);
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
         QVERIFY(!EditThirteenSource(fresh, true, resources, nullptr));
         QVERIFY(fresh == mTThirteenPercent{});
@@ -257,10 +250,10 @@ private slots:
         source.StandardDeductionsHere = true;
         OnNextModal([](QDialog* dialog) {
             QVERIFY(dialog->findChild<QCheckBox*>("StandardDeductionsHere") == nullptr);
-            Find<TMaskedEdit>(*dialog, "SourceName")->clear();
+            FindNamed<TMaskedEdit>(*dialog, "SourceName")->clear();
             Retype(*dialog, "Inn", "500100732259");
             Retype(*dialog, "Oktmo", "45382000");
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
         QVERIFY(EditThirteenSource(source, false, resources, nullptr));
         QCOMPARE(source.SourceName, std::string("Прежний"));
@@ -273,9 +266,9 @@ private slots:
             FillRequisites(*dialog);
             Retype(*dialog, "Inn", "7707083894");
             QApplication::setActiveWindow(dialog);
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
             QVERIFY(dialog->isVisible());
-            QCOMPARE(QApplication::focusWidget(), Find<QWidget>(*dialog, "Inn"));
+            QCOMPARE(QApplication::focusWidget(), FindNamed<QWidget>(*dialog, "Inn"));
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QVERIFY(!EditThirteenSource(source, true, resources, nullptr));
@@ -293,12 +286,12 @@ private slots:
         OnNextModal([](QDialog* dialog) {
             QCOMPARE(dialog->objectName(), QString("TfmInput9SourseIncome"));
             FillRequisites(*dialog);
-            TypeKeys(Find<TMaskedEdit>(*dialog, "IncomeTotal"), "2000");
+            TypeKeys(FindNamed<TMaskedEdit>(*dialog, "IncomeTotal"), "2000");
             QCOMPARE(TextOf(*dialog, "TaxComputed"), QString("180"));  // of the income while nothing is typed
-            TypeKeys(Find<TMaskedEdit>(*dialog, "TaxableAmount"), "1234,50");
+            TypeKeys(FindNamed<TMaskedEdit>(*dialog, "TaxableAmount"), "1234,50");
             QCOMPARE(TextOf(*dialog, "TaxComputed"), QString("111"));
-            TypeKeys(Find<TMaskedEdit>(*dialog, "TaxWithheld"), "100");
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            TypeKeys(FindNamed<TMaskedEdit>(*dialog, "TaxWithheld"), "100");
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
         QVERIFY(EditNineSource(source, resources, nullptr));
         QVERIFY(checks.Messages.empty());
@@ -311,8 +304,8 @@ private slots:
         OnNextModal([](QDialog* dialog) {
             QCOMPARE(TextOf(*dialog, "TaxableAmount"), QString("1234,5"));
             QCOMPARE(TextOf(*dialog, "TaxComputed"), QString("111"));
-            Find<TMaskedEdit>(*dialog, "TaxableAmount")->clear();
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<TMaskedEdit>(*dialog, "TaxableAmount")->clear();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
         QVERIFY(EditNineSource(source, resources, nullptr));
         QCOMPARE(source.TaxableAmount, M("2000"));
@@ -334,11 +327,11 @@ private slots:
             QApplication::setActiveWindow(dialog);
             FillRequisites(*dialog);
             fill(*dialog, "13011");
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
             QVERIFY(dialog->isVisible());
-            QCOMPARE(QApplication::focusWidget(), Find<QWidget>(*dialog, "TaxComputed"));
+            QCOMPARE(QApplication::focusWidget(), FindNamed<QWidget>(*dialog, "TaxComputed"));
             fill(*dialog, "13005");
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
         QVERIFY(EditDividendSource(source, resources, nullptr));
         QCOMPARE(checks.Texts(),
@@ -358,10 +351,10 @@ private slots:
             FillRequisites(*dialog);
             QCOMPARE(PickCode(*dialog, "fbIncomeCode", "2740"), (QStringList{"2610", "2620", "2740", "3020", "3022"}));
             PickCode(*dialog, "fbDeductionCode", "505");
-            TypeKeys(Find<TMaskedEdit>(*dialog, "IncomeTotal"), "6000");
+            TypeKeys(FindNamed<TMaskedEdit>(*dialog, "IncomeTotal"), "6000");
             QCOMPARE(TextOf(*dialog, "DeductionAmount"), QString("4000"));
-            TypeKeys(Find<TMaskedEdit>(*dialog, "TaxWithheld"), "700");
-            Find<QPushButton>(*dialog, "fbYes")->click();
+            TypeKeys(FindNamed<TMaskedEdit>(*dialog, "TaxWithheld"), "700");
+            FindNamed<QPushButton>(*dialog, "fbYes")->click();
         });
         QVERIFY(EditThirtyFiveSource(source, resources, nullptr));
         QVERIFY(checks.Messages.empty());
@@ -399,7 +392,7 @@ private slots:
                 if (escape)
                     QTest::keyClick(dialog, Qt::Key_Escape);
                 else
-                    Find<QPushButton>(*dialog, "fbNo")->click();
+                    FindNamed<QPushButton>(*dialog, "fbNo")->click();
             });
         };
         typeAndEscape("SourceName", true);
