@@ -53,6 +53,11 @@ struct CheckAnswer {
             return true;
         });
     }
+    // "Проверить", its first finding answered "Исправить".
+    void CheckAndFix(TFormMain& form) {
+        Next("btnFix");
+        QTest::mouseClick(Find<QToolButton>(form, "fbCheck"), Qt::LeftButton);
+    }
 };
 
 QWidget* Editor(TFormMain& form, const char* field) {
@@ -127,8 +132,7 @@ private slots:
         form->Controller().Declaration().InspectionCode = "7724";
 
         CheckAnswer answer;
-        answer.Next("btnFix");
-        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        answer.CheckAndFix(*form);
         QCOMPARE(answer.title, QStringLiteral("Проверка: Сведения о декларанте"));
         QVERIFY(form->SectionButton(Section::Taxpayer)->isChecked());
         QCOMPARE(form->Controller().CurrentSection(), Section::Taxpayer);
@@ -182,8 +186,7 @@ private slots:
         d.InspectionCode = "7724";
         p.CitizenshipCode = "99a9";
         CheckAnswer answer;
-        answer.Next("btnFix");
-        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        answer.CheckAndFix(*form);
         QCOMPARE(answer.title, QStringLiteral("Проверка: Сведения о декларанте"));
         QCOMPARE(answer.message, QStringLiteral("Код страны \"99a9\" не найден в справочнике стран"));
         QCOMPARE(form->Controller().CurrentSection(), Section::Taxpayer);
@@ -212,8 +215,7 @@ private slots:
         d.Construction.ObjectAdd(second);
 
         CheckAnswer answer;
-        answer.Next("btnFix");
-        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        answer.CheckAndFix(*form);
         QVERIFY(answer.message.startsWith(QStringLiteral("Объект № 2.")));
         QCOMPARE(form->Controller().CurrentSection(), Section::Deductions);
         auto* deductions = qobject_cast<TfrFrameDeductData*>(form->CurrentScreen());
@@ -238,8 +240,7 @@ private slots:
         d.Thirteen.Get(1).TaxWithheld = d.Thirteen.Get(1).IncomeTotal + Money::FromUnits(1);
 
         CheckAnswer answer;
-        answer.Next("btnFix");
-        QTest::mouseClick(Find<QToolButton>(*form, "fbCheck"), Qt::LeftButton);
+        answer.CheckAndFix(*form);
         QCOMPARE(answer.message, QStringLiteral("По данному источнику выплаты общая сумма дохода меньше удержанной суммы"));
         QCOMPARE(form->Controller().CurrentSection(), Section::RussianIncome);
         auto* section = qobject_cast<TfrRussianIncome*>(form->CurrentScreen());
