@@ -28,7 +28,6 @@ constexpr const char* kExportNotSaved =
     "Не удалось сохранить файл в указанный каталог. Выберите другой каталог или запускайте программу с правами "
     "администратора.";
 constexpr const char* kExportErrorResult = "ERROR";
-constexpr const char* kHelpMissing = "Не найден файл справки Kvrz2015.chm";
 
 FileDialogOptions OpenDialogOptions() {
     return {{{"Кварзен 2015", "*.qz5"},

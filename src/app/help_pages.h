@@ -9,6 +9,8 @@ namespace kvz {
 
 // Pages are relative to the program's folder.
 inline constexpr const char* kHelpStartPage = "help/runprogramm.htm";
+// What the user is told when a help page is not beside the program.
+inline constexpr const char* kHelpMissing = "Не найден файл справки Kvrz2015.chm";
 
 // The page of the screen or dialog so named; "" for a name without one.
 std::string HelpPageOf(std::string_view name);

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/help_pages.h"
 #include "directory/soun_import.h"
 #include "storage/dates.h"
 
@@ -24,7 +25,6 @@ namespace kvz {
 namespace {
 
 constexpr const char* kCaption = "Кварзен 2015";
-constexpr const char* kHelpMissing = "Не найден файл справки Kvrz2015.chm";
 constexpr const char* kHelpLink = "help";
 constexpr const char* kDownloadLink = "download";
 
@@ -184,7 +184,7 @@ void TfmLoadSoun::ShowProgress(std::size_t done, std::size_t total) {
 }
 
 void TfmLoadSoun::OpenHelpLink() {
-    const std::string page = ProgramFolder_ + kEditSounHelpPage;
+    const std::string page = ProgramFolder_ + HelpPageOf("TfmLoadSoun");
     if (!IsFile(page)) {
         ShowMessage(kHelpMissing, true);
     } else if (Services_.openHelp) {

@@ -17,8 +17,6 @@ namespace kvz {
 
 // The page where the current classifier is published.
 inline constexpr const char* kSounDownloadPage = "https://www.gnivc.ru/inf_provision/classifiers_reference/soun/";
-// The help page on editing the directory by hand, inside the program's help folder.
-inline constexpr const char* kEditSounHelpPage = "help/EditSOUN.htm";
 inline constexpr const char* kBrowserFailed = "Не удалось запустить браузер";
 
 // What the dialog needs from the window; an empty member takes the desktop's own.
