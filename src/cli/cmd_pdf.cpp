@@ -6,6 +6,7 @@
 #include "checks/findings_report.h"
 #include "cli/commands.h"
 #include "cli/document_io.h"
+#include "directory/directory_location.h"
 #include "directory/inspection_directory.h"
 #include "export/declaration_export.h"
 #include "export/export_folder.h"
@@ -55,10 +56,10 @@ bool ParseOptions(const Args& args, PdfOptions& options) {
     return !options.Path.empty() && !options.Output.empty();
 }
 
-// The recipient's name from the inspection directory beside the program.
+// The recipient's name from the inspection directory the window would read.
 std::string Recipient(const std::string& programFolder, const std::string& code) {
     try {
-        const InspectionDirectory directory = ReadInspectionDirectory(programFolder + "InspectionNumbers.xml");
+        const InspectionDirectory directory = ReadInspectionDirectory(InspectionDirectoryToRead(programFolder));
         return RecipientName(&directory, code);
     } catch (const std::exception&) {
         return std::string();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../directory/soun_table.h"
+#include "app/ui/program_data_files.h"
 #include "directory/atomic_file.h"
 #include "directory/inspection_directory.h"
 #include "directory/ui/load_soun_dialog.h"
@@ -163,6 +164,32 @@ private slots:
         QCOMPARE(Child<QProgressBar>(dialog, "pbImport")->value(), 0);
         QVERIFY(import->isEnabled());
         QVERIFY(Child<QPushButton>(dialog, "btnOk")->isEnabled());
+    }
+
+    // An installed program's folder cannot be written: the rebuilt directory goes to
+    // the user's data folder and is what the next start reads.
+    void readOnlyProgramFolderImportsIntoTheUsersFolder() {
+        Harness h;
+        const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+        const std::string userHome = h.Folder() + "xdg";
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(userHome));
+        // A plain file in place of the folder refuses writing even to root.
+        const std::string programFolder = h.WriteTable("", "program") + "/";
+        TfmLoadSoun dialog(programFolder, h.Services());
+        Child<QLineEdit>(dialog, "edPath")->setText(QString::fromStdString(h.WriteTable(SounTableBytes(ThreeRows()))));
+        Child<QPushButton>(dialog, "btnImport")->click();
+        QCOMPARE(h.messages.size(), std::size_t(1));
+        QCOMPARE(h.messages[0].text, std::string("Данные успешно импортированы. Не забудьте перезапустить программу."));
+
+        const ProgramDataFiles next = LoadProgramDataFiles(programFolder);
+        if (oldXdg.isNull()) {
+            qunsetenv("XDG_DATA_HOME");
+        } else {
+            qputenv("XDG_DATA_HOME", oldXdg);
+        }
+        QVERIFY(QFile::exists(QString::fromStdString(userHome + "/kvarzen/InspectionNumbers.xml")));
+        QVERIFY(next.inspections.has_value());
+        QCOMPARE(next.inspections->Entries.size(), std::size_t(2));
     }
 
     void helpLinkOpensThePageOrSaysTheHelpIsMissing() {

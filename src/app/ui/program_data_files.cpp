@@ -1,5 +1,7 @@
 #include "app/ui/program_data_files.h"
 
+#include "directory/directory_location.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -39,7 +41,7 @@ std::string InspectionDirectoryFailure(const std::string& reason) {
 ProgramDataFiles LoadProgramDataFiles(const std::string& programFolder) {
     ProgramDataFiles files;
 
-    const std::string inspections = programFolder + kInspectionsFile;
+    const std::string inspections = InspectionDirectoryToRead(programFolder);
     if (Exists(inspections)) {
         try {
             files.inspections = ReadInspectionDirectory(inspections);

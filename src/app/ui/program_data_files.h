@@ -1,7 +1,7 @@
 #pragma once
 // The data files that lie next to the program, read once at start: the inspection
-// directory, the country list, the activity classifier and the exchange rates. A
-// missing file leaves its part out; the screens then disable what needs it. The
+// directory (or the user's newer rebuilt copy), the country list, the activity
+// classifier and the exchange rates. A missing file leaves its part out; the screens then disable what needs it. The
 // rate file ships with the program, so its absence is reported too: without it
 // the rates of foreign incomes must be typed.
 #include <optional>
@@ -15,7 +15,6 @@
 
 namespace kvz {
 
-inline constexpr const char* kInspectionsFile = "InspectionNumbers.xml";
 inline constexpr const char* kCountriesFile = "Oksm.xml";
 inline constexpr const char* kActivitiesFile = "Sp_OKVED2.xml";
 inline constexpr const char* kCurrencyRatesFile = "CurrencyRates.xml";

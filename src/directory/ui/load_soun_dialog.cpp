@@ -14,9 +14,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 
 #include "app/help_pages.h"
+#include "directory/directory_location.h"
 #include "directory/soun_import.h"
 #include "storage/dates.h"
 
@@ -27,6 +29,9 @@ namespace {
 constexpr const char* kCaption = "Кварзен 2015";
 constexpr const char* kHelpLink = "help";
 constexpr const char* kDownloadLink = "download";
+constexpr const char* kNoWritableFolder =
+    "Нет папки, в которую можно записать справочник: папка программы и папка данных пользователя "
+    "(~/.local/share/kvarzen) недоступны для записи.";
 
 QLabel* Line(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -158,8 +163,12 @@ void TfmLoadSoun::Import() {
     btnBrowse->setEnabled(false);
     bool imported = false;
     std::string reason;
+    // An installed program's folder is read-only: the rebuilt directory then goes to
+    // the user's data folder, which the next start reads.
+    const std::string target = InspectionDirectoryToWrite(ProgramFolder_);
     try {
-        ImportSoun(path, ProgramFolder_ + "InspectionNumbers.xml", kSounDirectoryVersion, DateToText(Today()),
+        if (target.empty()) throw std::runtime_error(kNoWritableFolder);
+        ImportSoun(path, target, kSounDirectoryVersion, DateToText(Today()),
                    [this](std::size_t done, std::size_t total) { ShowProgress(done, total); });
         imported = true;
     } catch (const std::exception& error) {

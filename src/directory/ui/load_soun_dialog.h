@@ -35,7 +35,8 @@ class TfmLoadSoun : public QDialog {
     Q_OBJECT
 public:
     // programFolder ends with "/": the directory is written there as
-    // "InspectionNumbers.xml" and the help pages are looked up there.
+    // "InspectionNumbers.xml" (in the user's data folder when the program's cannot
+    // be written) and the help pages are looked up there.
     TfmLoadSoun(std::string programFolder, LoadSounServices services, QWidget* parent = nullptr);
 
     void Browse();
