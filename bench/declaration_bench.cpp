@@ -55,14 +55,27 @@ void ExportText(kvz::mTDeclaration& d, const kvz::ExportSettings& settings) {
     benchmark::DoNotOptimize(text);
 }
 
-// The file is removed outside the timing, so that the folder does not grow.
+// An exported file is removed outside the timing, so that the folder does not grow.
+void RemoveUntimed(benchmark::State& state, const std::string& path) {
+    state.PauseTiming();
+    std::filesystem::remove(path);
+    state.ResumeTiming();
+}
+
 void ExportFile(benchmark::State& state, kvz::mTDeclaration& d, const std::string& folder,
                 const kvz::ExportSettings& settings) {
     std::string name;
     kvz::ExportDeclaration(folder, d, kvz::kExportFileMode, name, settings);
-    state.PauseTiming();
-    std::filesystem::remove(folder + name);
-    state.ResumeTiming();
+    RemoveUntimed(state, folder + name);
+}
+
+// What `export --to DIR` does with a document: the check, then the file of the document
+// the check validated.
+void CheckedExportFile(benchmark::State& state, kvz::mTDeclaration& d, const std::string& folder,
+                       const kvz::ExportSettings& settings) {
+    std::string name;
+    benchmark::DoNotOptimize(kvz::CheckAndExportDeclaration(folder, d, kvz::kExportFileMode, name, settings));
+    RemoveUntimed(state, folder + name);
 }
 
 void PerDeclaration(benchmark::State& state) {
@@ -117,14 +130,28 @@ void BM_ExampleCalculateCheckText(benchmark::State& state) {
     PerDeclaration(state);
 }
 
+// The same in one call, as the commands do: the export writes the document the check
+// built and validated.
+void BM_ExampleCalculateCheckedText(benchmark::State& state) {
+    auto d = LoadExample();
+    const kvz::ExportSettings settings = Settings(state);
+    for (auto _ : state) {
+        kvz::kTSvodSum sum;
+        benchmark::DoNotOptimize(sum.Calculate(*d));
+        std::string text;
+        benchmark::DoNotOptimize(kvz::CheckAndExportDeclaration("", *d, kvz::kExportTextMode, text, settings));
+        benchmark::DoNotOptimize(text);
+    }
+    PerDeclaration(state);
+}
+
 // What `export --to DIR` does for each document of a batch: load, check, file.
 void BM_ExampleLoadCheckExportFile(benchmark::State& state) {
     const kvz::ExportSettings settings = Settings(state);
     BenchFolder folder;
     for (auto _ : state) {
         auto d = LoadExample();
-        benchmark::DoNotOptimize(kvz::CheckDeclarationForExport(*d));
-        ExportFile(state, *d, folder.Path(), settings);
+        CheckedExportFile(state, *d, folder.Path(), settings);
     }
     PerDeclaration(state);
 }
@@ -180,14 +207,13 @@ void BM_CalcBySources(benchmark::State& state) {
     PerSource(state);
 }
 
-// kvarzen-cli export --to DIR: load, check, calculate, build, schema check, file.
+// kvarzen-cli export --to DIR: load, check (calculate, build, schema check), file.
 void BM_ExportBySources(benchmark::State& state) {
     const ScaledDocument document(static_cast<int>(state.range(0)));
     const kvz::ExportSettings settings = Settings(state);
     for (auto _ : state) {
         auto d = document.Load();
-        benchmark::DoNotOptimize(kvz::CheckDeclarationForExport(*d));
-        ExportFile(state, *d, document.Folder(), settings);
+        CheckedExportFile(state, *d, document.Folder(), settings);
     }
     PerSource(state);
 }
@@ -200,6 +226,7 @@ BENCHMARK(BM_ExampleCheck)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExampleExportText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExampleExportFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExampleCalculateCheckText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ExampleCalculateCheckedText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExampleLoadCheckExportFile)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(BM_InfoBySources)->RangeMultiplier(10)->Range(10, 10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);

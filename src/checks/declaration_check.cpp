@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "calc/svod_sum.h"
 #include "checks/amount_sign_checks.h"
 #include "checks/field_rules.h"
 #include "checks/schema_field_checks.h"
+#include "export/declaration_export.h"
 #include "model/declaration.h"
 
 namespace kvz {
@@ -28,6 +30,13 @@ class DeclarationCheck {
 public:
     DeclarationCheck(mTDeclaration& declaration, CheckAllDialog& dialog, CheckFindings* findings)
         : D_(declaration), Dialog_(dialog), Findings_(findings) {}
+
+    // The check of an export that follows: the schema step uses the export's engine and
+    // schema and keeps its document in validated when nothing is refused.
+    void KeepFor(const ExportSettings& settings, std::optional<ValidatedExport>& validated) {
+        ExportSettings_ = &settings;
+        Validated_ = &validated;
+    }
 
     uint32_t Run() {
         if (Calculate()) {
@@ -103,7 +112,9 @@ private:
         if (!Nothing()) return;
         CheckFindings findings = FieldRuleFindings(D_, ProgramCountryDirectory());
         const std::size_t own = findings.size();
-        for (CheckFinding& f : SchemaFieldFindings(D_, Sum_)) {
+        CheckFindings schema =
+            Validated_ ? SchemaFieldFindings(D_, Sum_, *ExportSettings_, *Validated_) : SchemaFieldFindings(D_, Sum_);
+        for (CheckFinding& f : schema) {
             const bool told = std::any_of(findings.begin(), findings.begin() + static_cast<std::ptrdiff_t>(own),
                                           [&f](const CheckFinding& o) { return o.section == f.section && o.field == f.field; });
             if (!told) findings.push_back(std::move(f));
@@ -138,6 +149,8 @@ private:
     int CheckAnswer = kCheckAnswerNone;
     bool OktmoRequired = false;
     kTSvodSum Sum_;
+    const ExportSettings* ExportSettings_ = nullptr;
+    std::optional<ValidatedExport>* Validated_ = nullptr;
 };
 
 // Answers every message "Отмена", so that the check reaches all it can.
@@ -156,6 +169,22 @@ CheckFindings CheckDeclarationForExport(mTDeclaration& declaration) {
     CheckFindings findings;
     CancellingDialog dialog;
     DeclarationCheck(declaration, dialog, &findings).Run();
+    return findings;
+}
+
+CheckFindings CheckAndExportDeclaration(const std::string& folder, mTDeclaration& declaration, int mode,
+                                        std::string& result, const ExportSettings& settings) {
+    CheckFindings findings;
+    CancellingDialog dialog;
+    std::optional<ValidatedExport> validated;
+    DeclarationCheck check(declaration, dialog, &findings);
+    check.KeepFor(settings, validated);
+    check.Run();
+    if (!findings.empty()) return findings;
+    // A check that passes has always validated the document; building it anew is only
+    // the safe way should it ever not have.
+    if (validated) ExportValidated(folder, *validated, mode, result, settings);
+    else ExportDeclaration(folder, declaration, mode, result, settings);
     return findings;
 }
 

@@ -8,6 +8,7 @@
 // (or the declaration could not be calculated), else the field or 1-based row to
 // focus on the section's screen.
 #include <cstdint>
+#include <string>
 
 #include "checks/check_dialog.h"
 #include "checks/section_checks.h"
@@ -15,6 +16,7 @@
 namespace kvz {
 
 class mTDeclaration;
+struct ExportSettings;
 
 // Runs a fresh calculation of the declaration (which writes the values the
 // calculation owns into its sources), then the checks, each message in the dialog.
@@ -23,5 +25,13 @@ uint32_t CheckDeclaration(mTDeclaration& declaration, CheckAllDialog& dialog);
 // The check with every message answered "Отмена": every message the check reaches.
 // Empty when the declaration passes.
 CheckFindings CheckDeclarationForExport(mTDeclaration& declaration);
+
+// The check and, when it passes, the export (ExportDeclaration's folder, mode, result
+// and settings) of the very document the check built and held against the schema of
+// settings: one build and one schema check serve both, and the document never
+// outlives this call, so it always belongs to the declaration as checked. Returns the
+// check's findings; when there are any, nothing is exported and result is untouched.
+CheckFindings CheckAndExportDeclaration(const std::string& folder, mTDeclaration& declaration, int mode,
+                                        std::string& result, const ExportSettings& settings);
 
 }  // namespace kvz

@@ -140,18 +140,17 @@ std::string MessageOf(const SchemaPlace* place, const Target& t, const SchemaVio
     return message + ": " + v.Requirement;
 }
 
-}  // namespace
-
-CheckFindings SchemaFieldFindings(const mTDeclaration& declaration, const kTSvodSum& sum,
-                                  const std::string& schemaPath) {
-    XmlDomDocument document(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
-    if (!document) throw std::bad_alloc();
+// The findings of the refusals in document, which is built here; see ExportRefusals for
+// validated.
+CheckFindings FindingsOfDocument(XmlDomDocument document, const mTDeclaration& declaration, const kTSvodSum& sum,
+                                 const std::string& schemaPath, std::optional<ValidatedExport>* validated) {
     std::vector<SchemaViolation> refusals;
     try {
-        refusals = ExportRefusals(document.get(), declaration, sum, schemaPath);
+        refusals = ExportRefusals(document, declaration, sum, schemaPath, validated);
     } catch (const std::exception& e) {
         return {CheckFinding{kCheckSectionNone, kCaptionCalculation, 1, e.what()}};
     }
+    if (refusals.empty()) return {};
     const Mapper mapper(declaration, sum);
     CheckFindings findings;
     std::set<std::tuple<int, int, int>> told;
@@ -162,6 +161,22 @@ CheckFindings SchemaFieldFindings(const mTDeclaration& declaration, const kTSvod
         findings.push_back(CheckFinding{t.Section, CaptionOf(t.Section, t.Field), t.Field, MessageOf(place, t, v)});
     }
     return findings;
+}
+
+}  // namespace
+
+CheckFindings SchemaFieldFindings(const mTDeclaration& declaration, const kTSvodSum& sum,
+                                  const std::string& schemaPath) {
+    XmlDomDocument document(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+    if (!document) throw std::bad_alloc();
+    return FindingsOfDocument(std::move(document), declaration, sum, schemaPath, nullptr);
+}
+
+CheckFindings SchemaFieldFindings(const mTDeclaration& declaration, const kTSvodSum& sum,
+                                  const ExportSettings& settings, std::optional<ValidatedExport>& validated) {
+    // An engine that cannot be obtained fails the export as it would without the check.
+    return FindingsOfDocument(CreateDomDocument(settings.EngineLibrary), declaration, sum, settings.SchemaPath,
+                              &validated);
 }
 
 }  // namespace kvz

@@ -3,10 +3,12 @@
 // is built as the export builds it and held against the shipped schema, and each
 // refusal becomes a finding on the section and field where the value is entered.
 // So a declaration that passes the check is never refused by the export.
+#include <optional>
 #include <string>
 
 #include "calc/svod_sum.h"
 #include "checks/declaration_check.h"
+#include "export/declaration_export.h"
 #include "model/declaration.h"
 
 namespace kvz {
@@ -16,5 +18,11 @@ namespace kvz {
 // to the program. A schema that cannot be read gives one finding saying so.
 CheckFindings SchemaFieldFindings(const mTDeclaration& declaration, const kTSvodSum& sum,
                                   const std::string& schemaPath = {});
+
+// The same for an export that follows in the same call: the document comes from the
+// export's engine and is held against its schema, and when nothing is refused it
+// moves into *validated for that export to write.
+CheckFindings SchemaFieldFindings(const mTDeclaration& declaration, const kTSvodSum& sum,
+                                  const ExportSettings& settings, std::optional<ValidatedExport>& validated);
 
 }  // namespace kvz

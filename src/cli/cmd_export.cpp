@@ -73,21 +73,21 @@ DocumentOutcome ExportDocument(const std::string& path, const ExportOptions& opt
     std::string error;
     auto declaration = LoadDocument(path, error);
     if (!declaration) return {false, error};
-    if (options.Check) {
-        const CheckFindings findings = CheckDeclarationForExport(*declaration);
-        if (!findings.empty())
-            return {false, FindingsText(findings) +
-                               "Выгрузка отменена: исправьте замечания или запустите команду с --no-check."};
-    }
     std::string told;
     ExportSettings settings;
     settings.ShowMessage = [&told](const std::string& text) { told += (told.empty() ? "" : "\n") + text; };
     settings.FileGroup = files;
     const std::string folder = options.ToStdout ? std::string() : ExportTargetFolder(options.Folder);
+    const int mode = options.ToStdout ? kExportTextMode : kExportFileMode;
     std::string result;
     try {
-        ExportDeclaration(folder, *declaration, options.ToStdout ? kExportTextMode : kExportFileMode, result,
-                          settings);
+        if (!options.Check) {
+            ExportDeclaration(folder, *declaration, mode, result, settings);
+        } else if (const CheckFindings findings = CheckAndExportDeclaration(folder, *declaration, mode, result, settings);
+                   !findings.empty()) {
+            return {false, FindingsText(findings) +
+                               "Выгрузка отменена: исправьте замечания или запустите команду с --no-check."};
+        }
     } catch (const std::exception& e) {
         return {false, e.what()};
     }

@@ -77,20 +77,20 @@ int RunPdf(const Args& args) {
 #else
     auto declaration = LoadDocumentOrReport(options.Path);
     if (!declaration) return 1;
-    if (options.Check) {
-        const CheckFindings findings = CheckDeclarationForExport(*declaration);
-        if (!findings.empty()) {
-            std::cerr << FindingsText(findings)
-                      << "Печатная форма не создана: исправьте замечания или запустите команду с --no-check.\n";
-            return 1;
-        }
-    }
     ExportSettings settings;
     settings.ShowMessage = [](const std::string& text) { std::cerr << text << "\n"; };
     const std::string programFolder = ProgramFolder();
     try {
         std::string text;
-        ExportDeclaration(std::string(), *declaration, kExportTextMode, text, settings);
+        if (!options.Check) {
+            ExportDeclaration(std::string(), *declaration, kExportTextMode, text, settings);
+        } else if (const CheckFindings findings =
+                       CheckAndExportDeclaration(std::string(), *declaration, kExportTextMode, text, settings);
+                   !findings.empty()) {
+            std::cerr << FindingsText(findings)
+                      << "Печатная форма не создана: исправьте замечания или запустите команду с --no-check.\n";
+            return 1;
+        }
         // The export has said why; the form of a failed export is not drawn.
         if (text == kExportErrorResult) return 1;
         const RenderedPdf pdf =

@@ -35,6 +35,39 @@ std::string BuildCheckedDocument(xmlDoc* document, const mTDeclaration& d, const
     return identifier;
 }
 
+// The file (file mode) or the text of a finished document.
+void Deliver(const std::string& folder, xmlDoc* document, const std::string& identifier, int mode,
+             std::string& result, const ExportSettings& settings) {
+    if (mode != kExportFileMode) {
+        result = SerializeUtf8(document);
+        return;
+    }
+    CheckFileIdentifier(identifier);
+    const std::string name = identifier + kXmlExtension;
+    const std::string bytes = SerializeCp1251(document);
+    if (settings.FileGroup) settings.FileGroup->Add(folder + name, bytes);
+    else WriteExportFile(folder + name, bytes);
+    result = name;
+}
+
+// Runs one step of the export, telling the user why it failed.
+template <typename Step>
+void Guarded(const ExportSettings& settings, std::string& result, const Step& step) {
+    try {
+        step();
+    } catch (const EExportRefused& e) {
+        Show(settings, e.what());
+        result = kExportErrorResult;
+    } catch (const EExportWriteFailed& e) {
+        // The file is not there: the caller offers another folder.
+        Show(settings, e.what());
+        result.clear();
+    } catch (const std::exception& e) {
+        Show(settings, std::string(kExportFailedMessage) + "\n" + e.what());
+        result = kExportErrorResult;
+    }
+}
+
 }  // namespace
 
 std::string BuildDeclarationDocument(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum) {
@@ -50,14 +83,16 @@ std::string BuildDeclarationDocument(xmlDoc* document, const mTDeclaration& d, c
     return identifier;
 }
 
-std::vector<SchemaViolation> ExportRefusals(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum,
-                                            const std::string& schemaPath) {
-    BuildDeclarationDocument(document, d, sum);
+std::vector<SchemaViolation> ExportRefusals(XmlDomDocument& document, const mTDeclaration& d, const kTSvodSum& sum,
+                                            const std::string& schemaPath, std::optional<ValidatedExport>* validated) {
+    std::string identifier = BuildDeclarationDocument(document.get(), d, sum);
     std::vector<SchemaViolation> refusals;
-    for (UnwritableValue& u : UnwritableValueList(document))
+    for (UnwritableValue& u : UnwritableValueList(document.get()))
         refusals.push_back({u.Element, u.Attribute, u.Value, u.Reason, u.Reason});
-    if (d.DeclarationKind == kDecl4Ndfl) return refusals;
-    for (SchemaViolation& v : SchemaViolationList(document, SchemaPathOf(schemaPath))) refusals.push_back(std::move(v));
+    if (d.DeclarationKind != kDecl4Ndfl)
+        for (SchemaViolation& v : SchemaViolationList(document.get(), SchemaPathOf(schemaPath)))
+            refusals.push_back(std::move(v));
+    if (refusals.empty() && validated) validated->emplace(ValidatedExport(std::move(document), std::move(identifier)));
     return refusals;
 }
 
@@ -73,29 +108,16 @@ void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, in
         return;
     }
     XmlDomDocument document = CreateDomDocument(settings.EngineLibrary);
-    try {
+    Guarded(settings, result, [&] {
         const std::string identifier = BuildCheckedDocument(document.get(), declaration, sum, settings);
-        if (mode == kExportFileMode) {
-            CheckFileIdentifier(identifier);
-            const std::string name = identifier + kXmlExtension;
-            const std::string bytes = SerializeCp1251(document.get());
-            if (settings.FileGroup) settings.FileGroup->Add(folder + name, bytes);
-            else WriteExportFile(folder + name, bytes);
-            result = name;
-        } else {
-            result = SerializeUtf8(document.get());
-        }
-    } catch (const EExportRefused& e) {
-        Show(settings, e.what());
-        result = kExportErrorResult;
-    } catch (const EExportWriteFailed& e) {
-        // The file is not there: the caller offers another folder.
-        Show(settings, e.what());
-        result.clear();
-    } catch (const std::exception& e) {
-        Show(settings, std::string(kExportFailedMessage) + "\n" + e.what());
-        result = kExportErrorResult;
-    }
+        Deliver(folder, document.get(), identifier, mode, result, settings);
+    });
+}
+
+void ExportValidated(const std::string& folder, const ValidatedExport& validated, int mode, std::string& result,
+                     const ExportSettings& settings) {
+    Guarded(settings, result,
+            [&] { Deliver(folder, validated.Document(), validated.Identifier(), mode, result, settings); });
 }
 
 }  // namespace kvz

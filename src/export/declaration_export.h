@@ -5,12 +5,14 @@
 #include <libxml/tree.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/svod_sum.h"
 #include "export/export_file_writer.h"
 #include "export/schema_validation.h"
+#include "export/xml_engine.h"
 #include "model/declaration.h"
 
 namespace kvz {
@@ -53,11 +55,38 @@ void ExportDeclaration(const std::string& folder, mTDeclaration& declaration, in
 // identifier. Nothing is checked.
 std::string BuildDeclarationDocument(xmlDoc* document, const mTDeclaration& declaration, const kTSvodSum& sum);
 
+// A document of one declaration that the export may write as it stands: built as the
+// export builds it and found free of everything the export refuses. Only
+// ExportRefusals makes one, from the document it has just built and held against
+// every refusal, so that holding one means the document passed.
+class ValidatedExport {
+public:
+    xmlDoc* Document() const { return Document_.get(); }
+    const std::string& Identifier() const { return Identifier_; }
+
+private:
+    friend std::vector<SchemaViolation> ExportRefusals(XmlDomDocument&, const mTDeclaration&, const kTSvodSum&,
+                                                       const std::string&, std::optional<ValidatedExport>*);
+    ValidatedExport(XmlDomDocument document, std::string identifier)
+        : Document_(std::move(document)), Identifier_(std::move(identifier)) {}
+
+    XmlDomDocument Document_;
+    std::string Identifier_;
+};
+
 // Everything the export would refuse in the declaration's document, which is built
 // into document: values that windows-1251 cannot hold and, for 3-НДФЛ, every
 // violation of the schema (schemaPath; empty: the copy next to the program).
-// Elements of the result point into document.
-std::vector<SchemaViolation> ExportRefusals(xmlDoc* document, const mTDeclaration& declaration, const kTSvodSum& sum,
-                                            const std::string& schemaPath = {});
+// Elements of the result point into document. When nothing is refused and validated
+// is given, the document moves into *validated (document is then empty).
+std::vector<SchemaViolation> ExportRefusals(XmlDomDocument& document, const mTDeclaration& declaration,
+                                            const kTSvodSum& sum, const std::string& schemaPath = {},
+                                            std::optional<ValidatedExport>* validated = nullptr);
+
+// Writes (file mode) or serialises (text mode) a validated document exactly as
+// ExportDeclaration would have written the same declaration, telling the user and
+// setting result the same way when the file cannot be written.
+void ExportValidated(const std::string& folder, const ValidatedExport& validated, int mode, std::string& result,
+                     const ExportSettings& settings = {});
 
 }  // namespace kvz

@@ -1,14 +1,19 @@
 // What the declaration check accepts, the export writes: complete declarations with
 // the slips a user makes on the screens (a short inspection number, a bad country
 // code, an unfinished property object, kopecks in a whole-rouble amount, random
-// texts anywhere) either fail the check or export without a refusal.
+// texts anywhere) either fail the check or export without a refusal. The check and
+// export in one call, which writes the document the check validated, gives what the
+// check and a separate export give, byte for byte.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "checks/declaration_check.h"
 #include "export/export_fixtures.h"
 #include "export/random_complete_declaration.h"
+#include "model/declaration_json.h"
+#include "model/json_text.h"
 #include "support/random_declaration.h"
 #include "support/random_deductions.h"
 #include "support/random_income_sections.h"
@@ -67,8 +72,17 @@ TEST(CheckedThenExported, EveryDeclarationTheCheckAcceptsIsExported) {
     for (int i = 0; i < 300; ++i) {
         auto d = RandomCompleteDeclaration(rng, static_cast<uint8_t>(Uniform(rng, 0, 1)));
         for (int n = Uniform(rng, 0, 2); n > 0; --n) Slips()[Uniform(rng, 0, int(Slips().size()) - 1)](rng, *d);
-        if (!CheckDeclarationForExport(*d).empty()) {
+        if (const CheckFindings findings = CheckDeclarationForExport(*d); !findings.empty()) {
             ++refused;
+            // Refused in one call too, with the same findings and no file.
+            TempDir dir;
+            std::string result;
+            std::vector<std::string> messages;
+            EXPECT_EQ(CheckAndExportDeclaration(dir.Path() + "/", *d, kExportFileMode, result,
+                                                CollectingSettings(messages)),
+                      findings);
+            EXPECT_EQ(result, "");
+            EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{});
             continue;
         }
         ++accepted;
@@ -77,10 +91,47 @@ TEST(CheckedThenExported, EveryDeclarationTheCheckAcceptsIsExported) {
         std::string result;
         ExportDeclaration(dir.Path() + "/", *d, kExportFileMode, result, CollectingSettings(messages));
         ASSERT_NE(result, "ERROR") << "declaration " << i << ": " << (messages.empty() ? "" : messages[0]);
+        const std::string separate = ReadBytes(dir.File(result));
+        std::filesystem::remove(dir.File(result));
+        std::string checked;
+        ASSERT_EQ(CheckAndExportDeclaration(dir.Path() + "/", *d, kExportFileMode, checked, CollectingSettings(messages)),
+                  CheckFindings{});
+        ASSERT_EQ(checked, result);
+        EXPECT_EQ(ReadBytes(dir.File(checked)), separate) << "declaration " << i;
     }
     // Both ways must be well used, or the property says little.
     EXPECT_GE(accepted, 60);
     EXPECT_GE(refused, 60);
+}
+
+std::unique_ptr<mTDeclaration> Example() {
+    auto d = std::make_unique<mTDeclaration>();
+    DeclarationFromJson(ParseDocumentJson(ReadBytes(std::string(KVZ_SOURCE_DIR) + "/data/example.json")), *d);
+    return d;
+}
+
+// The example as text in one call is the text of the check and a separate export; an
+// edit between two calls is in the second text, never the document of the first.
+TEST(CheckedThenExported, OneCallTextIsTheSeparateTextOfTheDeclarationAsItIsNow) {
+    FixedClockAndGuid fixed;
+    auto d = Example();
+    std::vector<std::string> messages;
+    ASSERT_EQ(CheckDeclarationForExport(*d), CheckFindings{});
+    std::string separate;
+    ExportDeclaration(std::string(), *d, kExportTextMode, separate, CollectingSettings(messages));
+    std::string checked;
+    ASSERT_EQ(CheckAndExportDeclaration(std::string(), *d, kExportTextMode, checked, CollectingSettings(messages)),
+              CheckFindings{});
+    EXPECT_EQ(checked, separate);
+    EXPECT_EQ(messages, std::vector<std::string>{});
+
+    d->Person.Surname = "Подольская";
+    std::string edited;
+    ASSERT_EQ(CheckAndExportDeclaration(std::string(), *d, kExportTextMode, edited, CollectingSettings(messages)),
+              CheckFindings{});
+    EXPECT_EQ(XmlView(edited).Value("//ФИОФЛ/@Фамилия"), "ПОДОЛЬСКАЯ");
+    ExportDeclaration(std::string(), *d, kExportTextMode, separate, CollectingSettings(messages));
+    EXPECT_EQ(edited, separate);
 }
 
 // The slips of the window land on their fields with the program's words.
