@@ -116,8 +116,14 @@ bool IsPersonName(const std::string& text) {
 const DirectoryEntry* FindCountry(const InspectionDirectory& countries, const std::string& code) {
     if (IsBlank(code)) return nullptr;
     const std::string padded = PadWithZeros(TrimText(code), 3);
-    for (const DirectoryEntry& e : countries.Entries)
+    for (const DirectoryEntry& e : countries.Entries) {
+        // Padding is on the left: a code whose last character differs cannot match,
+        // which spares padding every code of the list on every lookup.
+        std::size_t end = e.Code.size();
+        while (end > 0 && static_cast<unsigned char>(e.Code[end - 1]) <= ' ') --end;
+        if (end > 0 && e.Code[end - 1] != padded.back()) continue;
         if (PadWithZeros(TrimText(e.Code), 3) == padded) return &e;
+    }
     return nullptr;
 }
 

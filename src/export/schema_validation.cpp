@@ -54,6 +54,19 @@ std::shared_ptr<const LoadedSchema> SchemaFor(const std::string& path) {
     return slot;
 }
 
+// One validation context a thread for each schema, kept for the run like the schema
+// itself: a validation starts afresh on a context, and making one for every document
+// cost a good part of validating a small one.
+xmlSchemaValidCtxtPtr ValidationContext(xmlSchema* schema) {
+    struct Freer {
+        void operator()(xmlSchemaValidCtxt* context) const { xmlSchemaFreeValidCtxt(context); }
+    };
+    thread_local std::map<const xmlSchema*, std::unique_ptr<xmlSchemaValidCtxt, Freer>> contexts;
+    auto& slot = contexts[schema];
+    if (!slot) slot.reset(xmlSchemaNewValidCtxt(schema));
+    return slot.get();
+}
+
 struct RawError {
     const xmlNode* Node = nullptr;
     int Code = 0;
@@ -175,11 +188,11 @@ std::string DefaultNdfl3SchemaPath() { return ProgramDataFolder() + kNdfl3Schema
 std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::string& schemaPath) {
     const std::shared_ptr<const LoadedSchema> schema = SchemaFor(schemaPath);
     std::vector<RawError> errors;
-    xmlSchemaValidCtxtPtr context = xmlSchemaNewValidCtxt(schema->Schema.get());
+    xmlSchemaValidCtxtPtr context = ValidationContext(schema->Schema.get());
     if (!context) throw std::runtime_error("проверка по схеме не запущена");
     xmlSchemaSetValidStructuredErrors(context, CollectError, &errors);
     const int result = xmlSchemaValidateDoc(context, document);
-    xmlSchemaFreeValidCtxt(context);
+    xmlSchemaSetValidStructuredErrors(context, IgnoreError, nullptr);
     std::vector<SchemaViolation> violations;
     ViolationText text(schema->Rules);
     for (const RawError& error : errors)

@@ -185,7 +185,7 @@ std::vector<UnwritableValue> UnwritableValueList(xmlDoc* document) {
         for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
             std::string joined;
             const std::string_view value = AttributeValue(attribute, joined);
-            const std::string name = reinterpret_cast<const char*>(attribute->name);
+            const char* name = reinterpret_cast<const char*>(attribute->name);
             if (HasForbiddenControl(value)) {
                 problems.push_back(
                     {element, name, std::string(value), "управляющий символ, который нельзя записать в файл XML", false});
@@ -200,9 +200,7 @@ std::vector<UnwritableValue> UnwritableValueList(xmlDoc* document) {
             }
         }
         // Children in reverse so that problems come out in document order.
-        std::vector<const xmlNode*> children;
-        for (const xmlNode* child = element->children; child; child = child->next) children.push_back(child);
-        pending.insert(pending.end(), children.rbegin(), children.rend());
+        for (const xmlNode* child = element->last; child; child = child->prev) pending.push_back(child);
     }
     return problems;
 }
