@@ -12,8 +12,7 @@
 #include "checks/declaration_check.h"
 #include "export/export_fixtures.h"
 #include "export/random_complete_declaration.h"
-#include "model/declaration_json.h"
-#include "model/json_text.h"
+#include "support/example_document.h"
 #include "support/random_declaration.h"
 #include "support/random_deductions.h"
 #include "support/random_income_sections.h"
@@ -104,17 +103,12 @@ TEST(CheckedThenExported, EveryDeclarationTheCheckAcceptsIsExported) {
     EXPECT_GE(refused, 60);
 }
 
-std::unique_ptr<mTDeclaration> Example() {
-    auto d = std::make_unique<mTDeclaration>();
-    DeclarationFromJson(ParseDocumentJson(ReadBytes(std::string(KVZ_SOURCE_DIR) + "/data/example.json")), *d);
-    return d;
-}
-
 // The example as text in one call is the text of the check and a separate export; an
 // edit between two calls is in the second text, never the document of the first.
 TEST(CheckedThenExported, OneCallTextIsTheSeparateTextOfTheDeclarationAsItIsNow) {
     FixedClockAndGuid fixed;
-    auto d = Example();
+    auto d = std::make_unique<mTDeclaration>();
+    LoadExample(*d);
     std::vector<std::string> messages;
     ASSERT_EQ(CheckDeclarationForExport(*d), CheckFindings{});
     std::string separate;
