@@ -296,9 +296,11 @@ SchemaReport SchemaViolationReport(xmlDoc* document, const std::string& schemaPa
     const Validation validation = Validate(document, *schema, limit);
     SchemaReport report;
     ElementPlaces places;
-    for (const Reading& r : validation.Readings) report.Lines.push_back(LineOf(r.Kind, Explain(r, schema->Rules), places));
+    for (const Reading& r : validation.Readings)
+        report.Lines.push_back(LineOf(r.Kind, Explain(r, schema->Rules), places));
     report.Unlisted = validation.Unlisted;
-    if (validation.Result != 0 && report.Lines.empty()) report.Lines.push_back(UnexplainedRefusal(validation.Result).Line);
+    if (validation.Result != 0 && report.Lines.empty())
+        report.Lines.push_back(UnexplainedRefusal(validation.Result).Line);
     return report;
 }
 

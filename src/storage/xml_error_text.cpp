@@ -57,7 +57,9 @@ std::string XmlErrorReason(const xmlError& error) {
     case XML_ERR_INVALID_CHARREF:
     case XML_ERR_INVALID_CHAR: return InvalidCharacter(error);
     case XML_ERR_INVALID_ENCODING: return "текст не соответствует кодировке файла";
-    case XML_I18N_CONV_FAILED: return "байт " + FirstByte(error.str1) + " недопустим в кодировке файла";
+    case XML_I18N_CONV_FAILED:
+        return FirstByte(error.str1).empty() ? "текст не соответствует кодировке файла"
+                                             : "байт " + FirstByte(error.str1) + " недопустим в кодировке файла";
     case XML_ERR_UNKNOWN_ENCODING:
     case XML_ERR_UNSUPPORTED_ENCODING: return Named("кодировка", error.str1, " не поддерживается");
     case XML_ERR_ENTITYREF_SEMICOL_MISSING: return "после ссылки на сущность нет точки с запятой";
@@ -65,7 +67,9 @@ std::string XmlErrorReason(const xmlError& error) {
     case XML_WAR_UNDECLARED_ENTITY:
     case XML_ERR_UNPARSED_ENTITY:
     case XML_ERR_ENTITY_IS_EXTERNAL:
-    case XML_ERR_ENTITY_IS_PARAMETER: return "ссылка на неизвестную сущность &" + Text(error.str1) + ";";
+    case XML_ERR_ENTITY_IS_PARAMETER:
+        return error.str1 ? "ссылка на неизвестную сущность &" + Text(error.str1) + ";"
+                          : "ссылка на неизвестную сущность";
     case XML_ERR_ENTITY_NOT_STARTED:
     case XML_ERR_ENTITY_NOT_FINISHED:
     case XML_ERR_ENTITY_PE_INTERNAL:
@@ -99,7 +103,8 @@ std::string XmlErrorReason(const xmlError& error) {
         return error.str1 ? Named("не закончен тег элемента", error.str1) : "пропущен символ \">\"";
     case XML_ERR_LTSLASH_REQUIRED: return "нет закрывающего тега";
     case XML_ERR_TAG_NAME_MISMATCH:
-        return Named("элемент", error.str1) + (error.int1 > 0 ? " (открыт в строке " + std::to_string(error.int1) + ")" : "") +
+        return Named("элемент", error.str1) +
+               (error.int1 > 0 ? " (открыт в строке " + std::to_string(error.int1) + ")" : "") +
                Named(" закрыт тегом", error.str2);
     case XML_ERR_TAG_NOT_FINISHED: return Named("файл обрывается, не закрыт элемент", error.str1);
     default: return kDamagedXml;
@@ -135,7 +140,9 @@ std::string XmlParseErrors::Text() const {
     // A byte the converter refuses ends the text there, so the parser's complaints
     // that follow (an element not closed) are its consequence; so are the complaints
     // before the end of a cut file.
-    auto rank = [](const Error& e) { return e.Code == XML_I18N_CONV_FAILED ? 2 : e.Code == XML_ERR_TAG_NOT_FINISHED ? 1 : 0; };
+    auto rank = [](const Error& e) {
+        return e.Code == XML_I18N_CONV_FAILED ? 2 : e.Code == XML_ERR_TAG_NOT_FINISHED ? 1 : 0;
+    };
     const Error* told = nullptr;
     for (const Error& e : Errors_)
         if (e.Level >= XML_ERR_ERROR && (!told || rank(e) > rank(*told))) told = &e;

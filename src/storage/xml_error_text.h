@@ -20,8 +20,8 @@ public:
     XmlParseErrors& operator=(const XmlParseErrors&) = delete;
 
     // "строка 2, столбец 20: файл обрывается, не закрыт элемент Name". The first
-    // error is told, unless the file ends too early: then that is the cause of the
-    // rest. Without any error: "файл XML поврежден".
+    // error is told, unless a byte outside the file's encoding or the end of a cut
+    // file caused the rest. Without any error: "файл XML поврежден".
     std::string Text() const;
 
 private:
@@ -41,12 +41,13 @@ private:
     void* PreviousGenericContext_;
 };
 
-// The reason of one parser error without its place: "не закрыт элемент Name",
-// "атрибут Code указан дважды"; "файл XML поврежден" for a code without a text.
+// The reason of one parser error without its place: "элемент Name (открыт в строке 2)
+// закрыт тегом Nom", "атрибут Code указан дважды"; "файл XML поврежден" for a code
+// without a text of its own.
 std::string XmlErrorReason(const xmlError& error);
 
 // What the schema refuses in a value or in a place when nothing more exact can be
-// said about it: "значение не из списка допустимых", "текст внутри элемента не
+// said about it: "значения нет в списке допустимых", "текст внутри элемента не
 // допускается".
 std::string SchemaValueRefusal(int code);
 std::string SchemaPlaceRefusal(int code);

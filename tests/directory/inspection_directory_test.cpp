@@ -58,9 +58,9 @@ TEST(InspectionDirectoryTest, RefusesDamagedFiles) {
     EXPECT_THAT(failure(""), HasSubstr("поврежден"));
     EXPECT_THAT(failure("<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY x \"xx\">]><a>&x;</a>"), HasSubstr("DOCTYPE"));
     // Bytes that are not UTF-8 in a file that declares no encoding.
-    EXPECT_EQ(failure("<a>\xC0\xC1</a>"), "Файл справочника поврежден: /opt/InspectionNumbers.xml: строка 1, столбец 4: "
-                                           "текст не в кодировке UTF-8, а другая кодировка в объявлении XML не указана "
-                                           "(байт 0xC0)");
+    EXPECT_EQ(failure("<a>\xC0\xC1</a>"),
+              "Файл справочника поврежден: /opt/InspectionNumbers.xml: строка 1, столбец 4: "
+              "текст не в кодировке UTF-8, а другая кодировка в объявлении XML не указана (байт 0xC0)");
     // The reason of a damaged file in the program's words, at its line and column.
     const std::string head = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Inspections>\n";
     const std::pair<std::string, std::string> damaged[] = {
