@@ -133,8 +133,9 @@ BENCHMARK(BM_WritableCheck)->Arg(1000)->Unit(benchmark::kMillisecond);
 namespace {
 
 // A declaration of empty payment sources (no name, no lines), as an unchecked
-// export meets it: every source breaks the schema, and each error is told with its
-// place. The report must grow with the sources, not with their square.
+// export meets it: every source breaks the schema; the refusal lists the first errors
+// with their places and counts the rest. Its cost must grow with the sources, not
+// with their square.
 void BM_SchemaErrorReport(benchmark::State& state) {
     auto d = LargeDeclaration(0);
     for (int i = 0; i < state.range(0); ++i) d->Thirteen.Add();

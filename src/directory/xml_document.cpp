@@ -1,38 +1,21 @@
 #include "directory/xml_document.h"
 
 #include <libxml/parser.h>
-#include <libxml/xmlerror.h>
 
 #include "directory/data_file_error.h"
+#include "storage/xml_error_text.h"
 
 namespace kvz {
 
-namespace {
-
-std::string LastErrorText() {
-    const xmlError* error = xmlGetLastError();
-    if (!error || !error->message) return "неизвестная ошибка разбора XML";
-    std::string message = error->message;
-    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
-    return "строка " + std::to_string(error->line) + ": " + message;
-}
-
-// libxml2 prints its encoding and I/O errors in English on stderr, beside the
-// parser's context; the reason reaches the user in the program's own message.
-void IgnoreMessage(void*, const char*, ...) {}
-
-}  // namespace
-
 XmlDocument ParseXml(std::string_view bytes, const std::string& what) {
     xmlInitParser();
-    xmlSetGenericErrorFunc(nullptr, IgnoreMessage);
-    xmlResetLastError();
     if (bytes.empty()) throw EDataFileError(what + "файл пуст");
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX))
         throw EDataFileError(what + "файл слишком велик");
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    const XmlParseErrors errors;
     XmlDocument doc(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
-    if (!doc) throw EDataFileError(what + LastErrorText());
+    if (!doc) throw EDataFileError(what + errors.Text());
     if (doc->intSubset || doc->extSubset) throw EDataFileError(what + "объявление типа документа (DOCTYPE) не допускается");
     if (!xmlDocGetRootElement(doc.get())) throw EDataFileError(what + "нет корневого элемента");
     return doc;

@@ -159,6 +159,12 @@ SchemaRules SchemaRules::FromFile(const std::string& schemaPath) {
     return rules;
 }
 
+std::string Counted(std::size_t n, const char* one, const char* few, const char* many) {
+    const std::size_t lastTwo = n % 100, last = n % 10;
+    const char* word = lastTwo >= 11 && lastTwo <= 14 ? many : last == 1 ? one : last >= 2 && last <= 4 ? few : many;
+    return std::to_string(n) + " " + word;
+}
+
 const ValueRule* SchemaRules::Find(const std::string& elementPath, const std::string& attribute) const {
     auto it = Rules_.find(elementPath + "@" + attribute);
     return it == Rules_.end() ? nullptr : &it->second;
@@ -166,16 +172,7 @@ const ValueRule* SchemaRules::Find(const std::string& elementPath, const std::st
 
 namespace {
 
-// Russian word forms after a number: one, two to four, five and more.
-std::string Counted(int n, const char* one, const char* few, const char* many) {
-    const int lastTwo = n % 100, last = n % 10;
-    if (lastTwo >= 11 && lastTwo <= 14) return std::to_string(n) + " " + many;
-    if (last == 1) return std::to_string(n) + " " + one;
-    if (last >= 2 && last <= 4) return std::to_string(n) + " " + few;
-    return std::to_string(n) + " " + many;
-}
-
-// The same after "не больше": the genitive.
+// Russian word forms after "не больше": the genitive.
 std::string AtMost(int n, const char* one, const char* many) {
     return "не больше " + std::to_string(n) + " " + (n % 10 == 1 && n % 100 != 11 ? one : many);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What a schema asks of each attribute value, read from the schema file itself, so
 // that a value the schema refuses can be explained to the user in plain words.
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,5 +44,9 @@ private:
 // целое число рублей", "нужно не больше 2 знаков после точки", "нужен код ОКТМО из 8
 // или 11 цифр". Empty when the value meets every restriction the explanation knows.
 std::string ExplainRequirement(const ValueRule& rule, const std::string& value);
+
+// The count with the word's form that Russian puts after it: one, two to four, five
+// and more ("1 цифра", "3 цифры", "11 цифр").
+std::string Counted(std::size_t n, const char* one, const char* few, const char* many);
 
 }  // namespace kvz

@@ -3,17 +3,21 @@
 #include <libxml/xmlerror.h>
 #include <libxml/xmlschemas.h>
 
+#include <exception>
+#include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <optional>
-#include <set>
 #include <string_view>
+#include <unordered_set>
+#include <utility>
 
 #include "export/export_error.h"
 #include "export/export_folder.h"
 #include "export/schema_rules.h"
 #include "export/xml_dom.h"
+#include "storage/xml_error_text.h"
 
 namespace kvz {
 
@@ -31,6 +35,9 @@ struct LoadedSchema {
 void IgnoreError(void*, xmlErrorPtr) {}
 
 std::shared_ptr<const LoadedSchema> ParseSchema(const std::string& path) {
+    // libxml2's own complaints (a missing file) would reach stderr in English; the
+    // refusal below says it in the program's words.
+    const XmlParseErrors quiet;
     auto loaded = std::make_shared<LoadedSchema>();
     xmlSchemaParserCtxtPtr context = xmlSchemaNewParserCtxt(path.c_str());
     if (context) {
@@ -67,28 +74,148 @@ xmlSchemaValidCtxtPtr ValidationContext(xmlSchema* schema) {
     return slot.get();
 }
 
-struct RawError {
-    const xmlNode* Node = nullptr;
-    int Code = 0;
-    std::string Message;
-    std::string First;  // the error's first parameter
+// How a violation is told: the forms of its report line.
+enum class Form {
+    UnknownAttribute,  // "place/attribute: requirement"
+    MissingAttribute,  // "place: нет обязательного атрибута attribute"
+    Value,             // "place/attribute = "value": requirement"
+    Element,           // "place: requirement"
 };
 
-void CollectError(void* sink, xmlErrorPtr error) {
-    if (!error) return;
-    RawError raw;
-    raw.Node = static_cast<const xmlNode*>(error->node);
-    raw.Code = error->code;
-    raw.Message = error->message ? error->message : "";
-    while (!raw.Message.empty() && (raw.Message.back() == '\n' || raw.Message.back() == ' ')) raw.Message.pop_back();
-    raw.First = error->str1 ? error->str1 : "";
-    static_cast<std::vector<RawError>*>(sink)->push_back(std::move(raw));
+// One violation as the report tells it, before its place and explanation are made.
+struct Reading {
+    const xmlNode* Node = nullptr;
+    int Code = 0;
+    Form Kind = Form::Element;
+    std::string Attribute;
+    std::string Message;  // libxml2's text, read for the names it quotes
+};
+
+// The text between open and close that follows the first "open"; std::regex would
+// cost more than the validation itself on a report of many errors.
+std::string_view Between(std::string_view text, std::string_view open, char close) {
+    const std::size_t start = text.find(open);
+    if (start == std::string_view::npos) return {};
+    const std::size_t from = start + open.size();
+    const std::size_t end = text.find(close, from);
+    return end == std::string_view::npos ? std::string_view() : text.substr(from, end - from);
+}
+
+// Reads libxml2's errors as they come: each violation once, in document order.
+// libxml2 tells some twice (a facet and then the type of the same value), and a
+// place is told once. Only the first `kept` violations are kept whole; the rest are
+// only counted, so that a document of a hundred thousand errors costs little more
+// than libxml2's own validation.
+class ErrorReader {
+public:
+    explicit ErrorReader(std::size_t kept) : KeptLimit_(kept) {}
+
+    static void Handle(void* reader, xmlErrorPtr error) {
+        auto* self = static_cast<ErrorReader*>(reader);
+        if (!error || self->Failure_) return;
+        try {
+            self->Read(*error);
+        } catch (...) {
+            // libxml2 cannot pass an exception on: it is thrown once the validation ends.
+            self->Failure_ = std::current_exception();
+        }
+    }
+
+    void RethrowFailure() const {
+        if (Failure_) std::rethrow_exception(Failure_);
+    }
+
+    std::vector<Reading> Kept;
+    std::size_t Unkept = 0;
+
+private:
+    void Read(const xmlError& error) {
+        std::string_view message = error.message ? error.message : "";
+        while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.remove_suffix(1);
+        const auto* node = static_cast<const xmlNode*>(error.node);
+        Form kind = Form::Element;
+        std::string_view attribute = Between(message, "attribute '", '\'');
+        switch (error.code) {
+        case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_1:
+        case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_2: kind = Form::UnknownAttribute; break;
+        case XML_SCHEMAV_CVC_COMPLEX_TYPE_4:
+            kind = Form::MissingAttribute;
+            attribute = error.str1 ? error.str1 : "";
+            break;
+        case XML_SCHEMAV_ELEMENT_CONTENT: break;
+        default:
+            if (!attribute.empty() && node) kind = Form::Value;
+        }
+        if (kind == Form::Element) attribute = {};
+        // Two places differ exactly when their elements do, so the element stands for
+        // its place. The attribute forms share their keys: a missing attribute and its
+        // value are one place.
+        const bool byAttribute = kind != Form::Element;
+        if (!Told_.insert({node, byAttribute, Id(byAttribute ? attribute : message)}).second) return;
+        if (Kept.size() >= KeptLimit_) {
+            ++Unkept;
+            return;
+        }
+        Kept.push_back({node, error.code, kind, std::string(attribute), std::string(message)});
+    }
+
+    // Attribute names and messages repeat from element to element: each distinct
+    // text is kept once and stands by its number.
+    int Id(std::string_view text) {
+        auto found = Texts_.find(text);
+        if (found == Texts_.end()) found = Texts_.emplace(std::string(text), static_cast<int>(Texts_.size())).first;
+        return found->second;
+    }
+
+    struct Key {
+        const xmlNode* Node;
+        bool ByAttribute;
+        int Text;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            const auto text = static_cast<std::size_t>(k.Text) * 2 + (k.ByAttribute ? 1 : 0);
+            return std::hash<const void*>()(k.Node) ^ (text * 0x9E3779B97F4A7C15ull);
+        }
+    };
+
+    std::size_t KeptLimit_;
+    std::map<std::string, int, std::less<>> Texts_;
+    std::unordered_set<Key, KeyHash> Told_;
+    std::exception_ptr Failure_;
+};
+
+struct Validation {
+    std::vector<Reading> Readings;  // the first violations, as many as asked
+    std::size_t Unlisted = 0;       // the violations after them
+    int Result = 0;
+};
+
+Validation Validate(xmlDoc* document, const LoadedSchema& schema, std::size_t kept) {
+    ErrorReader reader(kept);
+    xmlSchemaValidCtxtPtr context = ValidationContext(schema.Schema.get());
+    if (!context) throw std::runtime_error("проверка по схеме не запущена");
+    xmlSchemaSetValidStructuredErrors(context, &ErrorReader::Handle, &reader);
+    Validation v;
+    v.Result = xmlSchemaValidateDoc(context, document);
+    // The context outlives this reader.
+    xmlSchemaSetValidStructuredErrors(context, IgnoreError, nullptr);
+    reader.RethrowFailure();
+    v.Readings = std::move(reader.Kept);
+    v.Unlisted = reader.Unkept;
+    return v;
 }
 
 std::string NamePath(const xmlNode* element) {
-    std::string path;
+    std::vector<const xmlNode*> chain;
     for (const xmlNode* node = element; node && node->type == XML_ELEMENT_NODE; node = node->parent)
-        path = reinterpret_cast<const char*>(node->name) + (path.empty() ? "" : "/" + path);
+        chain.push_back(node);
+    std::string path;
+    for (auto node = chain.rbegin(); node != chain.rend(); ++node) {
+        if (!path.empty()) path += '/';
+        path += reinterpret_cast<const char*>((*node)->name);
+    }
     return path;
 }
 
@@ -100,23 +227,10 @@ std::string PropertyOf(const xmlNode* element, const std::string& name) {
     return text;
 }
 
-// The text between open and close that follows the first "open"; std::regex would
-// cost more than the validation itself on a report of many errors.
-std::optional<std::string> Between(const std::string& text, std::string_view open, char close) {
-    const std::size_t start = text.find(open);
-    if (start == std::string::npos) return std::nullopt;
-    const std::size_t from = start + open.size();
-    const std::size_t end = text.find(close, from);
-    if (end == std::string::npos) return std::nullopt;
-    return text.substr(from, end - from);
-}
-
 // "( А, Б )" of libxml2's messages ("Expected is ( А, Б )." or "Expected is one of
 // ( А, Б ).") as "А или Б".
-std::string ExpectedNames(const std::string& message) {
-    std::optional<std::string> list = Between(message, "Expected is ", ')');
-    if (!list) return {};
-    std::string_view names = *list;
+std::string ExpectedNames(std::string_view message) {
+    std::string_view names = Between(message, "Expected is ", ')');
     if (names.starts_with("one of ")) names.remove_prefix(7);
     if (!names.starts_with("( ") || !names.ends_with(' ')) return {};
     std::string joined(names.substr(2, names.size() - 3));
@@ -124,62 +238,54 @@ std::string ExpectedNames(const std::string& message) {
     return joined;
 }
 
-class ViolationText {
-public:
-    explicit ViolationText(const SchemaRules& rules) : Rules_(rules) {}
+std::string ContentRequirement(std::string_view message) {
+    const std::string expected = ExpectedNames(message);
+    if (message.find("Missing child element") != std::string_view::npos)
+        return "не хватает элемента " + (expected.empty() ? "по формату" : expected);
+    if (!expected.empty()) return "элемент не на своем месте, здесь нужен " + expected;
+    return "элемент здесь не допускается";
+}
 
-    // The violation of one error; false when the same place was already told.
-    bool Read(const RawError& error, SchemaViolation& v) {
-        v.Element = error.Node;
-        const std::string place = error.Node ? Places_.Of(error.Node) : "Файл";
-        const std::string attribute = Between(error.Message, "attribute '", '\'').value_or("");
-        switch (error.Code) {
-        case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_1:
-        case XML_SCHEMAV_CVC_COMPLEX_TYPE_3_2_2:
-            v.Attribute = attribute;
-            v.Requirement = "такого атрибута в формате нет";
-            return Once(place + "/" + attribute, place + "/" + attribute + ": " + v.Requirement, v);
-        case XML_SCHEMAV_CVC_COMPLEX_TYPE_4:
-            v.Attribute = error.First;
-            v.Requirement = "значение обязательно";
-            return Once(place + "/" + error.First, place + ": нет обязательного атрибута " + error.First, v);
-        case XML_SCHEMAV_ELEMENT_CONTENT:
-            v.Requirement = ContentRequirement(error.Message);
-            return Once(place + "#" + error.Message, place + ": " + v.Requirement, v);
-        default:
-            break;
-        }
-        if (!attribute.empty() && error.Node) {
-            v.Attribute = attribute;
-            v.Value = PropertyOf(error.Node, attribute);
-            if (const ValueRule* rule = Rules_.Find(NamePath(error.Node), attribute))
-                v.Requirement = ExplainRequirement(*rule, v.Value);
-            if (v.Requirement.empty()) v.Requirement = "значение не принято форматом (" + error.Message + ")";
-            return Once(place + "/" + attribute, place + "/" + attribute + " = \"" + v.Value + "\": " + v.Requirement,
-                        v);
-        }
-        v.Requirement = "формат не допускает это место (" + error.Message + ")";
-        return Once(place + "#" + error.Message, place + ": " + v.Requirement, v);
+// What the schema asks, in the user's words; the place is left to the line.
+SchemaViolation Explain(const Reading& r, const SchemaRules& rules) {
+    SchemaViolation v;
+    v.Element = r.Node;
+    v.Attribute = r.Attribute;
+    switch (r.Kind) {
+    case Form::UnknownAttribute: v.Requirement = "такого атрибута в формате нет"; break;
+    case Form::MissingAttribute: v.Requirement = "значение обязательно"; break;
+    case Form::Value:
+        v.Value = PropertyOf(r.Node, r.Attribute);
+        if (const ValueRule* rule = rules.Find(NamePath(r.Node), r.Attribute))
+            v.Requirement = ExplainRequirement(*rule, v.Value);
+        if (v.Requirement.empty()) v.Requirement = SchemaValueRefusal(r.Code);
+        break;
+    case Form::Element:
+        v.Requirement =
+            r.Code == XML_SCHEMAV_ELEMENT_CONTENT ? ContentRequirement(r.Message) : SchemaPlaceRefusal(r.Code);
+        break;
     }
+    return v;
+}
 
-private:
-    bool Once(const std::string& key, std::string line, SchemaViolation& v) {
-        v.Line = std::move(line);
-        return Told_.insert(key).second;
+std::string LineOf(Form kind, const SchemaViolation& v, ElementPlaces& places) {
+    std::string line = v.Element ? places.Of(v.Element) : "Файл";
+    switch (kind) {
+    case Form::UnknownAttribute: line.append("/").append(v.Attribute).append(": "); break;
+    case Form::MissingAttribute: return line.append(": нет обязательного атрибута ").append(v.Attribute);
+    case Form::Value: line.append("/").append(v.Attribute).append(" = \"").append(v.Value).append("\": "); break;
+    case Form::Element: line.append(": "); break;
     }
+    return line.append(v.Requirement);
+}
 
-    static std::string ContentRequirement(const std::string& message) {
-        const std::string expected = ExpectedNames(message);
-        if (message.find("Missing child element") != std::string::npos)
-            return "не хватает элемента " + (expected.empty() ? "по формату" : expected);
-        if (!expected.empty()) return "элемент не на своем месте, здесь нужен " + expected;
-        return "элемент здесь не допускается";
-    }
-
-    const SchemaRules& Rules_;
-    std::set<std::string> Told_;
-    ElementPlaces Places_;
-};
+// A refusal without a reported reason must still stop the file.
+SchemaViolation UnexplainedRefusal(int result) {
+    SchemaViolation v;
+    v.Requirement = "документ не прошел проверку по схеме (код " + std::to_string(result) + ")";
+    v.Line = v.Requirement;
+    return v;
+}
 
 }  // namespace
 
@@ -187,37 +293,45 @@ std::string DefaultNdfl3SchemaPath() { return ProgramDataFolder() + kNdfl3Schema
 
 std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::string& schemaPath) {
     const std::shared_ptr<const LoadedSchema> schema = SchemaFor(schemaPath);
-    std::vector<RawError> errors;
-    xmlSchemaValidCtxtPtr context = ValidationContext(schema->Schema.get());
-    if (!context) throw std::runtime_error("проверка по схеме не запущена");
-    xmlSchemaSetValidStructuredErrors(context, CollectError, &errors);
-    const int result = xmlSchemaValidateDoc(context, document);
-    xmlSchemaSetValidStructuredErrors(context, IgnoreError, nullptr);
+    const Validation validation = Validate(document, *schema, std::numeric_limits<std::size_t>::max());
     std::vector<SchemaViolation> violations;
-    ViolationText text(schema->Rules);
-    for (const RawError& error : errors)
-        if (SchemaViolation v; text.Read(error, v)) violations.push_back(std::move(v));
-    // A refusal without a reported reason must still stop the file.
-    if (result != 0 && violations.empty()) {
-        SchemaViolation v;
-        v.Requirement = "документ не прошел проверку по схеме (код " + std::to_string(result) + ")";
-        v.Line = v.Requirement;
+    ElementPlaces places;
+    for (const Reading& r : validation.Readings) {
+        SchemaViolation v = Explain(r, schema->Rules);
+        v.Line = LineOf(r.Kind, v, places);
         violations.push_back(std::move(v));
     }
+    if (validation.Result != 0 && violations.empty()) violations.push_back(UnexplainedRefusal(validation.Result));
     return violations;
 }
 
+SchemaReport SchemaViolationReport(xmlDoc* document, const std::string& schemaPath, std::size_t limit) {
+    const std::shared_ptr<const LoadedSchema> schema = SchemaFor(schemaPath);
+    const Validation validation = Validate(document, *schema, limit);
+    SchemaReport report;
+    ElementPlaces places;
+    for (const Reading& r : validation.Readings)
+        report.Lines.push_back(LineOf(r.Kind, Explain(r, schema->Rules), places));
+    report.Unlisted = validation.Unlisted;
+    if (validation.Result != 0 && report.Lines.empty())
+        report.Lines.push_back(UnexplainedRefusal(validation.Result).Line);
+    return report;
+}
+
 std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& schemaPath) {
-    std::vector<std::string> lines;
-    for (SchemaViolation& v : SchemaViolationList(document, schemaPath)) lines.push_back(std::move(v.Line));
-    return lines;
+    return SchemaViolationReport(document, schemaPath, std::numeric_limits<std::size_t>::max()).Lines;
+}
+
+std::string UnlistedErrorsLine(std::size_t count) {
+    return "… и ещё " + Counted(count, "ошибка", "ошибки", "ошибок");
 }
 
 void CheckAgainstSchema(xmlDoc* document, const std::string& schemaPath) {
-    const std::vector<std::string> lines = SchemaViolations(document, schemaPath);
-    if (lines.empty()) return;
+    const SchemaReport report = SchemaViolationReport(document, schemaPath);
+    if (report.Lines.empty()) return;
     std::string message = kSchemaRefusedHeading;
-    for (const std::string& line : lines) message += "\n" + line;
+    for (const std::string& line : report.Lines) message.append("\n").append(line);
+    if (report.Unlisted > 0) message.append("\n").append(UnlistedErrorsLine(report.Unlisted));
     throw EExportRefused(message);
 }
 

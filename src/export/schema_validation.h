@@ -3,6 +3,7 @@
 // written, and telling the user in plain words what the schema refused.
 #include <libxml/tree.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,14 +28,32 @@ struct SchemaViolation {
 // Every violation in document order, each place once. Elements point into document.
 std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::string& schemaPath);
 
+// How many violations the refusal lists with their places; nobody reads 65 535
+// lines, and a long list hides the first and usually the only cause.
+inline constexpr std::size_t kSchemaReportLimit = 100;
+
+// The lines of the first `limit` violations and how many more there are.
+struct SchemaReport {
+    std::vector<std::string> Lines;
+    std::size_t Unlisted = 0;
+};
+
 // Every place where the document breaks the schema, in document order, one line
 // each: `СумНалПу/ПодлУпл = "115360.14": нужно целое число рублей`,
-// `СвНП/НПФЛ3: не хватает элемента СведФЛ1 или СведФЛ2`. Empty when the document is
-// valid. The schema is read once per path and kept for the rest of the run; a schema
-// that cannot be read throws EExportRefused.
+// `СвНП/НПФЛ3: не хватает элемента СведФЛ1 или СведФЛ2`. No lines when the document
+// is valid. The schema is read once per path and kept for the rest of the run; a
+// schema that cannot be read throws EExportRefused. Only the lines listed are
+// built, so a report on a document of many errors costs little more than its count.
+SchemaReport SchemaViolationReport(xmlDoc* document, const std::string& schemaPath,
+                                   std::size_t limit = kSchemaReportLimit);
+// Every line, however many.
 std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& schemaPath);
 
-// Throws EExportRefused with kSchemaRefusedHeading and every violation, one a line.
+// "… и ещё 65435 ошибок" after the listed lines.
+std::string UnlistedErrorsLine(std::size_t count);
+
+// Throws EExportRefused with kSchemaRefusedHeading and the violations, one a line,
+// the first kSchemaReportLimit of them and then how many more there are.
 void CheckAgainstSchema(xmlDoc* document, const std::string& schemaPath);
 
 }  // namespace kvz

@@ -58,7 +58,23 @@ TEST(InspectionDirectoryTest, RefusesDamagedFiles) {
     EXPECT_THAT(failure(""), HasSubstr("поврежден"));
     EXPECT_THAT(failure("<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY x \"xx\">]><a>&x;</a>"), HasSubstr("DOCTYPE"));
     // Bytes that are not UTF-8 in a file that declares no encoding.
-    EXPECT_THAT(failure("<a>\xC0\xC1</a>"), HasSubstr("поврежден"));
+    EXPECT_EQ(failure("<a>\xC0\xC1</a>"),
+              "Файл справочника поврежден: /opt/InspectionNumbers.xml: строка 1, столбец 4: "
+              "текст не в кодировке UTF-8, а другая кодировка в объявлении XML не указана (байт 0xC0)");
+    // The reason of a damaged file in the program's words, at its line and column.
+    const std::string head = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Inspections>\n";
+    const std::pair<std::string, std::string> damaged[] = {
+        {"<Inspection Code=\"0101\">Fir", "строка 3, столбец 28: файл обрывается, не закрыт элемент Inspection"},
+        {"<Inspection Code=\"0101\">First</Inspectoin>\n</Inspections>",
+         "строка 3, столбец 43: элемент Inspection (открыт в строке 3) закрыт тегом Inspectoin"},
+        {"<Inspection Code=\"0101\">Fi\x01rst</Inspection>\n</Inspections>",
+         "строка 3, столбец 27: недопустимый в XML символ с кодом 1"},
+        {"<Inspection Code=\"0101\" Code=\"0102\">First</Inspection>\n</Inspections>",
+         "строка 3, столбец 36: атрибут Code указан дважды"},
+        {"</Inspections>\n<Inspections/>", "строка 4, столбец 1: после конца документа есть лишнее содержимое"},
+    };
+    for (const auto& [body, reason] : damaged)
+        EXPECT_EQ(failure(head + body), "Файл справочника поврежден: /opt/InspectionNumbers.xml: " + reason);
 }
 
 TEST(InspectionDirectoryTest, NameOutsideTheCodePageIsReportedNotDropped) {

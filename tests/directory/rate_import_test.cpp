@@ -151,9 +151,12 @@ TEST_F(RateImportTest, DamagedInputIsRefusedAndTheOutputUntouched) {
     missingNominal.replace(missingNominal.rfind("<Nominal>100</Nominal>"), 22, "");
     std::string undefinedByte = DailyFile("13.01.2015", {kUsd10});
     undefinedByte.replace(undefinedByte.find("USD"), 1, "\x98");  // no character in windows-1251
+    std::string mismatched = DailyFile("13.01.2015", {kUsd10});
+    mismatched.replace(mismatched.find("</Valute>"), 9, "</Valuta>");
 
     const std::vector<std::pair<std::string, std::string>> damaged = {
-        {full.substr(0, full.size() / 2), "строка"},
+        {full.substr(0, full.size() / 2), "файл обрывается, не закрыт элемент"},
+        {mismatched, "элемент Valute (открыт в строке 2) закрыт тегом Valuta"},
         {DailyFile("13.01.2015", {kUsd10, badValue}), "неверный курс"},
         {missingNominal, "нет элемента Nominal"},
         {DailyFile("13.01.2015", {kUsd10, zeroNominal}), "неверный номинал"},
@@ -166,7 +169,7 @@ TEST_F(RateImportTest, DamagedInputIsRefusedAndTheOutputUntouched) {
         {std::string("<?xml version=\"1.0\" encoding=\"windows-1251\"?><!DOCTYPE ValCurs [<!ENTITY a \"1\">]>"
                      "<ValCurs Date=\"13.01.2015\"/>"), "DOCTYPE"},
         {"", "пуст"},
-        {undefinedByte, "строка 2"},
+        {undefinedByte, "строка 2, столбец 111: байт 0x98 недопустим в кодировке файла"},
     };
     // The reason is in the message; the XML library prints nothing of its own.
     testing::internal::CaptureStderr();

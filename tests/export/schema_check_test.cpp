@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "calc/svod_sum.h"
+#include "export/declaration_export.h"
 #include "export/export_fixtures.h"
 #include "export/schema_rules.h"
 #include "export/schema_validation.h"
@@ -132,12 +134,67 @@ TEST(SchemaRefusal, AMissingSchemaStopsTheExportInsteadOfWritingUnchecked) {
     ExportSettings settings = CollectingSettings(messages);
     settings.SchemaPath = dir.File("absent.xsd");
     std::string result;
+    testing::internal::CaptureStderr();
     ExportDeclaration(dir.Path() + "/", *d, kExportFileMode, result, settings);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // nothing of the XML library's own
     EXPECT_EQ(result, "ERROR");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Не удалось прочитать схему формата файла " + dir.File("absent.xsd") +
                                ": переустановите программу");
     EXPECT_TRUE(FilesIn(dir.Path()).empty());
+}
+
+// A refusal of many errors lists the first of them with their places and then how
+// many more there are; it is still a refusal and no file is written.
+TEST(SchemaRefusal, ALongRefusalListsTheFirstErrorsAndCountsTheRestExactly) {
+    auto d = Resident();
+    for (int i = 0; i < 60; ++i) d->Thirteen.Add();  // empty sources: two errors each
+    kTSvodSum sum;
+    sum.Calculate(*d);
+    XmlDomDocument document = CreateDomDocument();
+    BuildDeclarationDocument(document.get(), *d, sum);
+    const std::vector<std::string> every = SchemaViolations(document.get(), Ndfl3SchemaPath());
+    ASSERT_GT(every.size(), kSchemaReportLimit);
+
+    const Refusal r = Export(*d);
+    EXPECT_EQ(r.Result, "ERROR");
+    EXPECT_TRUE(r.Files.empty());
+    ASSERT_EQ(r.Messages.size(), 1u);
+    std::string expected = kSchemaRefusedHeading;
+    for (std::size_t i = 0; i < kSchemaReportLimit; ++i) expected += "\n" + every[i];
+    expected += "\n… и ещё " + std::to_string(every.size() - kSchemaReportLimit) + " ошибок";
+    EXPECT_EQ(r.Messages[0], expected);
+
+    EXPECT_EQ(UnlistedErrorsLine(1), "… и ещё 1 ошибка");
+    EXPECT_EQ(UnlistedErrorsLine(22), "… и ещё 22 ошибки");
+    EXPECT_EQ(UnlistedErrorsLine(111), "… и ещё 111 ошибок");
+    EXPECT_EQ(UnlistedErrorsLine(65431), "… и ещё 65431 ошибка");
+}
+
+// What the explanation of the schema's rules does not know is still said in Russian,
+// never in the XML library's English.
+TEST(SchemaRefusal, RefusalsWithoutAnExplanationAreToldInRussian) {
+    TempDir dir;
+    const std::string schema = dir.File("bounds.xsd");
+    WriteFileText(schema, R"(<?xml version="1.0" encoding="UTF-8"?>
+<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">
+  <xs:element name="Файл">
+    <xs:complexType>
+      <xs:attribute name="Сумма" use="required">
+        <xs:simpleType>
+          <xs:restriction base="xs:integer"><xs:minInclusive value="10"/></xs:restriction>
+        </xs:simpleType>
+      </xs:attribute>
+    </xs:complexType>
+  </xs:element>
+</xs:schema>
+)");
+    XmlDomDocument document = CreateDomDocument();
+    LoadDocumentText(document.get(), "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+                                     "<Файл Сумма=\"5\">текст</Файл>");
+    EXPECT_THAT(SchemaViolations(document.get(), schema),
+                testing::ElementsAre("Файл/Сумма = \"5\": значение вне допустимых пределов",
+                                     "Файл: текст внутри элемента не допускается"));
 }
 
 }  // namespace
