@@ -27,18 +27,21 @@ constexpr int64_t kDisabledChildDouble = 6000;
 constexpr int32_t kMonthCodeNone = 0;
 constexpr int32_t kMonthCode104 = 1;
 constexpr int32_t kMonthCode105 = 2;
-// Position "нет" of the monthly single-parent list: the month gives the ordinary amount.
+// Positions of the monthly single-parent list: "да" (the double amount), "нет" (the
+// ordinary amount).
+constexpr int32_t kMonthSingleParent = 0;
 constexpr int32_t kMonthNotSingleParent = 1;
 
 // The monthly values count only when given: the document keeps them only then, so a
-// declaration must not compute otherwise once saved and opened again. Without them no
-// month claims a personal code, and no month the single parent's double amount.
+// declaration must not compute otherwise once saved and opened again. Without them
+// every month holds the lists' first position, which is what a document opened again
+// reads and what the dialogs show: no personal code, and the single parent's status.
 int32_t MonthSelfCode(const mTStandartDeduct& standard, int m) {
     return standard.MonthlySelfCodesGiven ? standard.MonthlySelfCodes[m] : kMonthCodeNone;
 }
 
 int32_t MonthChildStatus(const mTStandartDeduct& standard, int m) {
-    return standard.MonthlyChildStatusGiven ? standard.MonthlyChildStatus[m] : kMonthNotSingleParent;
+    return standard.MonthlyChildStatusGiven ? standard.MonthlyChildStatus[m] : kMonthSingleParent;
 }
 
 using MonthFlags = std::array<bool, kMonths>;

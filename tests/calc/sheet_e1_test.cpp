@@ -69,7 +69,8 @@ TEST_F(StandardDeductions, ChangingPersonalCodeCountsEachMonthByItsCode) {
 }
 
 // The monthly codes and statuses count only when given, as the document keeps them
-// only then; without them no month claims a personal code or the double amount.
+// only then; without them every month reads as a document opened again reads it, the
+// lists' first position: no personal code, and the single parent's double amount.
 TEST_F(StandardDeductions, MonthlyCodesAndStatusesCountOnlyWhenGiven) {
     MonthlySalary(Rub(10000));
     mTStandartDeduct& s = D->Standard;
@@ -77,11 +78,11 @@ TEST_F(StandardDeductions, MonthlyCodesAndStatusesCountOnlyWhenGiven) {
     s.ChildStatus = mTStandartDeduct::kChildChanged;
     s.ChildrenCount = 1;
     s.MonthlySelfCodes.fill(2);
-    s.MonthlyChildStatus.fill(0);  // single parent in every month
+    s.MonthlyChildStatus.fill(1);  // "нет" in every month, but never given
     const kTSvodSumPrilE1& e1 = Run();
     EXPECT_EQ(e1.Deduction3000, Money());
-    EXPECT_EQ(e1.ChildDeduction, Rub(12 * 1400));
-    EXPECT_EQ(e1.ChildDeductionDouble, Money());
+    EXPECT_EQ(e1.ChildDeduction, Money());
+    EXPECT_EQ(e1.ChildDeductionDouble, Rub(12 * 2800));
 
     // The dialogs store month by month, which gives the values.
     for (int month = 1; month <= 12; ++month) {
