@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "checks/check_text.h"
+#include "checks/section_checks_deductions.h"
 #include "export/export_folder.h"
 #include "export/export_texts.h"
 #include "storage/dates.h"
@@ -52,8 +53,11 @@ public:
         Name(kCheckSectionPerson, kCheckFieldFirstName, "Имя", p.FirstName, kCaptionPerson);
         Name(kCheckSectionPerson, kCheckFieldPatronymic, "Отчество", p.Patronymic, kCaptionPerson);
         if (Countries_) Citizenship(p);
-        if (Countries_ && (D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
-        if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) FirstUseYears();
+        if ((D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
+        if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) {
+            PropertyObjects();
+            FirstUseYears();
+        }
         return std::move(Findings_);
     }
 
@@ -79,14 +83,27 @@ private:
         }
     }
 
+    // A blank code would reach the file as "000", a country that does not exist.
     void ForeignCountries() {
         for (int i = 0; i < D_.Foreign.Count(); ++i) {
             const std::string& code = D_.Foreign.Get(i).CountryCode;
-            if (!IsBlank(code) && !FindCountry(*Countries_, code))
+            const std::string income = "Доход в валюте № " + std::to_string(i + 1) + ". ";
+            if (IsBlank(code))
+                Add(kCheckSectionForeign, i + 1, kCaptionForeign, income + "Не указан код страны");
+            else if (Countries_ && !FindCountry(*Countries_, code))
                 Add(kCheckSectionForeign, i + 1, kCaptionForeign,
-                    "Доход в валюте № " + std::to_string(i + 1) + ". Код страны \"" + code +
-                        "\" не найден в справочнике стран");
+                    income + "Код страны \"" + code + "\" не найден в справочнике стран");
         }
+    }
+
+    // The object dialog's own rules, for objects that did not come through it: an
+    // object without its region or taxpayer sign would reach the file as region "00"
+    // or as the owner.
+    void PropertyObjects() {
+        for (int i = 0; i < D_.Construction.ObjectCount(); ++i)
+            for (const CheckFinding& f : ConstructionObjectFindings(D_.Construction.Object(i)))
+                Findings_.push_back(CheckFinding{kCheckSectionDeductions, f.sectionTitle, PropertyObjectField(i + 1),
+                                                 "Объект № " + std::to_string(i + 1) + ". " + f.message});
     }
 
     void FirstUseYears() {

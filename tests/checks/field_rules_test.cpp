@@ -14,6 +14,16 @@ const InspectionDirectory& Countries() {
     return countries;
 }
 
+// An object as its dialog lets it be entered.
+mTConstructionDeductObj CompleteObject() {
+    mTConstructionDeductObj object;
+    object.ObjectNameCode = 2;
+    object.OwnershipKind = 1;
+    object.TaxpayerSign = 1;
+    object.RegionCode = "77";
+    return object;
+}
+
 TEST(FieldRules, NamesOfPeopleAreLettersSpacesHyphensApostrophesAndDots) {
     for (const char* good : {"Иванов", "Салтыков-Щедрин", "Д'Артаньян", "Smith Jr.", "Пётр Ёлкин", ""})
         EXPECT_TRUE(IsPersonName(good)) << good;
@@ -67,7 +77,7 @@ TEST(FieldRules, CountryCodesComeFromTheDirectoryWithTheirNames) {
 TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
     auto d = CompleteDeclaration();
     d->Construction.Granted = true;
-    mTConstructionDeductObj object;
+    mTConstructionDeductObj object = CompleteObject();
     object.FirstUseYear = EncodeDate(2015, 1, 1);
     d->Construction.ObjectAdd(object);
     object.FirstUseYear = EncodeDate(2016, 1, 1);
@@ -79,6 +89,41 @@ TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
     EXPECT_EQ(f[0].message,
               "Объект № 2. Год начала использования вычета 2016 не может быть позже 2015 года, за который подается "
               "декларация");
+    d->Construction.Granted = false;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+}
+
+// Codes the file cannot do without are asked for, not made up: a foreign income
+// without its country would carry "000", an object without its region "00" and
+// one without the taxpayer sign the owner's "01".
+TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
+    auto d = CompleteDeclaration();
+    d->SetIncomeKinds(kIncomeRussian | kIncomeForeign);
+    AddForeignIncome(*d).CountryCode = "840";
+    AddForeignIncome(*d).CountryCode = " ";
+    for (const InspectionDirectory* countries : {&Countries(), static_cast<const InspectionDirectory*>(nullptr)}) {
+        const CheckFindings f = FieldRuleFindings(*d, countries);
+        ASSERT_EQ(f.size(), 1u);
+        EXPECT_EQ(f[0], (CheckFinding{kCheckSectionForeign, kCaptionForeign, 2,
+                                      "Доход в валюте № 2. Не указан код страны"}));
+    }
+    d->SetIncomeKinds(kIncomeRussian);
+
+    d->Construction.Granted = true;
+    d->Construction.ObjectAdd(CompleteObject());
+    mTConstructionDeductObj object = CompleteObject();
+    object.RegionCode = "";
+    object.TaxpayerSign = 0;
+    d->Construction.ObjectAdd(object);
+    CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].section, kCheckSectionDeductions);
+    EXPECT_EQ(f[0].field, PropertyObjectField(2));
+    EXPECT_EQ(f[0].message, "Объект № 2. Не введен признак налогоплательщика");
+    EXPECT_EQ(f[1].field, PropertyObjectField(2));
+    EXPECT_EQ(f[1].message, "Объект № 2. Не заполненно поле \"Код субъекта РФ\"");
+
+    // A declaration that claims no housing deduction carries no object.
     d->Construction.Granted = false;
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
 }
