@@ -14,16 +14,6 @@ const InspectionDirectory& Countries() {
     return countries;
 }
 
-// An object as its dialog lets it be entered.
-mTConstructionDeductObj CompleteObject() {
-    mTConstructionDeductObj object;
-    object.ObjectNameCode = 2;
-    object.OwnershipKind = 1;
-    object.TaxpayerSign = 1;
-    object.RegionCode = "77";
-    return object;
-}
-
 TEST(FieldRules, NamesOfPeopleAreLettersSpacesHyphensApostrophesAndDots) {
     for (const char* good : {"Иванов", "Салтыков-Щедрин", "Д'Артаньян", "Smith Jr.", "Пётр Ёлкин", ""})
         EXPECT_TRUE(IsPersonName(good)) << good;
@@ -77,7 +67,7 @@ TEST(FieldRules, CountryCodesComeFromTheDirectoryWithTheirNames) {
 TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
     auto d = CompleteDeclaration();
     d->Construction.Granted = true;
-    mTConstructionDeductObj object = CompleteObject();
+    mTConstructionDeductObj object = CompleteFlat();
     object.FirstUseYear = EncodeDate(2015, 1, 1);
     d->Construction.ObjectAdd(object);
     object.FirstUseYear = EncodeDate(2016, 1, 1);
@@ -110,8 +100,8 @@ TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
     d->SetIncomeKinds(kIncomeRussian);
 
     d->Construction.Granted = true;
-    d->Construction.ObjectAdd(CompleteObject());
-    mTConstructionDeductObj object = CompleteObject();
+    d->Construction.ObjectAdd(CompleteFlat());
+    mTConstructionDeductObj object = CompleteFlat();
     object.RegionCode = "";
     object.TaxpayerSign = 0;
     d->Construction.ObjectAdd(object);
