@@ -1,6 +1,7 @@
 #include "checks/field_rules.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <mutex>
 #include <optional>
 
@@ -36,6 +37,12 @@ std::optional<std::u32string> CodePoints(const std::string& text) {
     return out;
 }
 
+// A code the file carries as typed: only digits, and as many as one of the lengths.
+bool IsDigitCode(const std::string& text, std::initializer_list<std::size_t> lengths) {
+    return std::find(lengths.begin(), lengths.end(), text.size()) != lengths.end() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 bool IsNameCharacter(char32_t c) {
     return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= U'А' && c <= U'я') || c == U'Ё' ||
            c == U'ё' || c == U' ' || c == U'-' || c == U'\'' || c == U'.';
@@ -52,6 +59,7 @@ public:
         Name(kCheckSectionPerson, kCheckFieldSurname, "Фамилия", p.Surname, kCaptionPerson);
         Name(kCheckSectionPerson, kCheckFieldFirstName, "Имя", p.FirstName, kCaptionPerson);
         Name(kCheckSectionPerson, kCheckFieldPatronymic, "Отчество", p.Patronymic, kCaptionPerson);
+        if (D_.DeclarationKind == kDecl4Ndfl) ExpectedIncomeCodes(p);
         if (Countries_) Citizenship(p);
         if ((D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
         if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) {
@@ -68,6 +76,18 @@ private:
 
     void Name(int section, int field, const char* label, const std::string& text, const char* caption) {
         if (!IsPersonName(text)) Add(section, field, caption, std::string(label) + kOnlyLetters);
+    }
+
+    // No schema reads the 4-НДФЛ file before it is written, and it carries the ИНН
+    // and the ОКТМО as typed (the ИНН in its name too): a blank or a letter there
+    // would reach the tax office.
+    void ExpectedIncomeCodes(const mTPersonInformation& p) {
+        if (!IsDigitCode(p.PersonInn, {12}))
+            Add(kCheckSectionPerson, kCheckFieldPersonInn, kCaptionPerson,
+                "ИНН \"" + p.PersonInn + "\" должен состоять из 12 цифр без пробелов");
+        if (!IsDigitCode(p.ResidenceOktmo, {8, 11}))
+            Add(kCheckSectionPerson, kCheckFieldPersonOktmo, kCaptionPerson,
+                "Код ОКТМО \"" + p.ResidenceOktmo + "\" должен состоять из 8 или 11 цифр без пробелов");
     }
 
     void Citizenship(const mTPersonInformation& p) {

@@ -118,5 +118,33 @@ TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
 }
 
+// The 4-НДФЛ file is read by no schema before it is written: its ИНН and ОКТМО must
+// be digits exactly as they stand, not only once trimmed.
+TEST(FieldRules, ExpectedIncomeCodesAreDigitsAsTheFileCarriesThem) {
+    auto d = CompleteDeclaration();
+    d->DeclarationKind = kDecl4Ndfl;
+    d->Person.PersonInn = "772412345636";
+    d->Person.ResidenceOktmo = "45915000";
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+    d->Person.ResidenceOktmo = "45915000123";
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+
+    d->Person.PersonInn = " 772412345636";
+    d->Person.ResidenceOktmo = "4591500A";
+    CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0], (CheckFinding{kCheckSectionPerson, kCaptionPerson, kCheckFieldPersonInn,
+                                  "ИНН \" 772412345636\" должен состоять из 12 цифр без пробелов"}));
+    EXPECT_EQ(f[1].field, kCheckFieldPersonOktmo);
+    d->Person.ResidenceOktmo = "45915000 ";
+    f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[1].message, "Код ОКТМО \"45915000 \" должен состоять из 8 или 11 цифр без пробелов");
+
+    // The 3-НДФЛ file's codes are read by the schema.
+    d->DeclarationKind = kDecl3Ndfl;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+}
+
 }  // namespace
 }  // namespace kvz::test
