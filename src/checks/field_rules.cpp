@@ -53,13 +53,17 @@ public:
     Rules(const mTDeclaration& d, const InspectionDirectory* countries) : D_(d), Countries_(countries) {}
 
     CheckFindings Run() {
+        const bool expectedIncome = D_.DeclarationKind == kDecl4Ndfl;
+        if (expectedIncome && !IsDigitCode(D_.InspectionCode, {4}))
+            Add(kCheckSectionConditions, kCheckFieldInspection, kCaptionConditions,
+                "Номер инспекции \"" + D_.InspectionCode + "\" должен состоять из 4 цифр без пробелов");
         if (D_.ConfirmedBy != 0) Name(kCheckSectionConditions, kCheckFieldRepresentativeName, "ФИО представителя",
                                       D_.RepresentativeName, kCaptionConditions);
         const mTPersonInformation& p = D_.Person;
         Name(kCheckSectionPerson, kCheckFieldSurname, "Фамилия", p.Surname, kCaptionPerson);
         Name(kCheckSectionPerson, kCheckFieldFirstName, "Имя", p.FirstName, kCaptionPerson);
         Name(kCheckSectionPerson, kCheckFieldPatronymic, "Отчество", p.Patronymic, kCaptionPerson);
-        if (D_.DeclarationKind == kDecl4Ndfl) ExpectedIncomeCodes(p);
+        if (expectedIncome) ExpectedIncomeCodes(p);
         if (Countries_) Citizenship(p);
         if ((D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
         if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) {
@@ -78,9 +82,9 @@ private:
         if (!IsPersonName(text)) Add(section, field, caption, std::string(label) + kOnlyLetters);
     }
 
-    // No schema reads the 4-НДФЛ file before it is written, and it carries the ИНН
-    // and the ОКТМО as typed (the ИНН in its name too): a blank or a letter there
-    // would reach the tax office.
+    // No schema reads the 4-НДФЛ file before it is written, and it carries the
+    // inspection number, the ИНН and the ОКТМО as typed (the first two in its name
+    // too): a blank or a letter there would reach the tax office.
     void ExpectedIncomeCodes(const mTPersonInformation& p) {
         if (!IsDigitCode(p.PersonInn, {12}))
             Add(kCheckSectionPerson, kCheckFieldPersonInn, kCaptionPerson,

@@ -118,8 +118,8 @@ TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
 }
 
-// The 4-НДФЛ file is read by no schema before it is written: its ИНН and ОКТМО must
-// be digits exactly as they stand, not only once trimmed.
+// The 4-НДФЛ file is read by no schema before it is written: its inspection number,
+// ИНН and ОКТМО must be digits exactly as they stand, not only once trimmed.
 TEST(FieldRules, ExpectedIncomeCodesAreDigitsAsTheFileCarriesThem) {
     auto d = CompleteDeclaration();
     d->DeclarationKind = kDecl4Ndfl;
@@ -140,6 +140,16 @@ TEST(FieldRules, ExpectedIncomeCodesAreDigitsAsTheFileCarriesThem) {
     f = FieldRuleFindings(*d, nullptr);
     ASSERT_EQ(f.size(), 2u);
     EXPECT_EQ(f[1].message, "Код ОКТМО \"45915000 \" должен состоять из 8 или 11 цифр без пробелов");
+
+    d->Person.PersonInn = "772412345636";
+    d->Person.ResidenceOktmo = "45915000";
+    for (const char* inspection : {"77A4", "7724 ", "772"}) {
+        d->InspectionCode = inspection;
+        f = FieldRuleFindings(*d, nullptr);
+        ASSERT_EQ(f.size(), 1u) << inspection;
+        EXPECT_EQ(f[0].section, kCheckSectionConditions);
+        EXPECT_EQ(f[0].field, kCheckFieldInspection);
+    }
 
     // The 3-НДФЛ file's codes are read by the schema.
     d->DeclarationKind = kDecl3Ndfl;
