@@ -7,6 +7,7 @@
 
 #include "checks/check_text.h"
 #include "checks/section_checks_deductions.h"
+#include "model/pens.h"
 #include "export/export_folder.h"
 #include "export/export_texts.h"
 #include "storage/dates.h"
@@ -66,6 +67,7 @@ public:
         if (expectedIncome) ExpectedIncomeCodes(p);
         if (Countries_) Citizenship(p);
         if ((D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
+        if (!expectedIncome) PensionContractKinds();
         if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) {
             PropertyObjects();
             FirstUseYears();
@@ -117,6 +119,19 @@ private:
             else if (Countries_ && !FindCountry(*Countries_, code))
                 Add(kCheckSectionForeign, i + 1, kCaptionForeign,
                     income + "Код страны \"" + code + "\" не найден в справочнике стран");
+        }
+    }
+
+    // The calculation passes over a contract of no known kind, and its contributions
+    // would be left out of the file without a word.
+    void PensionContractKinds() {
+        const std::vector<mTPens>& contracts = D_.Social.PensionContracts;
+        for (std::size_t i = 0; i < contracts.size(); ++i) {
+            const mTPens& c = contracts[i];
+            const bool known = c.ContractKind >= 1 && c.ContractKind <= mTPens::kKindExtraContributions;
+            if (!known && !(c.Contribution.IsZero() && c.AgentDeduction.IsZero()))
+                Add(kCheckSectionDeductions, kCheckFieldSocialDeductions, kCaptionSocial,
+                    "Договор № " + std::to_string(i + 1) + ". Не выбран вид договора");
         }
     }
 

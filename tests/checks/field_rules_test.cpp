@@ -83,9 +83,10 @@ TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
 }
 
-// Codes the file cannot do without are asked for, not made up: a foreign income
-// without its country would carry "000", an object without its region "00" and
-// one without the taxpayer sign the owner's "01".
+// Codes the file cannot do without are asked for, not made up or passed over: a
+// foreign income without its country would carry "000", a pension contract of no
+// kind would be left out, an object without its region would carry "00" and one
+// without the taxpayer sign the owner's "01".
 TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
     auto d = CompleteDeclaration();
     d->SetIncomeKinds(kIncomeRussian | kIncomeForeign);
@@ -99,13 +100,25 @@ TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
     }
     d->SetIncomeKinds(kIncomeRussian);
 
+    // A pension contract of no known kind would be passed over by the calculation with
+    // its contributions.
+    d->Social.PensionContracts.resize(3);
+    for (mTPens& c : d->Social.PensionContracts) c.Contribution = Money::FromUnits(1000);
+    d->Social.PensionContracts[0].ContractKind = mTPens::kKindExtraContributions;
+    d->Social.PensionContracts[2].Contribution = Money();  // nothing to lose
+    CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0], (CheckFinding{kCheckSectionDeductions, kCaptionSocial, kCheckFieldSocialDeductions,
+                                  "Договор № 2. Не выбран вид договора"}));
+    d->Social.PensionContracts.clear();
+
     d->Construction.Granted = true;
     d->Construction.ObjectAdd(CompleteFlat());
     mTConstructionDeductObj object = CompleteFlat();
     object.RegionCode = "";
     object.TaxpayerSign = 0;
     d->Construction.ObjectAdd(object);
-    CheckFindings f = FieldRuleFindings(*d, nullptr);
+    f = FieldRuleFindings(*d, nullptr);
     ASSERT_EQ(f.size(), 2u);
     EXPECT_EQ(f[0].section, kCheckSectionDeductions);
     EXPECT_EQ(f[0].field, PropertyObjectField(2));
