@@ -1,10 +1,13 @@
 #include "checks/field_rules.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <mutex>
 #include <optional>
 
 #include "checks/check_text.h"
+#include "checks/section_checks_deductions.h"
+#include "model/pens.h"
 #include "export/export_folder.h"
 #include "export/export_texts.h"
 #include "storage/dates.h"
@@ -35,6 +38,12 @@ std::optional<std::u32string> CodePoints(const std::string& text) {
     return out;
 }
 
+// A code the file carries as typed: only digits, and as many as one of the lengths.
+bool IsDigitCode(const std::string& text, std::initializer_list<std::size_t> lengths) {
+    return std::find(lengths.begin(), lengths.end(), text.size()) != lengths.end() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 bool IsNameCharacter(char32_t c) {
     return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= U'А' && c <= U'я') || c == U'Ё' ||
            c == U'ё' || c == U' ' || c == U'-' || c == U'\'' || c == U'.';
@@ -45,15 +54,24 @@ public:
     Rules(const mTDeclaration& d, const InspectionDirectory* countries) : D_(d), Countries_(countries) {}
 
     CheckFindings Run() {
+        const bool expectedIncome = D_.DeclarationKind == kDecl4Ndfl;
+        if (expectedIncome && !IsDigitCode(D_.InspectionCode, {4}))
+            Add(kCheckSectionConditions, kCheckFieldInspection, kCaptionConditions,
+                "Номер инспекции \"" + D_.InspectionCode + "\" должен состоять из 4 цифр без пробелов");
         if (D_.ConfirmedBy != 0) Name(kCheckSectionConditions, kCheckFieldRepresentativeName, "ФИО представителя",
                                       D_.RepresentativeName, kCaptionConditions);
         const mTPersonInformation& p = D_.Person;
         Name(kCheckSectionPerson, kCheckFieldSurname, "Фамилия", p.Surname, kCaptionPerson);
         Name(kCheckSectionPerson, kCheckFieldFirstName, "Имя", p.FirstName, kCaptionPerson);
         Name(kCheckSectionPerson, kCheckFieldPatronymic, "Отчество", p.Patronymic, kCaptionPerson);
+        if (expectedIncome) ExpectedIncomeCodes(p);
         if (Countries_) Citizenship(p);
-        if (Countries_ && (D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
-        if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) FirstUseYears();
+        if ((D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
+        if (!expectedIncome) PensionContractKinds();
+        if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) {
+            PropertyObjects();
+            FirstUseYears();
+        }
         return std::move(Findings_);
     }
 
@@ -64,6 +82,18 @@ private:
 
     void Name(int section, int field, const char* label, const std::string& text, const char* caption) {
         if (!IsPersonName(text)) Add(section, field, caption, std::string(label) + kOnlyLetters);
+    }
+
+    // No schema reads the 4-НДФЛ file before it is written, and it carries the
+    // inspection number, the ИНН and the ОКТМО as typed (the first two in its name
+    // too): a blank or a letter there would reach the tax office.
+    void ExpectedIncomeCodes(const mTPersonInformation& p) {
+        if (!IsDigitCode(p.PersonInn, {12}))
+            Add(kCheckSectionPerson, kCheckFieldPersonInn, kCaptionPerson,
+                "ИНН \"" + p.PersonInn + "\" должен состоять из 12 цифр без пробелов");
+        if (!IsDigitCode(p.ResidenceOktmo, {8, 11}))
+            Add(kCheckSectionPerson, kCheckFieldPersonOktmo, kCaptionPerson,
+                "Код ОКТМО \"" + p.ResidenceOktmo + "\" должен состоять из 8 или 11 цифр без пробелов");
     }
 
     void Citizenship(const mTPersonInformation& p) {
@@ -79,14 +109,40 @@ private:
         }
     }
 
+    // A blank code would reach the file as "000", a country that does not exist.
     void ForeignCountries() {
         for (int i = 0; i < D_.Foreign.Count(); ++i) {
             const std::string& code = D_.Foreign.Get(i).CountryCode;
-            if (!IsBlank(code) && !FindCountry(*Countries_, code))
+            const std::string income = "Доход в валюте № " + std::to_string(i + 1) + ". ";
+            if (IsBlank(code))
+                Add(kCheckSectionForeign, i + 1, kCaptionForeign, income + "Не указан код страны");
+            else if (Countries_ && !FindCountry(*Countries_, code))
                 Add(kCheckSectionForeign, i + 1, kCaptionForeign,
-                    "Доход в валюте № " + std::to_string(i + 1) + ". Код страны \"" + code +
-                        "\" не найден в справочнике стран");
+                    income + "Код страны \"" + code + "\" не найден в справочнике стран");
         }
+    }
+
+    // The calculation passes over a contract of no known kind, and its contributions
+    // would be left out of the file without a word.
+    void PensionContractKinds() {
+        const std::vector<mTPens>& contracts = D_.Social.PensionContracts;
+        for (std::size_t i = 0; i < contracts.size(); ++i) {
+            const mTPens& c = contracts[i];
+            const bool known = c.ContractKind >= 1 && c.ContractKind <= mTPens::kKindExtraContributions;
+            if (!known && !(c.Contribution.IsZero() && c.AgentDeduction.IsZero()))
+                Add(kCheckSectionDeductions, kCheckFieldSocialDeductions, kCaptionSocial,
+                    "Договор № " + std::to_string(i + 1) + ". Не выбран вид договора");
+        }
+    }
+
+    // The object dialog's own rules, for objects that did not come through it: an
+    // object without its region or taxpayer sign would reach the file as region "00"
+    // or as the owner.
+    void PropertyObjects() {
+        for (int i = 0; i < D_.Construction.ObjectCount(); ++i)
+            for (const CheckFinding& f : ConstructionObjectFindings(D_.Construction.Object(i)))
+                Findings_.push_back(CheckFinding{kCheckSectionDeductions, f.sectionTitle, PropertyObjectField(i + 1),
+                                                 "Объект № " + std::to_string(i + 1) + ". " + f.message});
     }
 
     void FirstUseYears() {

@@ -1,8 +1,10 @@
 #pragma once
 // Rules on entered values that the authority's schema cannot state: names of
 // people in letters only, country codes from the country directory with the name
-// that belongs to the code, and a property deduction first used no later than the
-// tax year. They run after the declaration's own checks, before the schema's.
+// that belongs to the code (and given for every foreign income), pension contracts
+// of a known kind, property objects as their dialog accepts them and first used no
+// later than the tax year, and the 4-НДФЛ codes that no schema reads. They run after
+// the declaration's own checks, before the schema's.
 #include <string>
 
 #include "checks/declaration_check.h"

@@ -67,7 +67,7 @@ TEST(FieldRules, CountryCodesComeFromTheDirectoryWithTheirNames) {
 TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
     auto d = CompleteDeclaration();
     d->Construction.Granted = true;
-    mTConstructionDeductObj object;
+    mTConstructionDeductObj object = CompleteFlat();
     object.FirstUseYear = EncodeDate(2015, 1, 1);
     d->Construction.ObjectAdd(object);
     object.FirstUseYear = EncodeDate(2016, 1, 1);
@@ -80,6 +80,92 @@ TEST(FieldRules, APropertyDeductionIsNotFirstUsedAfterTheTaxYear) {
               "Объект № 2. Год начала использования вычета 2016 не может быть позже 2015 года, за который подается "
               "декларация");
     d->Construction.Granted = false;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+}
+
+// Codes the file cannot do without are asked for, not made up or passed over: a
+// foreign income without its country would carry "000", a pension contract of no
+// kind would be left out, an object without its region would carry "00" and one
+// without the taxpayer sign the owner's "01".
+TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
+    auto d = CompleteDeclaration();
+    d->SetIncomeKinds(kIncomeRussian | kIncomeForeign);
+    AddForeignIncome(*d).CountryCode = "840";
+    AddForeignIncome(*d).CountryCode = " ";
+    for (const InspectionDirectory* countries : {&Countries(), static_cast<const InspectionDirectory*>(nullptr)}) {
+        const CheckFindings f = FieldRuleFindings(*d, countries);
+        ASSERT_EQ(f.size(), 1u);
+        EXPECT_EQ(f[0], (CheckFinding{kCheckSectionForeign, kCaptionForeign, 2,
+                                      "Доход в валюте № 2. Не указан код страны"}));
+    }
+    d->SetIncomeKinds(kIncomeRussian);
+
+    // A pension contract of no known kind would be passed over by the calculation with
+    // its contributions.
+    d->Social.PensionContracts.resize(3);
+    for (mTPens& c : d->Social.PensionContracts) c.Contribution = Money::FromUnits(1000);
+    d->Social.PensionContracts[0].ContractKind = mTPens::kKindExtraContributions;
+    d->Social.PensionContracts[2].Contribution = Money();  // nothing to lose
+    CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0], (CheckFinding{kCheckSectionDeductions, kCaptionSocial, kCheckFieldSocialDeductions,
+                                  "Договор № 2. Не выбран вид договора"}));
+    d->Social.PensionContracts.clear();
+
+    d->Construction.Granted = true;
+    d->Construction.ObjectAdd(CompleteFlat());
+    mTConstructionDeductObj object = CompleteFlat();
+    object.RegionCode = "";
+    object.TaxpayerSign = 0;
+    d->Construction.ObjectAdd(object);
+    f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].section, kCheckSectionDeductions);
+    EXPECT_EQ(f[0].field, PropertyObjectField(2));
+    EXPECT_EQ(f[0].message, "Объект № 2. Не введен признак налогоплательщика");
+    EXPECT_EQ(f[1].field, PropertyObjectField(2));
+    EXPECT_EQ(f[1].message, "Объект № 2. Не заполненно поле \"Код субъекта РФ\"");
+
+    // A declaration that claims no housing deduction carries no object.
+    d->Construction.Granted = false;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+}
+
+// The 4-НДФЛ file is read by no schema before it is written: its inspection number,
+// ИНН and ОКТМО must be digits exactly as they stand, not only once trimmed.
+TEST(FieldRules, ExpectedIncomeCodesAreDigitsAsTheFileCarriesThem) {
+    auto d = CompleteDeclaration();
+    d->DeclarationKind = kDecl4Ndfl;
+    d->Person.PersonInn = "772412345636";
+    d->Person.ResidenceOktmo = "45915000";
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+    d->Person.ResidenceOktmo = "45915000123";
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+
+    d->Person.PersonInn = " 772412345636";
+    d->Person.ResidenceOktmo = "4591500A";
+    CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0], (CheckFinding{kCheckSectionPerson, kCaptionPerson, kCheckFieldPersonInn,
+                                  "ИНН \" 772412345636\" должен состоять из 12 цифр без пробелов"}));
+    EXPECT_EQ(f[1].field, kCheckFieldPersonOktmo);
+    d->Person.ResidenceOktmo = "45915000 ";
+    f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[1].message, "Код ОКТМО \"45915000 \" должен состоять из 8 или 11 цифр без пробелов");
+
+    d->Person.PersonInn = "772412345636";
+    d->Person.ResidenceOktmo = "45915000";
+    for (const char* inspection : {"77A4", "7724 ", "772"}) {
+        d->InspectionCode = inspection;
+        f = FieldRuleFindings(*d, nullptr);
+        ASSERT_EQ(f.size(), 1u) << inspection;
+        EXPECT_EQ(f[0].section, kCheckSectionConditions);
+        EXPECT_EQ(f[0].field, kCheckFieldInspection);
+    }
+
+    // The 3-НДФЛ file's codes are read by the schema.
+    d->DeclarationKind = kDecl3Ndfl;
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
 }
 
