@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/field_list.h"
@@ -124,27 +125,31 @@ struct kTSvodSumList6 {
 inline constexpr auto kList6Fields = FieldList(ListField("Lines", &kTSvodSumList6::Lines, kList1LineFields),
                                                CountField("LineCount", &kTSvodSumList6::Lines));
 
-// Sheet А, Russian-source income at 9 %.
-struct kTSvodSumPrilA9 {
+// The totals every rate of sheet А carries, in the order of the form.
+struct kTSvodSumPrilATotals {
     Money IncomeTotal;
     Money TaxWithheld;
     Money TaxComputed;
     Money TaxableIncome;
 
+    bool operator==(const kTSvodSumPrilATotals&) const = default;
+};
+
+inline constexpr auto kPrilATotalsFields = FieldList(
+    Field("IncomeTotal", &kTSvodSumPrilATotals::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilATotals::TaxWithheld),
+    Field("TaxComputed", &kTSvodSumPrilATotals::TaxComputed),
+    Field("TaxableIncome", &kTSvodSumPrilATotals::TaxableIncome));
+
+// Sheet А, Russian-source income at 9 %.
+struct kTSvodSumPrilA9 : kTSvodSumPrilATotals {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilA9&) const = default;
 };
 
-inline constexpr auto kPrilA9Fields = FieldList(
-    Field("IncomeTotal", &kTSvodSumPrilA9::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA9::TaxWithheld),
-    Field("TaxComputed", &kTSvodSumPrilA9::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA9::TaxableIncome));
+inline constexpr auto kPrilA9Fields = kPrilATotalsFields;
 
 // Sheet А, Russian-source income at 13 % with the dividends of a resident.
-struct kTSvodSumPrilA13 {
-    Money IncomeTotal;
-    Money TaxWithheld;
-    Money TaxComputed;
-    Money TaxableIncome;
+struct kTSvodSumPrilA13 : kTSvodSumPrilATotals {
     Money DividendTaxableIncome;
     Money DividendTaxComputed;
     Money Reserved;          // always 0
@@ -154,44 +159,30 @@ struct kTSvodSumPrilA13 {
     bool operator==(const kTSvodSumPrilA13&) const = default;
 };
 
-inline constexpr auto kPrilA13Fields = FieldList(
-    Field("IncomeTotal", &kTSvodSumPrilA13::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA13::TaxWithheld),
-    Field("TaxComputed", &kTSvodSumPrilA13::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA13::TaxableIncome),
-    Field("DividendTaxableIncome", &kTSvodSumPrilA13::DividendTaxableIncome),
-    Field("DividendTaxComputed", &kTSvodSumPrilA13::DividendTaxComputed),
-    Field("Reserved", &kTSvodSumPrilA13::Reserved), Field("FixedAdvancePaid", &kTSvodSumPrilA13::FixedAdvancePaid));
+inline constexpr auto kPrilA13Fields =
+    std::tuple_cat(kPrilATotalsFields, FieldList(Field("DividendTaxableIncome", &kTSvodSumPrilA13::DividendTaxableIncome),
+                                                 Field("DividendTaxComputed", &kTSvodSumPrilA13::DividendTaxComputed),
+                                                 Field("Reserved", &kTSvodSumPrilA13::Reserved),
+                                                 Field("FixedAdvancePaid", &kTSvodSumPrilA13::FixedAdvancePaid)));
 
 // Sheet А, dividends of a non-resident (15 %).
-struct kTSvodSumPrilA15 {
-    Money IncomeTotal;
-    Money TaxWithheld;
-    Money TaxComputed;
-    Money TaxableIncome;
-
+struct kTSvodSumPrilA15 : kTSvodSumPrilATotals {
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilA15&) const = default;
 };
 
-inline constexpr auto kPrilA15Fields = FieldList(
-    Field("IncomeTotal", &kTSvodSumPrilA15::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA15::TaxWithheld),
-    Field("TaxComputed", &kTSvodSumPrilA15::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA15::TaxableIncome));
+inline constexpr auto kPrilA15Fields = kPrilATotalsFields;
 
 // Sheet А, Russian-source income of a non-resident (30 %).
-struct kTSvodSumPrilA30 {
-    Money IncomeTotal;
-    Money TaxWithheld;
-    Money TaxComputed;
-    Money TaxableIncome;
+struct kTSvodSumPrilA30 : kTSvodSumPrilATotals {
     Money Reserved;  // always 0
 
     void Clear() { *this = {}; }
     bool operator==(const kTSvodSumPrilA30&) const = default;
 };
 
-inline constexpr auto kPrilA30Fields = FieldList(
-    Field("IncomeTotal", &kTSvodSumPrilA30::IncomeTotal), Field("TaxWithheld", &kTSvodSumPrilA30::TaxWithheld),
-    Field("TaxComputed", &kTSvodSumPrilA30::TaxComputed), Field("TaxableIncome", &kTSvodSumPrilA30::TaxableIncome),
-    Field("Reserved", &kTSvodSumPrilA30::Reserved));
+inline constexpr auto kPrilA30Fields =
+    std::tuple_cat(kPrilATotalsFields, FieldList(Field("Reserved", &kTSvodSumPrilA30::Reserved)));
 
 // Sheet А, Russian-source income at 35 %.
 struct kTSvodSumPrilA35 {

@@ -13,46 +13,40 @@ namespace {
 // Income code of a 35 % source whose tax was withheld on material benefit.
 constexpr int32_t kMaterialBenefitIncome = 2620;
 
-// Totals of sheet А shared by the 13 % and 30 % records.
-struct SheetATotals {
-    Money IncomeTotal;
-    Money TaxableIncome;
-    Money TaxComputed;
-    Money TaxWithheld;
-};
+// A source's tax figures; its income is added by the caller, which knows where it stands.
+template <class Source>
+void AddTaxFigures(const Source& source, kTSvodSumPrilATotals& totals) {
+    totals.TaxableIncome += source.TaxableAmount;
+    totals.TaxComputed += source.TaxComputed;
+    totals.TaxWithheld += source.TaxWithheld;
+}
 
-void AddThirteenSources(mTItemList<mTThirteenPercent>& list, SheetATotals& totals) {
+void AddThirteenSources(mTItemList<mTThirteenPercent>& list, kTSvodSumPrilATotals& totals) {
     for (int i = 0; i < list.Count(); ++i) {
         mTThirteenPercent& source = list.Get(i);
         source.IncomeKindCode = ThirteenPercentKindCode(source);
         totals.IncomeTotal += SumOfLines(source);
-        totals.TaxableIncome += source.TaxableAmount;
-        totals.TaxComputed += source.TaxComputed;
-        totals.TaxWithheld += source.TaxWithheld;
+        AddTaxFigures(source, totals);
     }
 }
 
-void AddPartnerships(mTItemList<mTInvestTov>& list, SheetATotals& totals) {
+void AddPartnerships(mTItemList<mTInvestTov>& list, kTSvodSumPrilATotals& totals) {
     for (int i = 0; i < list.Count(); ++i) {
         mTInvestTov& source = list.Get(i);
         source.IncomeKindCode = income_kind::kSecurities;
         for (const mTInvestTovIncome& line : source.Lines()) totals.IncomeTotal += line.IncomeAmount;
-        totals.TaxableIncome += source.TaxableAmount;
-        totals.TaxComputed += source.TaxComputed;
-        totals.TaxWithheld += source.TaxWithheld;
+        AddTaxFigures(source, totals);
     }
 }
 
 // A non-resident's 13 % sources: the code follows the tax figures alone.
-void AddNonResidentSources(mTItemList<mTThirteenPercent>& list, SheetATotals& totals) {
+void AddNonResidentSources(mTItemList<mTThirteenPercent>& list, kTSvodSumPrilATotals& totals) {
     for (int i = 0; i < list.Count(); ++i) {
         mTThirteenPercent& source = list.Get(i);
         source.IncomeKindCode =
             source.TaxComputed > source.TaxWithheld ? income_kind::kLabourOwed : income_kind::kLabour;
         totals.IncomeTotal += SumOfLines(source);
-        totals.TaxableIncome += source.TaxableAmount;
-        totals.TaxComputed += source.TaxComputed;
-        totals.TaxWithheld += source.TaxWithheld;
+        AddTaxFigures(source, totals);
     }
 }
 
@@ -66,9 +60,7 @@ bool kTSvodSum::CalcPrilA9() {
         mTThirtyPercent& source = d.Nine.Get(i);
         source.IncomeKindCode = income_kind::kOther;
         PrilA9.IncomeTotal += source.IncomeTotal;
-        PrilA9.TaxableIncome += source.TaxableAmount;
-        PrilA9.TaxComputed += source.TaxComputed;
-        PrilA9.TaxWithheld += source.TaxWithheld;
+        AddTaxFigures(source, PrilA9);
     }
     return true;
 }
@@ -77,25 +69,20 @@ bool kTSvodSum::CalcPrilA13() {
     PrilA13.Clear();
     mTDeclaration& d = Declaration();
     PrilA13.FixedAdvancePaid = d.ForeignerAdvancePayments;
-    SheetATotals totals;
     if (d.DeclarationKind == kDecl3Ndfl) {
-        AddThirteenSources(d.Thirteen, totals);
+        AddThirteenSources(d.Thirteen, PrilA13);
         // A resident's dividends are taxed apart and kept out of the income total.
         for (int i = 0; i < d.Dividends.Count(); ++i) {
             mTThirtyPercent& source = d.Dividends.Get(i);
             source.IncomeKindCode = income_kind::kDividends;
             PrilA13.DividendTaxableIncome += source.TaxableAmount;
             PrilA13.DividendTaxComputed += source.TaxComputed;
-            totals.TaxWithheld += source.TaxWithheld;
+            PrilA13.TaxWithheld += source.TaxWithheld;
         }
-        AddPartnerships(d.InvestTov, totals);
+        AddPartnerships(d.InvestTov, PrilA13);
     } else {
-        AddNonResidentSources(d.ThirteenNR, totals);
+        AddNonResidentSources(d.ThirteenNR, PrilA13);
     }
-    PrilA13.IncomeTotal = totals.IncomeTotal;
-    PrilA13.TaxableIncome = totals.TaxableIncome;
-    PrilA13.TaxComputed = totals.TaxComputed;
-    PrilA13.TaxWithheld = totals.TaxWithheld;
     return true;
 }
 
@@ -119,13 +106,8 @@ bool kTSvodSum::CalcPrilA30() {
     PrilA30.Clear();
     mTDeclaration& d = Declaration();
     if (d.DeclarationKind != kDecl3NdflNonResident) return true;
-    SheetATotals totals;
-    AddThirteenSources(d.Thirteen, totals);
-    AddPartnerships(d.InvestTov, totals);
-    PrilA30.IncomeTotal = totals.IncomeTotal;
-    PrilA30.TaxableIncome = totals.TaxableIncome;
-    PrilA30.TaxComputed = totals.TaxComputed;
-    PrilA30.TaxWithheld = totals.TaxWithheld;
+    AddThirteenSources(d.Thirteen, PrilA30);
+    AddPartnerships(d.InvestTov, PrilA30);
     return true;
 }
 
