@@ -5,7 +5,11 @@
 // row the user moves to through SelectRow().
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kvz {
 
@@ -31,29 +35,47 @@ public:
 // The first row with `code`; none when no row has it.
 std::optional<std::size_t> RowOfCode(const CodePicker& picker, const std::string& code);
 
-// The rows and the selection of a picker over dictionary entries, for the dialog:
-// `Picker` has Rows() (pointers to entries with Code and Name), SelectedRow()
-// (-1 for none) and Select(int row).
-template <class Picker>
+// The rows and the selection of a picker over dictionary entries (each with Code and
+// Name), for the dialog. `Picker` takes the chosen entry's facts in Choose(entry).
+template <class Picker, class Entry>
 class DictionaryPickerRows : public CodePicker {
 public:
-    std::size_t RowCount() const override { return Self().Rows().size(); }
-    std::string RowCode(std::size_t row) const override { return Self().Rows().at(row)->Code; }
-    std::string RowName(std::size_t row) const override { return Self().Rows().at(row)->Name; }
+    const std::vector<const Entry*>& Rows() const { return rows_; }
+    // The selected row, -1 when the list is empty.
+    int SelectedRow() const { return selected_; }
+    // Records the row as the choice. Throws std::out_of_range for a row not listed.
+    void Select(int row) {
+        if (row < 0 || static_cast<std::size_t>(row) >= rows_.size())
+            throw std::out_of_range("picker has no row " + std::to_string(row));
+        selected_ = row;
+        static_cast<Picker&>(*this).Choose(*rows_[static_cast<std::size_t>(row)]);
+    }
+
+    std::size_t RowCount() const override { return rows_.size(); }
+    std::string RowCode(std::size_t row) const override { return rows_.at(row)->Code; }
+    std::string RowName(std::size_t row) const override { return rows_.at(row)->Name; }
     void Preselect(const std::string& code) override {
-        if (const auto row = RowOfCode(*this, code)) Mutable().Select(static_cast<int>(*row));
+        if (const auto row = RowOfCode(*this, code)) Select(static_cast<int>(*row));
     }
     std::optional<std::size_t> FocusedRow() const override {
-        if (Self().SelectedRow() < 0) return std::nullopt;
-        return static_cast<std::size_t>(Self().SelectedRow());
+        if (selected_ < 0) return std::nullopt;
+        return static_cast<std::size_t>(selected_);
     }
     void SelectRow(std::size_t row) override {
-        if (row < RowCount()) Mutable().Select(static_cast<int>(row));
+        if (row < RowCount()) Select(static_cast<int>(row));
+    }
+
+protected:
+    explicit DictionaryPickerRows(std::vector<const Entry*> rows) : rows_(std::move(rows)) {}
+    // Selects the row of code, otherwise the first; an empty list keeps no choice.
+    // Called by the picker once its own members are set, since Choose reads them.
+    void SelectInitial(std::string_view code) {
+        if (!rows_.empty()) Select(static_cast<int>(RowOfCode(*this, std::string(code)).value_or(0)));
     }
 
 private:
-    const Picker& Self() const { return static_cast<const Picker&>(*this); }
-    Picker& Mutable() { return static_cast<Picker&>(*this); }
+    std::vector<const Entry*> rows_;
+    int selected_ = -1;
 };
 
 }  // namespace kvz

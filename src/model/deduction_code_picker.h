@@ -13,19 +13,13 @@
 
 namespace kvz {
 
-class DeductionCodePicker : public DictionaryPickerRows<DeductionCodePicker> {
+class DeductionCodePicker : public DictionaryPickerRows<DeductionCodePicker, DeductionEntry> {
 public:
     // The dictionary must outlive the picker. Lists the deductions of incomeCode (only
     // those allowed to a non-resident when resident is false) and selects the row of
     // currentDeductionCode, otherwise the first.
     DeductionCodePicker(const IncomeDictionary& dictionary, bool resident, std::string_view currentDeductionCode,
                         std::string_view incomeCode);
-
-    const std::vector<const DeductionEntry*>& Rows() const { return rows_; }
-    // The selected row, -1 when the list is empty.
-    int SelectedRow() const { return selected_; }
-    // Records the row as the choice. Throws std::out_of_range for a row not listed.
-    void Select(int row);
 
     // The pick-list dialog's choice.
     std::string SelectedCode() const override { return ChosenDeductionCode(); }
@@ -42,8 +36,9 @@ public:
     DeductionAmountRule AmountRule() const { return DeductionAmountRule::Of(chosen_); }
 
 private:
-    std::vector<const DeductionEntry*> rows_;
-    int selected_ = -1;
+    friend DictionaryPickerRows;
+    void Choose(const DeductionEntry& entry) { chosen_ = entry; }
+
     DeductionEntry chosen_;
 };
 

@@ -10,7 +10,7 @@
 
 namespace kvz {
 
-class IncomeCodePicker : public DictionaryPickerRows<IncomeCodePicker> {
+class IncomeCodePicker : public DictionaryPickerRows<IncomeCodePicker, IncomeEntry> {
 public:
     // The dictionary must outlive the picker. An empty rateFilter lists every income
     // and takes the chosen income's own tax group as the rate; a rateFilter lists the
@@ -19,12 +19,6 @@ public:
     // Throws EConvertError when rateFilter is not a number.
     IncomeCodePicker(const IncomeDictionary& dictionary, bool nonResidentOnly, std::string_view currentCode,
                      std::string_view rateFilter);
-
-    const std::vector<const IncomeEntry*>& Rows() const { return rows_; }
-    // The selected row, -1 when the list is empty.
-    int SelectedRow() const { return selected_; }
-    // Records the row as the choice. Throws std::out_of_range for a row not listed.
-    void Select(int row);
 
     // The pick-list dialog's choice.
     std::string SelectedCode() const override { return ChosenCode(); }
@@ -37,9 +31,10 @@ public:
     bool IsSale() const { return isSale_; }
 
 private:
-    std::vector<const IncomeEntry*> rows_;
+    friend DictionaryPickerRows;
+    void Choose(const IncomeEntry& income);
+
     bool rateFiltered_ = false;
-    int selected_ = -1;
     std::string chosenCode_;
     std::string chosenName_;
     int chosenRate_ = 0;
