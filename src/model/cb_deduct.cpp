@@ -30,17 +30,13 @@ int mTCBDeduct::YearOfIndex(int index) {
 Money mTCBDeduct::SecuritiesLossTotal() const { return Total(SecuritiesLoss); }
 Money mTCBDeduct::FissLossTotal() const { return Total(FissLoss); }
 
-void mTCBDeduct::Save(mTDocumentStorage& storage) const {
-    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
+void mTCBDeduct::Save(mTDocumentStorage& s) const {
+    WithErrorPlace(kPlaceSave, [&] { SaveStream(s, kStreamName, *this, kCBDeductFields); });
 }
 
-void mTCBDeduct::SaveBody(mTDocumentStorage& s) const { SaveStream(s, kStreamName, *this, kCBDeductFields); }
-
-void mTCBDeduct::Load(mTDocumentStorage& storage) {
-    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
+void mTCBDeduct::Load(mTDocumentStorage& s) {
+    WithErrorPlace(kPlaceLoad, [&] { LoadStream(s, kStreamName, *this, kCBDeductFields); });
 }
-
-void mTCBDeduct::LoadBody(mTDocumentStorage& s) { LoadStream(s, kStreamName, *this, kCBDeductFields); }
 
 uint32_t mTCBDeduct::StoredSize() const { return StreamSize(kStreamName, *this, kCBDeductFields); }
 

@@ -33,10 +33,6 @@ public:
 
     std::array<Money, kYears> SecuritiesLoss{};
     std::array<Money, kYears> FissLoss{};
-
-private:
-    void SaveBody(mTDocumentStorage& storage) const;
-    void LoadBody(mTDocumentStorage& storage);
 };
 
 inline constexpr auto kCBDeductFields =

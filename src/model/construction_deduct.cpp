@@ -12,8 +12,6 @@ namespace {
 
 constexpr uint16_t kPlaceSave = 385;
 constexpr uint16_t kPlaceLoad = 386;
-constexpr uint16_t kPlaceObjectSave = 397;
-constexpr uint16_t kPlaceObjectLoad = 398;
 
 constexpr const char* kDefaultObjectDate = "01.01.2003";
 
@@ -24,28 +22,18 @@ mTConstructionDeductObj::mTConstructionDeductObj()
       TransferActDate(DateFromText(kDefaultObjectDate)),
       FirstUseYear(DateFromText(kDefaultObjectDate)) {}
 
-std::string mTConstructionDeductObj::StreamName(uint16_t index) {
-    return SectionStreamName("@ConstructionDeductObj", index);
-}
+std::string mTConstructionDeductObj::StreamName(uint16_t index) { return SectionStreamName(kStream, index); }
 
 void mTConstructionDeductObj::Save(mTDocumentStorage& storage, uint16_t index) const {
-    WithErrorPlace(kPlaceObjectSave, [&] { SaveBody(storage, index); });
-}
-
-void mTConstructionDeductObj::SaveBody(mTDocumentStorage& s, uint16_t index) const {
-    SaveStream(s, StreamName(index), *this, kConstructionDeductObjFields);
+    SaveItemStream(storage, index, *this, kConstructionDeductObjFields);
 }
 
 void mTConstructionDeductObj::Load(mTDocumentStorage& storage, uint16_t index) {
-    WithErrorPlace(kPlaceObjectLoad, [&] { LoadBody(storage, index); });
-}
-
-void mTConstructionDeductObj::LoadBody(mTDocumentStorage& s, uint16_t index) {
-    LoadStream(s, StreamName(index), *this, kConstructionDeductObjFields);
+    LoadItemStream(storage, index, *this, kConstructionDeductObjFields);
 }
 
 uint32_t mTConstructionDeductObj::StoredSize(uint16_t index) const {
-    return StreamSize(StreamName(index), *this, kConstructionDeductObjFields);
+    return ItemStreamSize(index, *this, kConstructionDeductObjFields);
 }
 
 int mTConstructionDeduct::ObjectCount() const { return static_cast<int>(Objects.size()); }
@@ -70,27 +58,20 @@ void mTConstructionDeduct::ObjectDelete(int index) {
 
 void mTConstructionDeduct::Save(mTDocumentStorage& storage) const {
     if (Granted && Objects.size() > kMaxObjects) throw std::length_error("Объектов не может быть больше 65535.");
-    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
+    SaveGrantedStream(storage, kPlaceSave, *this, [&] { SaveGranted(storage); });
 }
 
-void mTConstructionDeduct::SaveBody(mTDocumentStorage& s) const {
-    s.CreateStream(kStreamName);
-    s.WriteBoolean(Granted);
-    if (!Granted) return;
+void mTConstructionDeduct::SaveGranted(mTDocumentStorage& s) const {
     SaveFields(s, *this, kConstructionAmountFields);
     s.WriteInteger(ObjectCount());
     for (std::size_t i = 0; i < Objects.size(); ++i) Objects[i].Save(s, static_cast<uint16_t>(i));
 }
 
 void mTConstructionDeduct::Load(mTDocumentStorage& storage) {
-    *this = mTConstructionDeduct();
-    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
+    LoadGrantedStream(storage, kPlaceLoad, *this, [&] { LoadGranted(storage); });
 }
 
-void mTConstructionDeduct::LoadBody(mTDocumentStorage& s) {
-    s.OpenStream(kStreamName);
-    Granted = s.ReadBoolean();
-    if (!Granted) return;
+void mTConstructionDeduct::LoadGranted(mTDocumentStorage& s) {
     LoadFields(s, *this, kConstructionAmountFields);
     const uint16_t count = s.ReadWord();
     for (uint16_t i = 0; i < count; ++i) {
@@ -101,7 +82,7 @@ void mTConstructionDeduct::LoadBody(mTDocumentStorage& s) {
 
 uint32_t mTConstructionDeduct::StoredSize() const {
     using S = mTDocumentStorage;
-    uint32_t size = S::StringItemSize(kStreamName) + S::ByteItemSize(Granted ? 1 : 0);
+    uint32_t size = GrantedStreamHeadSize(*this);
     if (!Granted) return size;
     size += FieldsSize(*this, kConstructionAmountFields) + S::IntegerItemSize(ObjectCount());
     for (std::size_t i = 0; i < Objects.size(); ++i) size += Objects[i].StoredSize(static_cast<uint16_t>(i));

@@ -16,6 +16,10 @@ class mTDocumentStorage;
 // One property object.
 class mTConstructionDeductObj {
 public:
+    static constexpr const char* kStream = "@ConstructionDeductObj";
+    static constexpr uint16_t kPlaceSave = 397;
+    static constexpr uint16_t kPlaceLoad = 398;
+
     mTConstructionDeductObj();
 
     void Save(mTDocumentStorage& storage, uint16_t index) const;
@@ -50,10 +54,6 @@ public:
     bool Pensioner = false;
     Money ObjectCost;
     Money CreditInterest;
-
-private:
-    void SaveBody(mTDocumentStorage& storage, uint16_t index) const;
-    void LoadBody(mTDocumentStorage& storage, uint16_t index);
 };
 
 inline constexpr auto kConstructionDeductObjFields = FieldList(
@@ -114,8 +114,9 @@ public:
 
 private:
     std::size_t ObjectSlot(int index) const;
-    void SaveBody(mTDocumentStorage& storage) const;
-    void LoadBody(mTDocumentStorage& storage);
+    // What follows the Granted flag.
+    void SaveGranted(mTDocumentStorage& storage) const;
+    void LoadGranted(mTDocumentStorage& storage);
 };
 
 // The saved amounts of a granted deduction; the object count and the objects follow.

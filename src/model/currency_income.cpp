@@ -3,7 +3,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include "model/section_streams.h"
 #include "model/stored_fields.h"
 
 namespace kvz {
@@ -46,15 +45,15 @@ void mTCurrencyIncome::SetTaxInCurrency(Money amount) {
 }
 
 void mTCurrencyIncome::Save(mTDocumentStorage& s, uint16_t index) const {
-    WithErrorPlace(kPlaceSave, [&] { SaveStream(s, SectionStreamName(kStream, index), *this, kCurrencyIncomeFields); });
+    SaveItemStream(s, index, *this, kCurrencyIncomeFields);
 }
 
 void mTCurrencyIncome::Load(mTDocumentStorage& s, uint16_t index) {
-    WithErrorPlace(kPlaceLoad, [&] { LoadStream(s, SectionStreamName(kStream, index), *this, kCurrencyIncomeFields); });
+    LoadItemStream(s, index, *this, kCurrencyIncomeFields);
 }
 
 uint32_t mTCurrencyIncome::StoredSize(uint16_t index) const {
-    return StreamSize(SectionStreamName(kStream, index), *this, kCurrencyIncomeFields);
+    return ItemStreamSize(index, *this, kCurrencyIncomeFields);
 }
 
 }  // namespace kvz

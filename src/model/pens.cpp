@@ -4,27 +4,14 @@
 
 namespace kvz {
 
-namespace {
-
-constexpr uint16_t kPlaceSave = 375;
-constexpr uint16_t kPlaceLoad = 376;
-
-}  // namespace
-
-std::string mTPens::StreamName(uint16_t index) { return SectionStreamName("@PensSub", index); }
+std::string mTPens::StreamName(uint16_t index) { return SectionStreamName(kStream, index); }
 
 void mTPens::Save(mTDocumentStorage& storage, uint16_t index) const {
-    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage, index); });
+    SaveItemStream(storage, index, *this, kPensFields);
 }
 
-void mTPens::SaveBody(mTDocumentStorage& s, uint16_t index) const { SaveStream(s, StreamName(index), *this, kPensFields); }
+void mTPens::Load(mTDocumentStorage& storage, uint16_t index) { LoadItemStream(storage, index, *this, kPensFields); }
 
-void mTPens::Load(mTDocumentStorage& storage, uint16_t index) {
-    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage, index); });
-}
-
-void mTPens::LoadBody(mTDocumentStorage& s, uint16_t index) { LoadStream(s, StreamName(index), *this, kPensFields); }
-
-uint32_t mTPens::StoredSize(uint16_t index) const { return StreamSize(StreamName(index), *this, kPensFields); }
+uint32_t mTPens::StoredSize(uint16_t index) const { return ItemStreamSize(index, *this, kPensFields); }
 
 }  // namespace kvz

@@ -18,6 +18,10 @@ public:
     // kind 4: additional contributions to the funded part of the labour pension.
     static constexpr int32_t kKindExtraContributions = 4;
 
+    static constexpr const char* kStream = "@PensSub";
+    static constexpr uint16_t kPlaceSave = 375;
+    static constexpr uint16_t kPlaceLoad = 376;
+
     mTPens() = default;
 
     void Save(mTDocumentStorage& storage, uint16_t index) const;
@@ -38,10 +42,6 @@ public:
     Money Contribution;
     Money ContributionToDeduct;
     Money AgentDeduction;
-
-private:
-    void SaveBody(mTDocumentStorage& storage, uint16_t index) const;
-    void LoadBody(mTDocumentStorage& storage, uint16_t index);
 };
 
 inline constexpr auto kPensFields = FieldList(

@@ -77,13 +77,10 @@ void mTSocialDeduct::Save(mTDocumentStorage& storage) const {
     // A count that does not fit its word would lose contracts without a word said.
     if (Granted && PensionContracts.size() > kMaxPensionContracts)
         throw std::length_error("Договоров не может быть больше 65535.");
-    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
+    SaveGrantedStream(storage, kPlaceSave, *this, [&] { SaveGranted(storage); });
 }
 
-void mTSocialDeduct::SaveBody(mTDocumentStorage& s) const {
-    s.CreateStream(kStreamName);
-    s.WriteBoolean(Granted);
-    if (!Granted) return;
+void mTSocialDeduct::SaveGranted(mTDocumentStorage& s) const {
     SaveFields(s, *this, kSocialFirstAmounts);
     s.WriteInteger(ChildEducationCount());
     for (Money amount : ChildEducation) s.WriteCurrency(amount);
@@ -95,14 +92,10 @@ void mTSocialDeduct::SaveBody(mTDocumentStorage& s) const {
 }
 
 void mTSocialDeduct::Load(mTDocumentStorage& storage) {
-    *this = mTSocialDeduct();
-    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
+    LoadGrantedStream(storage, kPlaceLoad, *this, [&] { LoadGranted(storage); });
 }
 
-void mTSocialDeduct::LoadBody(mTDocumentStorage& s) {
-    s.OpenStream(kStreamName);
-    Granted = s.ReadBoolean();
-    if (!Granted) return;
+void mTSocialDeduct::LoadGranted(mTDocumentStorage& s) {
     LoadFields(s, *this, kSocialFirstAmounts);
     LoadChildEducation(s);
     LoadFields(s, *this, kSocialOtherAmounts);
@@ -132,7 +125,7 @@ void mTSocialDeduct::LoadChildEducation(mTDocumentStorage& s) {
 
 uint32_t mTSocialDeduct::StoredSize() const {
     using S = mTDocumentStorage;
-    uint32_t size = S::StringItemSize(kStreamName) + S::ByteItemSize(Granted ? 1 : 0);
+    uint32_t size = GrantedStreamHeadSize(*this);
     if (!Granted) return size;
     size += FieldsSize(*this, kSocialFirstAmounts) + S::IntegerItemSize(ChildEducationCount());
     for (Money amount : ChildEducation) size += S::CurrencyItemSize(amount);

@@ -62,8 +62,9 @@ public:
 private:
     void CheckChildEducationIndex(int index, uint16_t emptyCode, uint16_t outsideCode) const;
     std::size_t PensionSlot(int index) const;
-    void SaveBody(mTDocumentStorage& storage) const;
-    void LoadBody(mTDocumentStorage& storage);
+    // What follows the Granted flag.
+    void SaveGranted(mTDocumentStorage& storage) const;
+    void LoadGranted(mTDocumentStorage& storage);
     void LoadChildEducation(mTDocumentStorage& storage);
 };
 

@@ -91,13 +91,10 @@ void mTStandartDeduct::SetMonthlyChildStatus(int month, int32_t value) {
 }
 
 void mTStandartDeduct::Save(mTDocumentStorage& storage) const {
-    WithErrorPlace(kPlaceSave, [&] { SaveBody(storage); });
+    SaveGrantedStream(storage, kPlaceSave, *this, [&] { SaveGranted(storage); });
 }
 
-void mTStandartDeduct::SaveBody(mTDocumentStorage& s) const {
-    s.CreateStream(kStreamName);
-    s.WriteBoolean(Granted);
-    if (!Granted) return;
+void mTStandartDeduct::SaveGranted(mTDocumentStorage& s) const {
     s.WriteInteger(SelfCode);
     s.WriteInteger(ChildStatus);
     SaveChildrenBlock(s, ChildrenConstant, ChildrenCount, ChildrenByMonth);
@@ -116,14 +113,10 @@ void mTStandartDeduct::SaveBody(mTDocumentStorage& s) const {
 }
 
 void mTStandartDeduct::Load(mTDocumentStorage& storage) {
-    *this = mTStandartDeduct();
-    WithErrorPlace(kPlaceLoad, [&] { LoadBody(storage); });
+    LoadGrantedStream(storage, kPlaceLoad, *this, [&] { LoadGranted(storage); });
 }
 
-void mTStandartDeduct::LoadBody(mTDocumentStorage& s) {
-    s.OpenStream(kStreamName);
-    Granted = s.ReadBoolean();
-    if (!Granted) return;
+void mTStandartDeduct::LoadGranted(mTDocumentStorage& s) {
     SelfCode = s.ReadInteger();
     ChildStatus = s.ReadInteger();
     LoadChildrenBlock(s, ChildrenConstant, ChildrenCount, ChildrenByMonth);
@@ -143,7 +136,7 @@ void mTStandartDeduct::LoadBody(mTDocumentStorage& s) {
 
 uint32_t mTStandartDeduct::StoredSize() const {
     using S = mTDocumentStorage;
-    uint32_t size = S::StringItemSize(kStreamName) + S::ByteItemSize(Granted ? 1 : 0);
+    uint32_t size = GrantedStreamHeadSize(*this);
     if (!Granted) return size;
     size += S::IntegerItemSize(SelfCode) + S::IntegerItemSize(ChildStatus);
     size += ChildrenBlockSize(ChildrenConstant, ChildrenCount, ChildrenByMonth);

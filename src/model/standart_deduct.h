@@ -79,8 +79,9 @@ public:
     std::array<int32_t, kMonths> MonthlyChildStatus{};  // [month - 1]: 0 single parent, 1 not
 
 private:
-    void SaveBody(mTDocumentStorage& storage) const;
-    void LoadBody(mTDocumentStorage& storage);
+    // What follows the Granted flag.
+    void SaveGranted(mTDocumentStorage& storage) const;
+    void LoadGranted(mTDocumentStorage& storage);
 };
 
 // Every field; the file keeps most of them in blocks behind flags (see Save).

@@ -98,6 +98,55 @@ uint32_t StreamSize(const std::string& stream, const Record& record, const List&
     return mTDocumentStorage::ItemSize(stream) + FieldsSize(record, fields);
 }
 
+// An item of a section list that is one stream of its own, named after the record's
+// kStream and the item's index; a storage error gets the record's kPlaceSave or
+// kPlaceLoad.
+template <class Record, class List>
+void SaveItemStream(mTDocumentStorage& s, uint16_t index, const Record& record, const List& fields) {
+    WithErrorPlace(Record::kPlaceSave,
+                   [&] { SaveStream(s, SectionStreamName(Record::kStream, index), record, fields); });
+}
+
+template <class Record, class List>
+void LoadItemStream(mTDocumentStorage& s, uint16_t index, Record& record, const List& fields) {
+    WithErrorPlace(Record::kPlaceLoad,
+                   [&] { LoadStream(s, SectionStreamName(Record::kStream, index), record, fields); });
+}
+
+template <class Record, class List>
+uint32_t ItemStreamSize(uint16_t index, const Record& record, const List& fields) {
+    return StreamSize(SectionStreamName(Record::kStream, index), record, fields);
+}
+
+// A section behind its Granted flag: its marker, the flag, and the rest (written
+// and read by `rest`) only when granted. Loading starts from a fresh section; a
+// storage error gets the section's error place.
+template <class Section, class Rest>
+void SaveGrantedStream(mTDocumentStorage& s, uint16_t place, const Section& section, Rest&& rest) {
+    WithErrorPlace(place, [&] {
+        s.CreateStream(Section::kStreamName);
+        s.WriteBoolean(section.Granted);
+        if (section.Granted) rest();
+    });
+}
+
+template <class Section, class Rest>
+void LoadGrantedStream(mTDocumentStorage& s, uint16_t place, Section& section, Rest&& rest) {
+    section = Section();
+    WithErrorPlace(place, [&] {
+        s.OpenStream(Section::kStreamName);
+        section.Granted = s.ReadBoolean();
+        if (section.Granted) rest();
+    });
+}
+
+// The marker and the flag; the caller adds the rest when granted.
+template <class Section>
+uint32_t GrantedStreamHeadSize(const Section& section) {
+    return mTDocumentStorage::StringItemSize(Section::kStreamName) +
+           mTDocumentStorage::ByteItemSize(section.Granted ? 1 : 0);
+}
+
 // Lines of a source, each in a stream of its own named after the source's index
 // and the line's number, after their count.
 template <class Line, class List>
