@@ -26,6 +26,36 @@ uint32_t CountSize(const List& list) {
     return S::WordItemSize(static_cast<uint16_t>(list.Count()));
 }
 
+// A list kept as its count (a word) followed by its items, each under its index;
+// `variant` picks the stream names of a class that serves two lists.
+template <class List, class... Variant>
+void SaveCounted(S& s, List& list, Variant... variant) {
+    s.WriteWord(static_cast<uint16_t>(list.Count()));
+    for (int i = 0; i < list.Count(); ++i) list.Get(i).Save(s, static_cast<uint16_t>(i), variant...);
+}
+
+template <class List, class... Variant>
+void LoadCounted(S& s, List& list, Variant... variant) {
+    const uint16_t count = s.ReadWord();
+    for (uint16_t i = 0; i < count; ++i) list.Get(list.Add()).Load(s, i, variant...);
+}
+
+template <class List>
+uint64_t CountedSize(const List& list) {
+    uint64_t size = CountSize(list);
+    for (int i = 0; i < list.Count(); ++i) size += list.Get(i).StoredSize(static_cast<uint16_t>(i));
+    return size;
+}
+
+// The deduction sections in the order the file keeps them.
+template <class Declaration, class Visit>
+void ForEachDeductionSection(Declaration& d, Visit visit) {
+    visit(d.Standard);
+    visit(d.Social);
+    visit(d.Construction);
+    visit(d.CB);
+}
+
 template <class List>
 void RequireCountFits(const List& list) {
     if (list.Count() > 65535) throw mEWriteStorage("В списке больше 65535 записей: такой документ не сохранить.", 224);
@@ -91,30 +121,15 @@ uint32_t mTDeclaration::ComputeSize() {
                     FieldsSize(*this, kDeclInfoMiddleFields) + FieldsSize(*this, kDeclInfoTrailingFields) +
                     Person.StoredSize();
     if (IncomeKinds & kIncomeRussian) {
-        size += S::ItemSize("@DeclInquiry") + CountSize(Thirteen) + CountSize(ThirteenNR) + CountSize(ThirtyFive) +
-                CountSize(Dividends) + CountSize(Nine);
-        for (int i = 0; i < Thirteen.Count(); ++i) size += Thirteen.Get(i).StoredSize(static_cast<uint16_t>(i));
-        for (int i = 0; i < ThirteenNR.Count(); ++i) size += ThirteenNR.Get(i).StoredSize(static_cast<uint16_t>(i));
-        for (int i = 0; i < ThirtyFive.Count(); ++i) size += ThirtyFive.Get(i).StoredSize(static_cast<uint16_t>(i));
-        for (int i = 0; i < Dividends.Count(); ++i) size += Dividends.Get(i).StoredSize(static_cast<uint16_t>(i));
-        for (int i = 0; i < Nine.Count(); ++i) size += Nine.Get(i).StoredSize(static_cast<uint16_t>(i));
+        size += S::ItemSize("@DeclInquiry") + CountedSize(Thirteen) + CountedSize(ThirteenNR) +
+                CountedSize(ThirtyFive) + CountedSize(Dividends) + CountedSize(Nine);
     }
-    if (IncomeKinds & kIncomeForeign) {
-        size += S::ItemSize("@DeclForeign") + CountSize(Foreign);
-        for (int i = 0; i < Foreign.Count(); ++i) size += Foreign.Get(i).StoredSize(static_cast<uint16_t>(i));
-    }
-    if (IncomeKinds & kIncomeInvestTov) {
-        size += S::ItemSize("@DeclInvestTov") + CountSize(InvestTov);
-        for (int i = 0; i < InvestTov.Count(); ++i) size += InvestTov.Get(i).StoredSize(static_cast<uint16_t>(i));
-    }
-    if (IncomeKinds & kIncomeBusiness) {
-        size += S::ItemSize("@DeclBusiness") + CountSize(Business) + FieldsSize(*this, kBusinessValueFields);
-        for (int i = 0; i < Business.Count(); ++i) size += Business.Get(i).StoredSize(static_cast<uint16_t>(i));
-    }
-    if (IncomeKinds != 0)
-        size += Standard.StoredSize() + Social.StoredSize() + Construction.StoredSize() + CB.StoredSize();
-    size += S::ItemSize("@Nalog") + CountSize(Nalog) + kNalogOverCount;
-    for (int i = 0; i < Nalog.Count(); ++i) size += Nalog.Get(i).StoredSize(static_cast<uint16_t>(i));
+    if (IncomeKinds & kIncomeForeign) size += S::ItemSize("@DeclForeign") + CountedSize(Foreign);
+    if (IncomeKinds & kIncomeInvestTov) size += S::ItemSize("@DeclInvestTov") + CountedSize(InvestTov);
+    if (IncomeKinds & kIncomeBusiness)
+        size += S::ItemSize("@DeclBusiness") + CountedSize(Business) + FieldsSize(*this, kBusinessValueFields);
+    if (IncomeKinds != 0) ForEachDeductionSection(*this, [&](const auto& section) { size += section.StoredSize(); });
+    size += S::ItemSize("@Nalog") + CountedSize(Nalog) + kNalogOverCount;
     if (size > 0xFFFFFFFFull) throw mEWriteStorage("Документ слишком велик для сохранения.", 225);
     return static_cast<uint32_t>(size);
 }
@@ -140,41 +155,28 @@ void mTDeclaration::WriteAll(mTDocumentStorage& s) {
 
     if (IncomeKinds & kIncomeRussian) {
         s.CreateStream("@DeclInquiry");
-        auto rateList = [&](auto& list, bool variant) {
-            s.WriteWord(static_cast<uint16_t>(list.Count()));
-            for (int i = 0; i < list.Count(); ++i) list.Get(i).Save(s, static_cast<uint16_t>(i), variant);
-        };
-        rateList(Thirteen, false);
-        rateList(ThirteenNR, true);
-        rateList(ThirtyFive, false);
-        rateList(Dividends, true);
-        rateList(Nine, false);
+        SaveCounted(s, Thirteen, false);
+        SaveCounted(s, ThirteenNR, true);
+        SaveCounted(s, ThirtyFive, false);
+        SaveCounted(s, Dividends, true);
+        SaveCounted(s, Nine, false);
     }
     if (IncomeKinds & kIncomeForeign) {
         s.CreateStream("@DeclForeign");
-        s.WriteWord(static_cast<uint16_t>(Foreign.Count()));
-        for (int i = 0; i < Foreign.Count(); ++i) Foreign.Get(i).Save(s, static_cast<uint16_t>(i));
+        SaveCounted(s, Foreign);
     }
     if (IncomeKinds & kIncomeInvestTov) {
         s.CreateStream("@DeclInvestTov");
-        s.WriteWord(static_cast<uint16_t>(InvestTov.Count()));
-        for (int i = 0; i < InvestTov.Count(); ++i) InvestTov.Get(i).Save(s, static_cast<uint16_t>(i), false);
+        SaveCounted(s, InvestTov, false);
     }
     if (IncomeKinds & kIncomeBusiness) {
         s.CreateStream("@DeclBusiness");
-        s.WriteWord(static_cast<uint16_t>(Business.Count()));
-        for (int i = 0; i < Business.Count(); ++i) Business.Get(i).Save(s, static_cast<uint16_t>(i));
+        SaveCounted(s, Business);
         SaveFields(s, *this, kBusinessValueFields);
     }
-    if (IncomeKinds != 0) {
-        Standard.Save(s);
-        Social.Save(s);
-        Construction.Save(s);
-        CB.Save(s);
-    }
+    if (IncomeKinds != 0) ForEachDeductionSection(*this, [&](const auto& section) { section.Save(s); });
     s.CreateStream("@Nalog");
-    s.WriteWord(static_cast<uint16_t>(Nalog.Count()));
-    for (int i = 0; i < Nalog.Count(); ++i) Nalog.Get(i).Save(s, static_cast<uint16_t>(i));
+    SaveCounted(s, Nalog);
 }
 
 void mTDeclaration::SaveToFile(const std::string& path) {
@@ -205,41 +207,28 @@ void mTDeclaration::LoadCurrentYear(mTDocumentStorage& s) {
     Person.Load(s);
     if (IncomeKinds & kIncomeRussian) {
         s.OpenStream("@DeclInquiry");
-        auto rateList = [&](auto& list, bool variant) {
-            uint16_t count = s.ReadWord();
-            for (uint16_t i = 0; i < count; ++i) list.Get(list.Add()).Load(s, i, variant);
-        };
-        rateList(Thirteen, false);
-        rateList(ThirteenNR, true);
-        rateList(ThirtyFive, false);
-        rateList(Dividends, true);
-        rateList(Nine, false);
+        LoadCounted(s, Thirteen, false);
+        LoadCounted(s, ThirteenNR, true);
+        LoadCounted(s, ThirtyFive, false);
+        LoadCounted(s, Dividends, true);
+        LoadCounted(s, Nine, false);
     }
     if (IncomeKinds & kIncomeInvestTov) {
         s.OpenStream("@DeclInvestTov");
-        uint16_t count = s.ReadWord();
-        for (uint16_t i = 0; i < count; ++i) InvestTov.Get(InvestTov.Add()).Load(s, i, false);
+        LoadCounted(s, InvestTov, false);
     }
     if (IncomeKinds & kIncomeForeign) {
         s.OpenStream("@DeclForeign");
-        uint16_t count = s.ReadWord();
-        for (uint16_t i = 0; i < count; ++i) Foreign.Get(Foreign.Add()).Load(s, i);
+        LoadCounted(s, Foreign);
     }
     if (IncomeKinds & kIncomeBusiness) {
         s.OpenStream("@DeclBusiness");
-        uint16_t count = s.ReadWord();
-        for (uint16_t i = 0; i < count; ++i) Business.Get(Business.Add()).Load(s, i);
+        LoadCounted(s, Business);
         LoadFields(s, *this, kBusinessValueFields);
     }
-    if (IncomeKinds != 0) {
-        Standard.Load(s);
-        Social.Load(s);
-        Construction.Load(s);
-        CB.Load(s);
-    }
+    if (IncomeKinds != 0) ForEachDeductionSection(*this, [&](auto& section) { section.Load(s); });
     s.OpenStream("@Nalog");
-    uint16_t count = s.ReadWord();
-    for (uint16_t i = 0; i < count; ++i) Nalog.Get(Nalog.Add()).Load(s, i);
+    LoadCounted(s, Nalog);
 }
 
 LoadedDocument mTDeclaration::LoadFromFile(const std::string& path) {
