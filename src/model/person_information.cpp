@@ -52,6 +52,11 @@ void mTPersonInformation::Save(mTDocumentStorage& s) const {
 void mTPersonInformation::Load(mTDocumentStorage& s) {
     const std::string name = s.StorageName();
     WithErrorPlace(kPlaceLoad, [&] {
+        // A stream that every year's documents keep whole.
+        auto whole = [&](const char* stream, const auto& fields) {
+            s.OpenStream(stream);
+            LoadFields(s, *this, fields);
+        };
         s.OpenStream("@PersonName");
         for (std::string* t : {&Surname, &FirstName, &Patronymic, &PersonInn}) *t = s.ReadString();
         if (IsKnown(name)) {
@@ -81,12 +86,8 @@ void mTPersonInformation::Load(mTDocumentStorage& s) {
                 CitizenshipCode = s.ReadString();
             }
             if (IsLater(name)) {
-                s.OpenStream("@PhoneForeignerHome");
-                ForeignHomePhoneCode = s.ReadString();
-                ForeignHomePhone = s.ReadString();
-                s.OpenStream("@PhoneForeignerWork");
-                ForeignWorkPhoneCode = s.ReadString();
-                ForeignWorkPhone = s.ReadString();
+                whole("@PhoneForeignerHome", kForeignHomePhoneFields);
+                whole("@PhoneForeignerWork", kForeignWorkPhoneFields);
             }
         } catch (const mEOpenStream&) {
         }
@@ -98,12 +99,8 @@ void mTPersonInformation::Load(mTDocumentStorage& s) {
             *t = s.ReadString();
         if (!IsLater(name)) return;
         if (IsRecent(name)) ResidenceOktmo = s.ReadString();
-        s.OpenStream("@HomePhone");
-        HomePhoneCode = s.ReadString();
-        HomePhone = s.ReadString();
-        s.OpenStream("@WorkPhone");
-        WorkPhoneCode = s.ReadString();
-        WorkPhone = s.ReadString();
+        whole("@HomePhone", kHomePhoneFields);
+        whole("@WorkPhone", kWorkPhoneFields);
     });
 }
 
