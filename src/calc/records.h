@@ -159,11 +159,12 @@ struct kTSvodSumPrilA13 : kTSvodSumPrilATotals {
     bool operator==(const kTSvodSumPrilA13&) const = default;
 };
 
-inline constexpr auto kPrilA13Fields =
-    std::tuple_cat(kPrilATotalsFields, FieldList(Field("DividendTaxableIncome", &kTSvodSumPrilA13::DividendTaxableIncome),
-                                                 Field("DividendTaxComputed", &kTSvodSumPrilA13::DividendTaxComputed),
-                                                 Field("Reserved", &kTSvodSumPrilA13::Reserved),
-                                                 Field("FixedAdvancePaid", &kTSvodSumPrilA13::FixedAdvancePaid)));
+inline constexpr auto kPrilA13Fields = std::tuple_cat(
+    kPrilATotalsFields,
+    FieldList(Field("DividendTaxableIncome", &kTSvodSumPrilA13::DividendTaxableIncome),
+              Field("DividendTaxComputed", &kTSvodSumPrilA13::DividendTaxComputed),
+              Field("Reserved", &kTSvodSumPrilA13::Reserved),
+              Field("FixedAdvancePaid", &kTSvodSumPrilA13::FixedAdvancePaid)));
 
 // Sheet А, dividends of a non-resident (15 %).
 struct kTSvodSumPrilA15 : kTSvodSumPrilATotals {
