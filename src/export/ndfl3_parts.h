@@ -1,7 +1,9 @@
 #pragma once
 // The parts of the 3-НДФЛ tree, each written by its own file; ndfl3_document.cpp
 // puts them together in the order of the form.
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/svod_sum.h"
@@ -20,6 +22,15 @@ inline void SetKopecksIfPositive(const XmlElement& e, const char* name, Money m)
 }
 inline void SetPlainIfPositive(const XmlElement& e, const char* name, Money m) {
     if (m > Money()) SetPlain(e, name, m);
+}
+
+// Attributes of one element with their amounts, in the order of the schema.
+using Amounts = std::initializer_list<std::pair<const char*, Money>>;
+inline void SetKopecks(const XmlElement& e, Amounts amounts) {
+    for (const auto& [name, amount] : amounts) SetKopecks(e, name, amount);
+}
+inline void SetKopecksIfPositive(const XmlElement& e, Amounts amounts) {
+    for (const auto& [name, amount] : amounts) SetKopecksIfPositive(e, name, amount);
 }
 
 // The schema's address in Russia, from a record with the usual field names; the

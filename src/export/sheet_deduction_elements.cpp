@@ -98,13 +98,12 @@ void WriteProfessional(const XmlElement& ndfl3, const char* sourceSign, const kT
 void WriteStandard(const XmlElement& parent, bool granted, const kTSvodSumPrilE1& e1) {
     const XmlElement e = parent.Add("РасчВычСтанд");
     if (granted) {
-        SetKopecksIfPositive(e, "ВычСт218.1.1", e1.Deduction3000);
-        SetKopecksIfPositive(e, "ВычСт218.1.2", e1.Deduction500);
+        SetKopecksIfPositive(e, {{"ВычСт218.1.1", e1.Deduction3000}, {"ВычСт218.1.2", e1.Deduction500}});
         e.Set("КолМесНеПрев", IntegerText(e1.MonthsUnder280000));
-        SetKopecksIfPositive(e, "ВычСтРеб", e1.ChildDeduction);
-        SetKopecksIfPositive(e, "ВычСтРебЕд", e1.ChildDeductionDouble);
-        SetKopecksIfPositive(e, "ВычСтРебИнв", e1.DisabledChildDeduction);
-        SetKopecksIfPositive(e, "ВычСтРебИнвЕд", e1.DisabledChildDeductionDouble);
+        SetKopecksIfPositive(e, {{"ВычСтРеб", e1.ChildDeduction},
+                                 {"ВычСтРебЕд", e1.ChildDeductionDouble},
+                                 {"ВычСтРебИнв", e1.DisabledChildDeduction},
+                                 {"ВычСтРебИнвЕд", e1.DisabledChildDeductionDouble}});
         SetKopecks(e, "ОбщВычСтанд", e1.StandardTotal);
     } else {
         e.Set("ОбщВычСтанд", "0");
@@ -114,19 +113,18 @@ void WriteStandard(const XmlElement& parent, bool granted, const kTSvodSumPrilE1
 void WriteSocial(const XmlElement& parent, const kTSvodSumPrilE2& e2) {
     if (e2.UnlimitedTotal > Money()) {
         const XmlElement e = parent.Add("РасчВычСоцБез219.2");
-        SetKopecksIfPositive(e, "СумБлагЦел", e2.Charity);
-        SetKopecksIfPositive(e, "СумОбуч", e2.ChildEducation);
-        SetKopecksIfPositive(e, "СумЛечен", e2.ExpensiveTreatment);
+        SetKopecksIfPositive(
+            e, {{"СумБлагЦел", e2.Charity}, {"СумОбуч", e2.ChildEducation}, {"СумЛечен", e2.ExpensiveTreatment}});
         SetKopecks(e, "ИтогВычСоциал", e2.UnlimitedTotal);
     }
     if (e2.SocialTotal + e2.SocialByAgent > Money()) {
         const XmlElement e = parent.Add("РасчВычСоц219.2");
-        SetKopecksIfPositive(e, "СумОбуч", e2.Education);
-        SetKopecksIfPositive(e, "СумЛечен", e2.Treatment);
-        SetKopecksIfPositive(e, "СумЛичСтрах", e2.PersonalInsurance);
-        SetKopecksIfPositive(e, "СумПенсСтрах", e2.PensionInsurance);
-        SetKopecksIfPositive(e, "ОбщСумРасх", e2.LimitedTotal);
-        SetKopecksIfPositive(e, "ОбщСНВОтчПерНА", e2.SocialByAgent);
+        SetKopecksIfPositive(e, {{"СумОбуч", e2.Education},
+                                 {"СумЛечен", e2.Treatment},
+                                 {"СумЛичСтрах", e2.PersonalInsurance},
+                                 {"СумПенсСтрах", e2.PensionInsurance},
+                                 {"ОбщСумРасх", e2.LimitedTotal},
+                                 {"ОбщСНВОтчПерНА", e2.SocialByAgent}});
         SetKopecks(e, "ОбщВычСоциал", e2.SocialTotal);
     }
 }
@@ -149,17 +147,17 @@ void WriteHousingDeduction(const XmlElement& ndfl3, const mTDeclaration& d, cons
     if (!c.Granted || d.DeclarationKind != kDecl3Ndfl || c.ObjectCount() == 0 || d.IncomeKinds == 0) return;
     const kTSvodSumPrilZ& z = sum.PrilZ;
     const XmlElement calculation = ndfl3.Add("ИмущНалВычНов").Add("РасчИмущВыч");
-    SetKopecks(calculation, "ВычНовЗачПред", z.TakenBefore);
-    SetKopecks(calculation, "ВычПроцЗачПред", z.InterestTakenBefore);
-    SetKopecks(calculation, "ОстВычПршПред", z.CarriedFromLastYear);
-    SetKopecks(calculation, "ПроцПршПред", z.InterestCarriedFromLastYear);
-    SetKopecks(calculation, "ВычНАУвед", z.NewDeductionByNotice);
-    SetKopecks(calculation, "ПроцНАУвед", z.InterestByNotice);
-    SetKopecks(calculation, "НалБаз13БезВыч", z.IncomeBeforeDeduction);
-    SetKopecks(calculation, "РасхНовВычНД", z.NewDeductionThisReturn);
-    SetKopecks(calculation, "ПроцВычНД", z.InterestThisReturn);
-    SetKopecks(calculation, "ОстИВБезПроц", z.RemainingNew);
-    SetKopecks(calculation, "ОстИВУплПроц", z.RemainingInterest);
+    SetKopecks(calculation, {{"ВычНовЗачПред", z.TakenBefore},
+                             {"ВычПроцЗачПред", z.InterestTakenBefore},
+                             {"ОстВычПршПред", z.CarriedFromLastYear},
+                             {"ПроцПршПред", z.InterestCarriedFromLastYear},
+                             {"ВычНАУвед", z.NewDeductionByNotice},
+                             {"ПроцНАУвед", z.InterestByNotice},
+                             {"НалБаз13БезВыч", z.IncomeBeforeDeduction},
+                             {"РасхНовВычНД", z.NewDeductionThisReturn},
+                             {"ПроцВычНД", z.InterestThisReturn},
+                             {"ОстИВБезПроц", z.RemainingNew},
+                             {"ОстИВУплПроц", z.RemainingInterest}});
     // The calculation spreads the capped expenses over the objects, one amount each.
     if (z.ObjectExpensesTaken.size() != static_cast<std::size_t>(c.ObjectCount()))
         throw std::logic_error("расчет имущественного вычета не дал расходов по каждому объекту");
@@ -203,19 +201,16 @@ void WritePensionInvestmentDeductions(const XmlElement& ndfl3, const kTSvodSum& 
     SetKopecks(pension, "ОбщВзносВыч", e3.ContributionsTotal);
     if (!e3.Contracts.empty()) {
         const XmlElement contracts = pension.Add("РасчПСВВыч");
-        SetKopecks(contracts, "СумВзносУпл", e3.ContributionsPaid);
-        SetKopecks(contracts, "СумВзносВыч", e3.ContributionsDeductible);
+        SetKopecks(contracts, {{"СумВзносУпл", e3.ContributionsPaid}, {"СумВзносВыч", e3.ContributionsDeductible}});
         for (const mbTPens& contract : e3.Contracts) WriteContract(contracts, contract);
     }
     if (!e3.ExtraContracts.empty()) {
-        const XmlElement extra = pension.Add("РасчДопСВВыч");
-        SetKopecks(extra, "СумВзносУпл", e3.ExtraContributionsPaid);
-        SetKopecks(extra, "СумВзносВыч", e3.ExtraContributionsDeductible);
+        SetKopecks(pension.Add("РасчДопСВВыч"), {{"СумВзносУпл", e3.ExtraContributionsPaid},
+                                                 {"СумВзносВыч", e3.ExtraContributionsDeductible}});
     }
     if (investment) {
-        const XmlElement invest = e.Add("РасчИнвВыч");
-        SetKopecks(invest, "СумИнвВыч219", e3.InvestmentDeduction);
-        SetKopecks(invest, "ИнвВычПредВосст", e3.InvestmentRestored);
+        SetKopecks(e.Add("РасчИнвВыч"),
+                   {{"СумИнвВыч219", e3.InvestmentDeduction}, {"ИнвВычПредВосст", e3.InvestmentRestored}});
     }
 }
 

@@ -10,13 +10,21 @@ namespace kvz::ndfl3 {
 
 namespace {
 
-using Amounts = std::initializer_list<std::pair<const char*, Money>>;
-
 // An element with its amounts in kopeck form, all of them written.
 XmlElement AddWithAmounts(const XmlElement& parent, const char* name, Amounts amounts) {
     const XmlElement e = parent.Add(name);
-    for (const auto& [attribute, amount] : amounts) SetKopecks(e, attribute, amount);
+    SetKopecks(e, amounts);
     return e;
+}
+
+// One kind of operation: its financial result, what is taxed when the base is
+// positive, and how a loss is spread when there is one.
+void WriteOperationGroup(const XmlElement& parent, const char* name, Amounts result, Money base, Amounts taxed,
+                         Money loss, Amounts lossSpread) {
+    const XmlElement group = parent.Add(name);
+    AddWithAmounts(group, "РасчФинРез", result);
+    if (base > Money()) AddWithAmounts(group, "РасчДохОбл", taxed);
+    if (loss > Money()) AddWithAmounts(group, "РаспрУбыт", lossSpread);
 }
 
 // СуммаЦБ and СуммаФИСС, each only when positive.
@@ -44,18 +52,15 @@ void WriteLossYears(const XmlElement& parent, const mTCBDeduct& losses) {
 
 void WriteTradedSecurities(const XmlElement& e, const kTSvodSumPrilJ& j) {
     if (j.IncomeA + j.ExpensesA + j.InterestA <= Money()) return;
-    const XmlElement group = e.Add("ДохОперЦБОрг");
-    AddWithAmounts(group, "РасчФинРез",
-                   {{"ДохСовОпер", j.IncomeA}, {"РасхРеалЦБ", j.ExpensesA}, {"УбытРЕПОУмДох", j.RepoLossA},
-                    {"УбытЗаймУмДох", j.LoanLossA}, {"ПроцРасх", j.InterestA}, {"РасхУмДохРеалЦБ", j.ReducingA},
-                    {"НалБазаОпер", j.BaseA}, {"УбытРезОпер", j.LossA}});
-    if (j.BaseA > Money())
-        AddWithAmounts(group, "РасчДохОбл",
-                       {{"УбытУмНБ_4.10", j.DerivLossUsedA}, {"УбытПрПерУмНБ", j.CarriedUsedA},
-                        {"ДоходОбл", j.TaxableA}});
-    if (j.LossA > Money())
-        AddWithAmounts(group, "РаспрУбыт",
-                       {{"УбытУч_2.3", j.LossAUsedB}, {"УбытУч_4.6", j.LossAUsedD}, {"УбытУмНББуд", j.LossAFuture}});
+    WriteOperationGroup(e, "ДохОперЦБОрг",
+                        {{"ДохСовОпер", j.IncomeA}, {"РасхРеалЦБ", j.ExpensesA}, {"УбытРЕПОУмДох", j.RepoLossA},
+                         {"УбытЗаймУмДох", j.LoanLossA}, {"ПроцРасх", j.InterestA}, {"РасхУмДохРеалЦБ", j.ReducingA},
+                         {"НалБазаОпер", j.BaseA}, {"УбытРезОпер", j.LossA}},
+                        j.BaseA,
+                        {{"УбытУмНБ_4.10", j.DerivLossUsedA}, {"УбытПрПерУмНБ", j.CarriedUsedA},
+                         {"ДоходОбл", j.TaxableA}},
+                        j.LossA,
+                        {{"УбытУч_2.3", j.LossAUsedB}, {"УбытУч_4.6", j.LossAUsedD}, {"УбытУмНББуд", j.LossAFuture}});
 }
 
 void WriteOtherSecurities(const XmlElement& e, const kTSvodSumPrilJ& j) {
@@ -72,55 +77,43 @@ void WriteOtherSecurities(const XmlElement& e, const kTSvodSumPrilJ& j) {
 }
 
 void WriteDerivatives(const XmlElement& e, const kTSvodSumPrilJ& j) {
-    if (j.IncomeD + j.ExpensesD > Money()) {
-        const XmlElement group = e.Add("ДохФИССОргЦБ");
-        AddWithAmounts(group, "РасчФинРез",
-                       {{"ДохСовОпер", j.IncomeD}, {"РасхРеалФИСС", j.ExpensesD}, {"НалБазаОпер", j.BaseD},
-                        {"УбытРезОпер", j.LossD}});
-        if (j.BaseD > Money())
-            AddWithAmounts(group, "РасчДохОбл",
-                           {{"УбытПрПерУмНБ", j.CarriedUsedD}, {"УбытУмНБ_1.13", j.LossAUsedD},
-                            {"УбытУмНБ_5.8", j.LossEUsedD}, {"ДоходОбл", j.TaxableD}});
-        if (j.LossD > Money())
-            AddWithAmounts(group, "РаспрУбыт",
-                           {{"УбытУмНБ_5.6", j.LossDUsedE}, {"УбытУмНБ_1.9", j.LossDUsedA},
-                            {"УбытУмНББуд", j.LossDFuture}});
-    }
-    if (j.IncomeE + j.ExpensesE > Money()) {
-        const XmlElement group = e.Add("ДохФИССОргНеЦБ");
-        AddWithAmounts(group, "РасчФинРез",
-                       {{"ДохСовОпер", j.IncomeE}, {"РасхРеалФИСС", j.ExpensesE}, {"НалБазаОпер", j.BaseE},
-                        {"УбытРезОпер", j.LossE}});
-        if (j.BaseE > Money())
-            AddWithAmounts(group, "РасчДохОбл",
-                           {{"УбытПрПерУмНБ", j.CarriedUsedE}, {"УбытУмНБ_4.9", j.LossDUsedE},
-                            {"ДоходОбл", j.TaxableE}});
-        if (j.LossE > Money())
-            AddWithAmounts(group, "РаспрУбыт", {{"УбытУмНБ_4.7", j.LossEUsedD}, {"УбытУмНББуд", j.LossEFuture}});
-    }
+    if (j.IncomeD + j.ExpensesD > Money())
+        WriteOperationGroup(e, "ДохФИССОргЦБ",
+                            {{"ДохСовОпер", j.IncomeD}, {"РасхРеалФИСС", j.ExpensesD}, {"НалБазаОпер", j.BaseD},
+                             {"УбытРезОпер", j.LossD}},
+                            j.BaseD,
+                            {{"УбытПрПерУмНБ", j.CarriedUsedD}, {"УбытУмНБ_1.13", j.LossAUsedD},
+                             {"УбытУмНБ_5.8", j.LossEUsedD}, {"ДоходОбл", j.TaxableD}},
+                            j.LossD,
+                            {{"УбытУмНБ_5.6", j.LossDUsedE}, {"УбытУмНБ_1.9", j.LossDUsedA},
+                             {"УбытУмНББуд", j.LossDFuture}});
+    if (j.IncomeE + j.ExpensesE > Money())
+        WriteOperationGroup(e, "ДохФИССОргНеЦБ",
+                            {{"ДохСовОпер", j.IncomeE}, {"РасхРеалФИСС", j.ExpensesE}, {"НалБазаОпер", j.BaseE},
+                             {"УбытРезОпер", j.LossE}},
+                            j.BaseE,
+                            {{"УбытПрПерУмНБ", j.CarriedUsedE}, {"УбытУмНБ_4.9", j.LossDUsedE},
+                             {"ДоходОбл", j.TaxableE}},
+                            j.LossE, {{"УбытУмНБ_4.7", j.LossEUsedD}, {"УбытУмНББуд", j.LossEFuture}});
     if (j.IncomeF + j.ExpensesF > Money())
         AddWithAmounts(e, "ДохФИССНеОрг",
                        {{"ДохСовОпер", j.IncomeF}, {"РасхРеалФИСС", j.ExpensesF}, {"ДоходОбл", j.TaxableF}});
 }
 
 void WriteRepoAndLoans(const XmlElement& e, const kTSvodSumPrilJ& j) {
-    if (j.RepoIncome + j.RepoExpenses > Money()) {
-        const XmlElement group = e.Add("ДохРЕПО");
-        AddWithAmounts(group, "РасчФинРез",
-                       {{"ДохЗаймРЕПО", j.RepoIncome}, {"РасхЗаймРЕПО", j.RepoExpenses}, {"ДоходОбл", j.RepoTaxable},
-                        {"УбытРезОпер", j.RepoLoss}});
-        if (j.RepoLossTraded + j.RepoLossOther > Money())
-            AddWithAmounts(group, "РаспрУбыт", {{"УбытРЕПООбр", j.RepoLossTraded}, {"УбытРЕПОНеОбр", j.RepoLossOther}});
-    }
-    if (j.LoanIncome + j.LoanExpenses > Money()) {
-        const XmlElement group = e.Add("ДохЗаймЦБ");
-        AddWithAmounts(group, "РасчФинРез",
-                       {{"ДохДогЗайм", j.LoanIncome}, {"РасхДогЗайм", j.LoanExpenses}, {"ДоходОбл", j.LoanTaxable},
-                        {"УбытРезОпер", j.LoanLoss}});
-        if (j.LoanLossTraded + j.LoanLossOther > Money())
-            AddWithAmounts(group, "РаспрУбыт",
-                           {{"УбытЗаймЦБОбр", j.LoanLossTraded}, {"УбытЗаймЦБНеОбр", j.LoanLossOther}});
-    }
+    // Their taxed income stands in the result itself: no base part.
+    if (j.RepoIncome + j.RepoExpenses > Money())
+        WriteOperationGroup(e, "ДохРЕПО",
+                            {{"ДохЗаймРЕПО", j.RepoIncome}, {"РасхЗаймРЕПО", j.RepoExpenses},
+                             {"ДоходОбл", j.RepoTaxable}, {"УбытРезОпер", j.RepoLoss}},
+                            Money(), {}, j.RepoLossTraded + j.RepoLossOther,
+                            {{"УбытРЕПООбр", j.RepoLossTraded}, {"УбытРЕПОНеОбр", j.RepoLossOther}});
+    if (j.LoanIncome + j.LoanExpenses > Money())
+        WriteOperationGroup(e, "ДохЗаймЦБ",
+                            {{"ДохДогЗайм", j.LoanIncome}, {"РасхДогЗайм", j.LoanExpenses},
+                             {"ДоходОбл", j.LoanTaxable}, {"УбытРезОпер", j.LoanLoss}},
+                            Money(), {}, j.LoanLossTraded + j.LoanLossOther,
+                            {{"УбытЗаймЦБОбр", j.LoanLossTraded}, {"УбытЗаймЦБНеОбр", j.LoanLossOther}});
 }
 
 void WriteCarriedLosses(const XmlElement& e, const mTCBDeduct& losses, const kTSvodSumPrilJ& j) {
