@@ -44,76 +44,56 @@ Money Claim(const kTIncomeLine& line) {
     return line.Foreign ? Smaller(line.DeductionAmount, line.Amount) : line.DeductionAmount;
 }
 
-void HousingLine(const kTIncomeLine& line, Allowances& a, kTSvodSumPrilH1& h) {
-    switch (line.DeductionCode) {
-    case kDeductHousing:
-        // The deduction equals the sale income, as far as the allowance reaches.
-        h.HousingSaleIncome += line.Amount;
-        h.HousingSaleDeduction += Draw(a.Housing, line.Amount);
-        break;
-    case kDeductExpenses:
-        h.HousingByExpensesIncome += line.Amount;
-        h.HousingExpenses += line.DeductionAmount;
-        break;
-    default: break;
+using H1 = kTSvodSumPrilH1;
+
+// One kind of sale: the deduction code that draws on its allowance and the totals
+// it counts into, whether declared with that deduction or with its expenses.
+struct SaleKind {
+    int32_t IncomeCode;
+    int32_t DeductionCode;
+    Money Allowances::*Allowance;
+    Money H1::*Income;
+    Money H1::*Deduction;
+    Money H1::*ExpensesIncome;
+    Money H1::*Expenses;
+    // Housing: the deduction equals the sale income, as far as the allowance reaches.
+    bool ClaimIsIncome;
+    // A share or real estate: no line's expenses count above its own income.
+    bool ExpensesCappedByLine;
+};
+
+constexpr SaleKind kSaleKinds[] = {
+    {kIncomeHousing, kDeductHousing, &Allowances::Housing, &H1::HousingSaleIncome, &H1::HousingSaleDeduction,
+     &H1::HousingByExpensesIncome, &H1::HousingExpenses, true, false},
+    {kIncomeHousingShare, kDeductHousingShare, &Allowances::Housing, &H1::ShareSaleIncome, &H1::ShareSaleDeduction,
+     &H1::HousingByExpensesIncome, &H1::HousingExpenses, false, true},
+    {kIncomeRealEstate, kDeductRealEstate, &Allowances::Other, &H1::RealEstateIncome, &H1::RealEstateDeduction,
+     &H1::RealEstateByExpensesIncome, &H1::RealEstateExpenses, false, true},
+    {kIncomeProperty, kDeductProperty, &Allowances::Other, &H1::PropertyIncome, &H1::PropertyDeduction,
+     &H1::PropertyByExpensesIncome, &H1::PropertyExpenses, false, false},
+};
+
+void SaleLine(const SaleKind& kind, const kTIncomeLine& line, Allowances& a, H1& h) {
+    if (line.DeductionCode == kind.DeductionCode) {
+        h.*kind.Income += line.Amount;
+        h.*kind.Deduction += Draw(a.*kind.Allowance, kind.ClaimIsIncome ? line.Amount : Claim(line));
+    } else if (line.DeductionCode == kDeductExpenses) {
+        h.*kind.ExpensesIncome += line.Amount;
+        h.*kind.Expenses +=
+            kind.ExpensesCappedByLine ? Smaller(line.Amount, line.DeductionAmount) : line.DeductionAmount;
     }
 }
 
-void HousingShareLine(const kTIncomeLine& line, Allowances& a, kTSvodSumPrilH1& h) {
-    switch (line.DeductionCode) {
-    case kDeductHousingShare:
-        h.ShareSaleIncome += line.Amount;
-        h.ShareSaleDeduction += Draw(a.Housing, Claim(line));
-        break;
-    case kDeductExpenses:
-        h.HousingByExpensesIncome += line.Amount;
-        h.HousingExpenses += Smaller(line.Amount, line.DeductionAmount);
-        break;
-    default: break;
-    }
-}
-
-void RealEstateLine(const kTIncomeLine& line, Allowances& a, kTSvodSumPrilH1& h) {
-    switch (line.DeductionCode) {
-    case kDeductRealEstate:
-        h.RealEstateIncome += line.Amount;
-        h.RealEstateDeduction += Draw(a.Other, Claim(line));
-        break;
-    case kDeductExpenses:
-        h.RealEstateByExpensesIncome += line.Amount;
-        h.RealEstateExpenses += Smaller(line.Amount, line.DeductionAmount);
-        break;
-    default: break;
-    }
-}
-
-void PropertyLine(const kTIncomeLine& line, Allowances& a, kTSvodSumPrilH1& h) {
-    switch (line.DeductionCode) {
-    case kDeductProperty:
-        h.PropertyIncome += line.Amount;
-        h.PropertyDeduction += Draw(a.Other, Claim(line));
-        break;
-    case kDeductExpenses:
-        h.PropertyByExpensesIncome += line.Amount;
-        h.PropertyExpenses += line.DeductionAmount;
-        break;
-    default: break;
-    }
-}
-
-void CountLine(const kTIncomeLine& line, Allowances& a, kTSvodSumPrilH1& h) {
-    switch (line.IncomeCode) {
-    case kIncomeHousing: HousingLine(line, a, h); break;
-    case kIncomeHousingShare: HousingShareLine(line, a, h); break;
-    case kIncomeRealEstate: RealEstateLine(line, a, h); break;
-    case kIncomeProperty: PropertyLine(line, a, h); break;
-    case kIncomeSeized:
-        if (line.DeductionCode == kDeductSeized) {
-            h.SeizedIncome += line.Amount;
-            h.SeizedDeduction += line.DeductionAmount;
+void CountLine(const kTIncomeLine& line, Allowances& a, H1& h) {
+    for (const SaleKind& kind : kSaleKinds) {
+        if (line.IncomeCode == kind.IncomeCode) {
+            SaleLine(kind, line, a, h);
+            return;
         }
-        break;
-    default: break;
+    }
+    if (line.IncomeCode == kIncomeSeized && line.DeductionCode == kDeductSeized) {
+        h.SeizedIncome += line.Amount;
+        h.SeizedDeduction += line.DeductionAmount;
     }
 }
 
