@@ -10,6 +10,7 @@
 #include "export/declaration_export.h"
 #include "export/ndfl3_parts.h"
 #include "export/xml_engine.h"
+#include "storage/xml_node.h"
 
 namespace kvz {
 
@@ -39,14 +40,6 @@ int PositionOf(const xmlNode* element) {
     for (const xmlNode* node = element; node; node = node->prev)
         if (IsElement(node) && NameOf(node) == NameOf(element)) ++position;
     return position;
-}
-
-std::string AttributeOf(const xmlNode* element, const char* name) {
-    xmlChar* value = xmlGetProp(element, reinterpret_cast<const xmlChar*>(name));
-    if (!value) return {};
-    std::string text(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
 }
 
 const char* CaptionOf(uint16_t section, int field) {
@@ -121,7 +114,7 @@ private:
     void LocateForeign(const xmlNode* element, Target& t) const {
         const xmlNode* item = Enclosing(element, "РасчДохНалИно");
         if (!item || !IsElement(item->parent)) return;
-        const std::string rate = AttributeOf(item->parent, "Ставка");
+        const std::string rate = AttributeText(item->parent, "Ставка");
         const kTSvodSumPrilB* sheet = rate == "09" ? &Sum_.PrilB9 : rate == "35" ? &Sum_.PrilB35 : &Sum_.PrilB13;
         const int position = PositionOf(item);
         if (position >= 1 && position <= sheet->ItemCount())

@@ -40,14 +40,6 @@ xmlNode* FirstChildNamed(const xmlNode* node, std::string_view name) {
     return nullptr;
 }
 
-std::optional<std::string> Attribute(const xmlNode* node, const char* name) {
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-    if (!value) return std::nullopt;
-    std::string text(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
-}
-
 std::string TextOf(const xmlNode* node) {
     xmlChar* value = xmlNodeGetContent(node);
     if (!value) return {};

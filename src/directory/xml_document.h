@@ -3,18 +3,13 @@
 // UTF-8 whatever the file's declared encoding; the helpers hand out std::string.
 #include <libxml/tree.h>
 
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace kvz {
+#include "storage/xml_node.h"
 
-struct XmlDocFree {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
-using XmlDocument = std::unique_ptr<xmlDoc, XmlDocFree>;
+namespace kvz {
 
 // Parses a whole file's bytes. A file that is not well-formed, or that carries a
 // document type declaration (which the data files never need and which could make
@@ -28,7 +23,6 @@ std::vector<xmlNode*> ChildElements(const xmlNode* node);
 xmlNode* FirstChildNamed(const xmlNode* node, std::string_view name);
 bool IsNamed(const xmlNode* node, std::string_view name);
 
-std::optional<std::string> Attribute(const xmlNode* node, const char* name);
 // All text inside the node, as the DOM's text property gives it.
 std::string TextOf(const xmlNode* node);
 

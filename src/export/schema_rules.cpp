@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "export/export_texts.h"
+#include "storage/xml_node.h"
 
 namespace kvz {
 
@@ -19,22 +20,10 @@ constexpr const char* kXsdNamespace = "http://www.w3.org/2001/XMLSchema";
 // Named complex types may refer to each other; no real schema nests deeper.
 constexpr int kMaxDepth = 64;
 
-struct DocFree {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
-
 bool IsXsd(const xmlNode* node, const char* localName) {
     return node && node->type == XML_ELEMENT_NODE && node->ns && node->ns->href &&
            xmlStrcmp(node->ns->href, reinterpret_cast<const xmlChar*>(kXsdNamespace)) == 0 &&
            xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>(localName)) == 0;
-}
-
-std::string AttributeOf(const xmlNode* node, const char* name) {
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-    if (!value) return {};
-    std::string text(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
 }
 
 std::optional<int> NumberOf(const std::string& text) {
@@ -49,7 +38,7 @@ class SchemaRulesReader {
 public:
     explicit SchemaRulesReader(const xmlNode* schema) {
         for (const xmlNode* child = schema->children; child; child = child->next) {
-            const std::string name = AttributeOf(child, "name");
+            const std::string name = AttributeText(child, "name");
             if (IsXsd(child, "simpleType") && !name.empty()) SimpleTypes_[name] = child;
             if (IsXsd(child, "complexType") && !name.empty()) ComplexTypes_[name] = child;
         }
@@ -64,10 +53,10 @@ public:
 private:
     void Element(const xmlNode* element, const std::string& parentPath, int depth) {
         if (depth > kMaxDepth) return;
-        const std::string name = AttributeOf(element, "name");
+        const std::string name = AttributeText(element, "name");
         if (name.empty()) return;
         const std::string path = parentPath.empty() ? name : parentPath + "/" + name;
-        const std::string typeName = AttributeOf(element, "type");
+        const std::string typeName = AttributeText(element, "type");
         if (auto it = ComplexTypes_.find(typeName); it != ComplexTypes_.end()) Content(it->second, path, depth + 1);
         for (const xmlNode* child = element->children; child; child = child->next)
             if (IsXsd(child, "complexType")) Content(child, path, depth + 1);
@@ -78,11 +67,11 @@ private:
         if (depth > kMaxDepth) return;
         for (const xmlNode* child = node->children; child; child = child->next) {
             if (IsXsd(child, "attribute")) {
-                Rules_->Rules_[path + "@" + AttributeOf(child, "name")] = AttributeRule(child);
+                Rules_->Rules_[path + "@" + AttributeText(child, "name")] = AttributeRule(child);
             } else if (IsXsd(child, "element")) {
                 Element(child, path, depth + 1);
             } else if (IsXsd(child, "extension") || IsXsd(child, "restriction")) {
-                if (auto it = ComplexTypes_.find(AttributeOf(child, "base")); it != ComplexTypes_.end())
+                if (auto it = ComplexTypes_.find(AttributeText(child, "base")); it != ComplexTypes_.end())
                     Content(it->second, path, depth + 1);
                 Content(child, path, depth + 1);
             } else if (IsXsd(child, "sequence") || IsXsd(child, "choice") || IsXsd(child, "all") ||
@@ -93,7 +82,7 @@ private:
     }
 
     ValueRule AttributeRule(const xmlNode* attribute) {
-        const std::string typeName = AttributeOf(attribute, "type");
+        const std::string typeName = AttributeText(attribute, "type");
         if (!typeName.empty()) return NamedRule(typeName, 0);
         for (const xmlNode* child = attribute->children; child; child = child->next)
             if (IsXsd(child, "simpleType")) return SimpleRule(child, 0);
@@ -120,7 +109,7 @@ private:
                 return rule;
             }
             if (!IsXsd(child, "restriction")) continue;
-            ValueRule rule = NamedRule(AttributeOf(child, "base"), depth + 1);
+            ValueRule rule = NamedRule(AttributeText(child, "base"), depth + 1);
             ApplyFacets(child, rule);
             return rule;
         }
@@ -130,7 +119,7 @@ private:
     static void ApplyFacets(const xmlNode* restriction, ValueRule& rule) {
         std::vector<std::string> enumeration;
         for (const xmlNode* facet = restriction->children; facet; facet = facet->next) {
-            const std::string value = AttributeOf(facet, "value");
+            const std::string value = AttributeText(facet, "value");
             if (IsXsd(facet, "enumeration")) enumeration.push_back(value);
             else if (IsXsd(facet, "pattern")) rule.Patterns.push_back(value);
             else if (IsXsd(facet, "totalDigits")) rule.TotalDigits = NumberOf(value);
@@ -149,7 +138,7 @@ private:
 
 SchemaRules SchemaRules::FromFile(const std::string& schemaPath) {
     xmlInitParser();
-    std::unique_ptr<xmlDoc, DocFree> doc(
+    XmlDocument doc(
         xmlReadFile(schemaPath.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
     const xmlNode* root = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
     if (!IsXsd(root, "schema")) throw std::runtime_error("файл схемы не прочитан: " + schemaPath);

@@ -18,6 +18,7 @@
 #include "export/schema_rules.h"
 #include "export/xml_dom.h"
 #include "storage/xml_error_text.h"
+#include "storage/xml_node.h"
 
 namespace kvz {
 
@@ -219,14 +220,6 @@ std::string NamePath(const xmlNode* element) {
     return path;
 }
 
-std::string PropertyOf(const xmlNode* element, const std::string& name) {
-    xmlChar* value = xmlGetProp(element, reinterpret_cast<const xmlChar*>(name.c_str()));
-    if (!value) return {};
-    std::string text(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
-}
-
 // "( А, Б )" of libxml2's messages ("Expected is ( А, Б )." or "Expected is one of
 // ( А, Б ).") as "А или Б".
 std::string ExpectedNames(std::string_view message) {
@@ -255,7 +248,7 @@ SchemaViolation Explain(const Reading& r, const SchemaRules& rules) {
     case Form::UnknownAttribute: v.Requirement = "такого атрибута в формате нет"; break;
     case Form::MissingAttribute: v.Requirement = "значение обязательно"; break;
     case Form::Value:
-        v.Value = PropertyOf(r.Node, r.Attribute);
+        v.Value = AttributeText(r.Node, r.Attribute.c_str());
         if (const ValueRule* rule = rules.Find(NamePath(r.Node), r.Attribute))
             v.Requirement = ExplainRequirement(*rule, v.Value);
         if (v.Requirement.empty()) v.Requirement = SchemaValueRefusal(r.Code);
