@@ -64,6 +64,9 @@ public:
     void SelectRow(std::size_t row) override {
         if (row < RowCount()) Select(static_cast<int>(row));
     }
+    // The pick-list dialog's choice; empty while the list is.
+    std::string SelectedCode() const override { return selected_ < 0 ? std::string() : Selected().Code; }
+    std::string SelectedName() const override { return selected_ < 0 ? std::string() : Selected().Name; }
 
 protected:
     explicit DictionaryPickerRows(std::vector<const Entry*> rows) : rows_(std::move(rows)) {}
@@ -74,6 +77,8 @@ protected:
     }
 
 private:
+    const Entry& Selected() const { return *rows_[static_cast<std::size_t>(selected_)]; }
+
     std::vector<const Entry*> rows_;
     int selected_ = -1;
 };

@@ -21,10 +21,6 @@ public:
     DeductionCodePicker(const IncomeDictionary& dictionary, bool resident, std::string_view currentDeductionCode,
                         std::string_view incomeCode);
 
-    // The pick-list dialog's choice.
-    std::string SelectedCode() const override { return ChosenDeductionCode(); }
-    std::string SelectedName() const override { return ChosenDeductionName(); }
-
     const std::string& ChosenDeductionCode() const { return chosen_.Code; }
     const std::string& ChosenDeductionName() const { return chosen_.Name; }
     Money ChosenMaxSum() const { return chosen_.MaxSum; }

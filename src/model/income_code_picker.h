@@ -20,10 +20,6 @@ public:
     IncomeCodePicker(const IncomeDictionary& dictionary, bool nonResidentOnly, std::string_view currentCode,
                      std::string_view rateFilter);
 
-    // The pick-list dialog's choice.
-    std::string SelectedCode() const override { return ChosenCode(); }
-    std::string SelectedName() const override { return ChosenName(); }
-
     const std::string& ChosenCode() const { return chosenCode_; }
     const std::string& ChosenName() const { return chosenName_; }
     int ChosenRate() const { return chosenRate_; }
