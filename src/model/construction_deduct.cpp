@@ -24,17 +24,7 @@ mTConstructionDeductObj::mTConstructionDeductObj()
 
 std::string mTConstructionDeductObj::StreamName(uint16_t index) { return SectionStreamName(kStream, index); }
 
-void mTConstructionDeductObj::Save(mTDocumentStorage& storage, uint16_t index) const {
-    SaveItemStream(storage, index, *this, kConstructionDeductObjFields);
-}
-
-void mTConstructionDeductObj::Load(mTDocumentStorage& storage, uint16_t index) {
-    LoadItemStream(storage, index, *this, kConstructionDeductObjFields);
-}
-
-uint32_t mTConstructionDeductObj::StoredSize(uint16_t index) const {
-    return ItemStreamSize(index, *this, kConstructionDeductObjFields);
-}
+template class mTItemStream<mTConstructionDeductObj>;
 
 int mTConstructionDeduct::ObjectCount() const { return static_cast<int>(Objects.size()); }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/field_list.h"
+#include "model/item_stream.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
@@ -14,17 +15,13 @@ namespace kvz {
 class mTDocumentStorage;
 
 // One property object.
-class mTConstructionDeductObj {
+class mTConstructionDeductObj : public mTItemStream<mTConstructionDeductObj> {
 public:
     static constexpr const char* kStream = "@ConstructionDeductObj";
     static constexpr uint16_t kPlaceSave = 397;
     static constexpr uint16_t kPlaceLoad = 398;
 
     mTConstructionDeductObj();
-
-    void Save(mTDocumentStorage& storage, uint16_t index) const;
-    void Load(mTDocumentStorage& storage, uint16_t index);
-    uint32_t StoredSize(uint16_t index) const;
 
     // "@ConstructionDeductObj000", … ("…Obj1000" from the thousandth on).
     static std::string StreamName(uint16_t index);
@@ -74,6 +71,7 @@ inline constexpr auto kConstructionDeductObjFields = FieldList(
     Field("ByInvestment", &mTConstructionDeductObj::ByInvestment),
     Field("Pensioner", &mTConstructionDeductObj::Pensioner), Field("ObjectCost", &mTConstructionDeductObj::ObjectCost),
     Field("CreditInterest", &mTConstructionDeductObj::CreditInterest));
+constexpr const auto& FieldsOf(const mTConstructionDeductObj&) { return kConstructionDeductObjFields; }
 
 class mTConstructionDeduct {
 public:

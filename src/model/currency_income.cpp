@@ -44,16 +44,6 @@ void mTCurrencyIncome::SetTaxInCurrency(Money amount) {
     TaxInRoubles = CurrencyToRoubles(amount, RateOnTaxDate, UnitsOnTaxDate);
 }
 
-void mTCurrencyIncome::Save(mTDocumentStorage& s, uint16_t index) const {
-    SaveItemStream(s, index, *this, kCurrencyIncomeFields);
-}
-
-void mTCurrencyIncome::Load(mTDocumentStorage& s, uint16_t index) {
-    LoadItemStream(s, index, *this, kCurrencyIncomeFields);
-}
-
-uint32_t mTCurrencyIncome::StoredSize(uint16_t index) const {
-    return ItemStreamSize(index, *this, kCurrencyIncomeFields);
-}
+template class mTItemStream<mTCurrencyIncome>;
 
 }  // namespace kvz

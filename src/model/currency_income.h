@@ -5,14 +5,13 @@
 #include <string>
 
 #include "model/field_list.h"
+#include "model/item_stream.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
 namespace kvz {
 
-class mTDocumentStorage;
-
-class mTCurrencyIncome {
+class mTCurrencyIncome : public mTItemStream<mTCurrencyIncome> {
 public:
     static constexpr const char* kStream = "@CurrencyIncome";
     static constexpr uint16_t kPlaceSave = 377;
@@ -20,10 +19,7 @@ public:
 
     mTCurrencyIncome();
 
-    void Save(mTDocumentStorage& s, uint16_t index) const;
-    // The stored rouble values are taken as they are, not recomputed.
-    void Load(mTDocumentStorage& s, uint16_t index);
-    uint32_t StoredSize(uint16_t index) const;
+    // Load takes the stored rouble values as they are, not recomputed.
 
     // Set the currency amount and recompute its rouble value from the rate of its date.
     void SetIncomeInCurrency(Money amount);
@@ -70,6 +66,7 @@ inline constexpr auto kCurrencyIncomeFields = FieldList(
     Field("TaxInRoubles", &mTCurrencyIncome::TaxInRoubles), Field("DeductionCode", &mTCurrencyIncome::DeductionCode),
     Field("DeductionAmount", &mTCurrencyIncome::DeductionAmount),
     Field("DeductionRate", &mTCurrencyIncome::DeductionRate));
+constexpr const auto& FieldsOf(const mTCurrencyIncome&) { return kCurrencyIncomeFields; }
 
 // amount ÷ units × rate in roubles, rounded to whole kopecks with halves rounded up
 // (a negative value is cut toward zero); 0 when units is 0. Exact: no binary fraction

@@ -4,21 +4,16 @@
 #include <string>
 
 #include "model/field_list.h"
+#include "model/item_stream.h"
 #include "storage/money.h"
 
 namespace kvz {
 
-class mTDocumentStorage;
-
-class mTNalog {
+class mTNalog : public mTItemStream<mTNalog> {
 public:
     static constexpr const char* kStream = "@NalogSub";
     static constexpr uint16_t kPlaceSave = 375;
     static constexpr uint16_t kPlaceLoad = 376;
-
-    void Save(mTDocumentStorage& s, uint16_t index) const;
-    void Load(mTDocumentStorage& s, uint16_t index);
-    uint32_t StoredSize(uint16_t index) const;
 
     bool operator==(const mTNalog&) const = default;
 
@@ -30,5 +25,6 @@ public:
 inline constexpr auto kNalogFields =
     FieldList(Field("PaymentText1", &mTNalog::PaymentText1), Field("PaymentText2", &mTNalog::PaymentText2),
               Field("PaymentAmount", &mTNalog::PaymentAmount));
+constexpr const auto& FieldsOf(const mTNalog&) { return kNalogFields; }
 
 }  // namespace kvz

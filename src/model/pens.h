@@ -5,14 +5,13 @@
 #include <string>
 
 #include "model/field_list.h"
+#include "model/item_stream.h"
 #include "storage/dates.h"
 #include "storage/money.h"
 
 namespace kvz {
 
-class mTDocumentStorage;
-
-class mTPens {
+class mTPens : public mTItemStream<mTPens> {
 public:
     // Kinds 1 … 3: non-state pension provision and voluntary pension insurance;
     // kind 4: additional contributions to the funded part of the labour pension.
@@ -23,10 +22,6 @@ public:
     static constexpr uint16_t kPlaceLoad = 376;
 
     mTPens() = default;
-
-    void Save(mTDocumentStorage& storage, uint16_t index) const;
-    void Load(mTDocumentStorage& storage, uint16_t index);
-    uint32_t StoredSize(uint16_t index) const;
 
     // "@PensSub000", "@PensSub001", … ("@PensSub1000" from the thousandth on).
     static std::string StreamName(uint16_t index);
@@ -49,5 +44,6 @@ inline constexpr auto kPensFields = FieldList(
     Field("OrgKpp", &mTPens::OrgKpp), Field("ContractNumber", &mTPens::ContractNumber),
     Field("ContractDate", &mTPens::ContractDate), Field("Contribution", &mTPens::Contribution),
     Field("ContributionToDeduct", &mTPens::ContributionToDeduct), Field("AgentDeduction", &mTPens::AgentDeduction));
+constexpr const auto& FieldsOf(const mTPens&) { return kPensFields; }
 
 }  // namespace kvz

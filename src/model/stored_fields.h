@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/field_list.h"
+#include "model/item_stream.h"
 #include "model/section_streams.h"
 #include "storage/dates.h"
 #include "storage/document_storage.h"
@@ -116,6 +117,24 @@ void LoadItemStream(mTDocumentStorage& s, uint16_t index, Record& record, const 
 template <class Record, class List>
 uint32_t ItemStreamSize(uint16_t index, const Record& record, const List& fields) {
     return StreamSize(SectionStreamName(Record::kStream, index), record, fields);
+}
+
+template <class Record>
+void mTItemStream<Record>::Save(mTDocumentStorage& s, uint16_t index) const {
+    const Record& record = static_cast<const Record&>(*this);
+    SaveItemStream(s, index, record, FieldsOf(record));
+}
+
+template <class Record>
+void mTItemStream<Record>::Load(mTDocumentStorage& s, uint16_t index) {
+    Record& record = static_cast<Record&>(*this);
+    LoadItemStream(s, index, record, FieldsOf(record));
+}
+
+template <class Record>
+uint32_t mTItemStream<Record>::StoredSize(uint16_t index) const {
+    const Record& record = static_cast<const Record&>(*this);
+    return ItemStreamSize(index, record, FieldsOf(record));
 }
 
 // A section behind its Granted flag: its marker, the flag, and the rest (written
