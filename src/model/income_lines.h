@@ -1,12 +1,13 @@
 #pragma once
 // The income lines of a payment source together with the source's income total,
 // which stays the sum of the lines' IncomeAmount because only Add and Replace
-// change either.
+// change either; and the source that holds them.
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "model/sourse_income_info.h"
 #include "storage/money.h"
 
 namespace kvz {
@@ -45,6 +46,24 @@ private:
     }
 
     std::vector<LineRecord> Items_;
+};
+
+// A payment source with income lines. IncomeTotal follows the lines: only these
+// operations change them.
+template <class LineRecord>
+class mTSourceWithLines : public mTSourseIncomeInfo {
+public:
+    int LineCount() const { return Lines_.Count(); }
+    const LineRecord& Line(int i) const { return Lines_.At(i); }
+    const std::vector<LineRecord>& Lines() const { return Lines_.All(); }
+    int AddLine(const LineRecord& line) { return Lines_.Add(line, IncomeTotal); }
+    // With a line: overwrites line i. With nothing: removes it, later lines move up.
+    void ReplaceLine(int i, const std::optional<LineRecord>& line) { Lines_.Replace(i, line, IncomeTotal); }
+
+    bool operator==(const mTSourceWithLines&) const = default;
+
+private:
+    mTIncomeLines<LineRecord> Lines_;
 };
 
 }  // namespace kvz

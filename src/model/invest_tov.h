@@ -35,7 +35,7 @@ inline constexpr int kInvestOperationKinds = 6;
 // Text of the operation kind (1 … 6) as the kind list shows it; empty for another value.
 const char* InvestOperationKindText(int32_t kind);
 
-class mTInvestTov : public mTSourseIncomeInfo {
+class mTInvestTov : public mTSourceWithLines<mTInvestTovIncome> {
 public:
     static constexpr const char* kStream = "@InvestTov";
     static constexpr const char* kLineStream = "@InvestTovIncome";
@@ -49,14 +49,6 @@ public:
     void Load(mTDocumentStorage& s, uint16_t index, bool variant) override;
     uint32_t StoredSize(uint16_t index) const;
 
-    // IncomeTotal follows the lines: only these operations change them.
-    int LineCount() const { return Lines_.Count(); }
-    const mTInvestTovIncome& Line(int i) const { return Lines_.At(i); }
-    const std::vector<mTInvestTovIncome>& Lines() const { return Lines_.All(); }
-    int AddLine(const mTInvestTovIncome& line) { return Lines_.Add(line, IncomeTotal); }
-    // With a line: overwrites line i. With nothing: removes it, later lines move up.
-    void ReplaceLine(int i, const std::optional<mTInvestTovIncome>& line) { Lines_.Replace(i, line, IncomeTotal); }
-
     bool operator==(const mTInvestTov&) const = default;
 
     Money TaxComputed;
@@ -65,8 +57,6 @@ public:
 private:
     void SaveBody(mTDocumentStorage& s, uint16_t index) const;
     void LoadBody(mTDocumentStorage& s, uint16_t index);
-
-    mTIncomeLines<mTInvestTovIncome> Lines_;
 };
 
 // The lines follow in streams of their own.

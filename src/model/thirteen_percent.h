@@ -34,7 +34,7 @@ inline constexpr auto kSourseIncomeFields = FieldList(
     Field("DeductionAmount", &mTSourseIncome::DeductionAmount), Field("DeductionRate", &mTSourseIncome::DeductionRate),
     Field("Month", &mTSourseIncome::Month));
 
-class mTThirteenPercent : public mTSourseIncomeInfo {
+class mTThirteenPercent : public mTSourceWithLines<mTSourseIncome> {
 public:
     static constexpr const char* kStreamResident = "@ThirteenPercent";
     static constexpr const char* kStreamNonResident = "@ThirteenPerceNR";
@@ -50,14 +50,6 @@ public:
     void Load(mTDocumentStorage& s, uint16_t index, bool variant) override;
     // Both variants write names of the same length, so the index alone decides.
     uint32_t StoredSize(uint16_t index) const;
-
-    // IncomeTotal follows the lines: only these operations change them.
-    int LineCount() const { return Lines_.Count(); }
-    const mTSourseIncome& Line(int i) const { return Lines_.At(i); }
-    const std::vector<mTSourseIncome>& Lines() const { return Lines_.All(); }
-    int AddLine(const mTSourseIncome& line) { return Lines_.Add(line, IncomeTotal); }
-    // With a line: overwrites line i. With nothing: removes it, later lines move up.
-    void ReplaceLine(int i, const std::optional<mTSourseIncome>& line) { Lines_.Replace(i, line, IncomeTotal); }
 
     // m is 0 … 11. The absent amount (-1) clears the month and stores 0.
     void SetMonthAmount(int m, Money amount);
@@ -79,8 +71,6 @@ public:
 private:
     void SaveBody(mTDocumentStorage& s, uint16_t index, bool variant) const;
     void LoadBody(mTDocumentStorage& s, uint16_t index, bool variant);
-
-    mTIncomeLines<mTSourseIncome> Lines_;
 };
 
 // Pay in kind from agricultural producers: with its deduction, the months worked
