@@ -50,6 +50,17 @@ void WriteLossYears(const XmlElement& parent, const mTCBDeduct& losses) {
     }
 }
 
+// Derivatives of the organised market, over securities or over other assets: written
+// when there is an income or an expense.
+void WriteDerivativeGroup(const XmlElement& parent, const char* name, Money income, Money expenses, Money base,
+                          Money loss, Amounts taxed, Amounts lossSpread) {
+    if (income + expenses <= Money()) return;
+    WriteOperationGroup(parent, name,
+                        {{"ДохСовОпер", income}, {"РасхРеалФИСС", expenses}, {"НалБазаОпер", base},
+                         {"УбытРезОпер", loss}},
+                        base, taxed, loss, lossSpread);
+}
+
 void WriteTradedSecurities(const XmlElement& e, const kTSvodSumPrilJ& j) {
     if (j.IncomeA + j.ExpensesA + j.InterestA <= Money()) return;
     WriteOperationGroup(e, "ДохОперЦБОрг",
@@ -77,24 +88,13 @@ void WriteOtherSecurities(const XmlElement& e, const kTSvodSumPrilJ& j) {
 }
 
 void WriteDerivatives(const XmlElement& e, const kTSvodSumPrilJ& j) {
-    if (j.IncomeD + j.ExpensesD > Money())
-        WriteOperationGroup(e, "ДохФИССОргЦБ",
-                            {{"ДохСовОпер", j.IncomeD}, {"РасхРеалФИСС", j.ExpensesD}, {"НалБазаОпер", j.BaseD},
-                             {"УбытРезОпер", j.LossD}},
-                            j.BaseD,
-                            {{"УбытПрПерУмНБ", j.CarriedUsedD}, {"УбытУмНБ_1.13", j.LossAUsedD},
-                             {"УбытУмНБ_5.8", j.LossEUsedD}, {"ДоходОбл", j.TaxableD}},
-                            j.LossD,
-                            {{"УбытУмНБ_5.6", j.LossDUsedE}, {"УбытУмНБ_1.9", j.LossDUsedA},
-                             {"УбытУмНББуд", j.LossDFuture}});
-    if (j.IncomeE + j.ExpensesE > Money())
-        WriteOperationGroup(e, "ДохФИССОргНеЦБ",
-                            {{"ДохСовОпер", j.IncomeE}, {"РасхРеалФИСС", j.ExpensesE}, {"НалБазаОпер", j.BaseE},
-                             {"УбытРезОпер", j.LossE}},
-                            j.BaseE,
-                            {{"УбытПрПерУмНБ", j.CarriedUsedE}, {"УбытУмНБ_4.9", j.LossDUsedE},
-                             {"ДоходОбл", j.TaxableE}},
-                            j.LossE, {{"УбытУмНБ_4.7", j.LossEUsedD}, {"УбытУмНББуд", j.LossEFuture}});
+    WriteDerivativeGroup(e, "ДохФИССОргЦБ", j.IncomeD, j.ExpensesD, j.BaseD, j.LossD,
+                         {{"УбытПрПерУмНБ", j.CarriedUsedD}, {"УбытУмНБ_1.13", j.LossAUsedD},
+                          {"УбытУмНБ_5.8", j.LossEUsedD}, {"ДоходОбл", j.TaxableD}},
+                         {{"УбытУмНБ_5.6", j.LossDUsedE}, {"УбытУмНБ_1.9", j.LossDUsedA}, {"УбытУмНББуд", j.LossDFuture}});
+    WriteDerivativeGroup(e, "ДохФИССОргНеЦБ", j.IncomeE, j.ExpensesE, j.BaseE, j.LossE,
+                         {{"УбытПрПерУмНБ", j.CarriedUsedE}, {"УбытУмНБ_4.9", j.LossDUsedE}, {"ДоходОбл", j.TaxableE}},
+                         {{"УбытУмНБ_4.7", j.LossEUsedD}, {"УбытУмНББуд", j.LossEFuture}});
     if (j.IncomeF + j.ExpensesF > Money())
         AddWithAmounts(e, "ДохФИССНеОрг",
                        {{"ДохСовОпер", j.IncomeF}, {"РасхРеалФИСС", j.ExpensesF}, {"ДоходОбл", j.TaxableF}});
