@@ -87,11 +87,12 @@ private:
     // No schema reads the 4-НДФЛ file before it is written, and it carries the
     // inspection number, the ИНН and the ОКТМО as typed (the first two in its name
     // too): a blank or a letter there would reach the tax office.
+    // A blank one is asked for by the taxpayer's own check.
     void ExpectedIncomeCodes(const mTPersonInformation& p) {
-        if (!IsDigitCode(p.PersonInn, {12}))
+        if (!IsBlank(p.PersonInn) && !IsDigitCode(p.PersonInn, {12}))
             Add(kCheckSectionPerson, kCheckFieldPersonInn, kCaptionPerson,
                 "ИНН \"" + p.PersonInn + "\" должен состоять из 12 цифр без пробелов");
-        if (!IsDigitCode(p.ResidenceOktmo, {8, 11}))
+        if (!IsBlank(p.ResidenceOktmo) && !IsDigitCode(p.ResidenceOktmo, {8, 11}))
             Add(kCheckSectionPerson, kCheckFieldPersonOktmo, kCaptionPerson,
                 "Код ОКТМО \"" + p.ResidenceOktmo + "\" должен состоять из 8 или 11 цифр без пробелов");
     }

@@ -141,6 +141,10 @@ TEST(FieldRules, ExpectedIncomeCodesAreDigitsAsTheFileCarriesThem) {
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
     d->Person.ResidenceOktmo = "45915000123";
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+    // Blank ones are asked for once, by the taxpayer's own check, not twice.
+    d->Person.PersonInn = "";
+    d->Person.ResidenceOktmo = "  ";
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
 
     d->Person.PersonInn = " 772412345636";
     d->Person.ResidenceOktmo = "4591500A";
