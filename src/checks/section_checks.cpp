@@ -70,6 +70,10 @@ private:
     CheckFindings List_;
 };
 
+constexpr const char* kExtraPensionNotCounted =
+    "Сумма дополнительных страховых пенсионных взносов в расчет не попадает. Введите ее в списке договоров "
+    "договором вида \"Доп. страх. взносы на накопительную часть труд. пенс.\" и очистите это поле";
+
 bool NoSocialData(const mTSocialDeduct& s) {
     return s.Charity.IsZero() && s.OwnEducation.IsZero() && s.Treatment.IsZero() && s.ExpensiveTreatment.IsZero() &&
            s.VoluntaryInsurance.IsZero() && s.ExtraPensionContributions.IsZero() && s.SpareSocialAmount.IsZero() &&
@@ -306,6 +310,10 @@ CheckFindings SocialFindings(const mTDeclaration& d) {
     Findings social(kCheckSectionDeductions, kCaptionSocial);
     social.Add(d.Social.Granted && NoSocialData(d.Social), "Не введены данные по социальным налоговым вычетам",
                kCheckFieldSocialDeductions);
+    // The file states these contributions with their contract, so a bare amount
+    // cannot be carried into the calculation; it must not vanish without a word.
+    social.Add(d.Social.Granted && !d.Social.ExtraPensionContributions.IsZero(), kExtraPensionNotCounted,
+               kSocialFieldExtraPension);
     return social.Take();
 }
 

@@ -60,6 +60,9 @@ enum DeductionsField : int {
 // is the field modulo the step, the row the quotient (0: no object).
 inline constexpr int kDeductionRowStep = 8;
 constexpr int PropertyObjectField(int row) { return kCheckFieldPropertyDeduction + kDeductionRowStep * row; }
+// The social page's fields are numbered the same way, so that one number serves the
+// check's jump and the page's own focus; the page itself stands for its first field.
+inline constexpr int kSocialFieldExtraPension = kCheckFieldSocialDeductions + kDeductionRowStep * 1;
 constexpr int DeductionPageOf(int field) { return field % kDeductionRowStep; }
 constexpr int DeductionRowOf(int field) { return field / kDeductionRowStep; }
 

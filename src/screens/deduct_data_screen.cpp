@@ -52,8 +52,10 @@ void TfrFrameDeductData::FocusField(int, int field) {
     const int page = DeductionPageOf(field);
     const bool known = std::any_of(std::begin(kPageButtons), std::end(kPageButtons),
                                    [page](const PageButton& b) { return b.page == page; });
-    // The property page is focused on the object the check named; the others on their first field.
-    if (known && ShowPage(page)) PageScreen()->FocusField(kNoPage, page == kPageProperty ? DeductionRowOf(field) : 1);
+    // The property page is focused on the object the check named, the social page on
+    // the field it named (its numbers are the check's), the others on their first field.
+    const int focus = page == kPageProperty ? DeductionRowOf(field) : page == kPageSocial ? field : 1;
+    if (known && ShowPage(page)) PageScreen()->FocusField(kNoPage, focus);
 }
 
 std::unique_ptr<TThinkingFrame> TfrFrameDeductData::CreatePage(int page) {

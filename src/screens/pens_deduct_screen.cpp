@@ -35,7 +35,8 @@ TfrFramePensDeduct::TfrFramePensDeduct(mTDeclaration& declaration, const ScreenR
     const auto isGranted = [granted] { return granted->isChecked(); };
 
     QGroupBox* spent = form.Group(QStringLiteral("Суммы, затраченные на"));
-    form.Amount(QStringLiteral("благотворительность"), "Charity", s.Charity, 1).EnabledWhen(isGranted);
+    form.Amount(QStringLiteral("благотворительность"), "Charity", s.Charity, kCheckFieldSocialDeductions)
+        .EnabledWhen(isGranted);
     form.Amount(QStringLiteral("свое обучение"), "OwnEducation", s.OwnEducation).EnabledWhen(isGranted);
     form.Amount(QStringLiteral("лечение"), "Treatment", s.Treatment).EnabledWhen(isGranted);
     form.Amount(QStringLiteral("дорогостоящее лечение"), "ExpensiveTreatment", s.ExpensiveTreatment)
@@ -43,7 +44,7 @@ TfrFramePensDeduct::TfrFramePensDeduct(mTDeclaration& declaration, const ScreenR
     form.Amount(QStringLiteral("добровольное страхование"), "VoluntaryInsurance", s.VoluntaryInsurance)
         .EnabledWhen(isGranted);
     form.Amount(QStringLiteral("дополнительные страховые\nпенсионные взносы"), "ExtraPensionContributions",
-                s.ExtraPensionContributions)
+                s.ExtraPensionContributions, kSocialFieldExtraPension)
         .EnabledWhen(isGranted);
     layout->addWidget(spent);
 

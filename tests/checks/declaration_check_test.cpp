@@ -161,6 +161,15 @@ const Case kCases[] = {
     {"social deductions without data", kDecl3Ndfl, [](mTDeclaration& d) { d.Social.Granted = true; },
      kCheckSectionDeductions, kCaptionSocial, "Не введены данные по социальным налоговым вычетам",
      kCheckFieldSocialDeductions},
+    {"extra pension contributions as a bare amount", kDecl3Ndfl,
+     [](mTDeclaration& d) {
+         d.Social.Granted = true;
+         d.Social.ExtraPensionContributions = Rub(12000);
+     },
+     kCheckSectionDeductions, kCaptionSocial,
+     "Сумма дополнительных страховых пенсионных взносов в расчет не попадает. Введите ее в списке договоров "
+     "договором вида \"Доп. страх. взносы на накопительную часть труд. пенс.\" и очистите это поле",
+     kSocialFieldExtraPension},
     {"two employers in March", kDecl3Ndfl,
      [](mTDeclaration& d) {
          AddEmployer(d, 1000, 130);

@@ -89,6 +89,28 @@ private slots:
         QVERIFY(qobject_cast<TfrMultyConstructionDeduct*>(section.PageScreen()));
     }
 
+    // An extra pension amount typed on the social page is not calculated: leaving the
+    // page says so; "Исправить" stays on that field, "Пропустить" lets the page go.
+    void extraPensionAmountIsQuestioned() {
+        Harness<TfrFrameDeductData> h({kCheckAnswerFix, kCheckAnswerSkip});
+        h.declaration.Social.Granted = true;
+        h.declaration.Social.ExtraPensionContributions = Money::FromUnits(12000);
+        TfrFrameDeductData& section = h.Open();
+        h.Find<QPushButton>("fbPensDeduct")->click();
+        h.Find<QPushButton>("fbStandartDeduct")->click();
+        QVERIFY(qobject_cast<TfrFramePensDeduct*>(section.PageScreen()));
+        QCOMPARE(h.checks.Texts().size(), std::size_t(1));
+        QVERIFY(h.checks.Texts()[0].rfind("Сумма дополнительных страховых пенсионных взносов в расчет не попадает", 0) == 0);
+        QCOMPARE(h.checks.Messages[0].caption, std::string("Социальные вычеты"));
+        QCOMPARE(section.focusWidget(), h.Find<QWidget>("ExtraPensionContributions"));
+        h.Find<QPushButton>("fbStandartDeduct")->click();
+        QVERIFY(qobject_cast<TfrFrameStandartDeduct*>(section.PageScreen()));
+        // The check's jump lands on the same field.
+        section.FocusField(kNoPage, kSocialFieldExtraPension);
+        QVERIFY(qobject_cast<TfrFramePensDeduct*>(section.PageScreen()));
+        QCOMPARE(section.focusWidget(), h.Find<QWidget>("ExtraPensionContributions"));
+    }
+
     void standardUntickedStoresOnlyGranted() {
         Harness<TfrFrameStandartDeduct> h;
         h.declaration.Standard.ChildrenCount = 2;
