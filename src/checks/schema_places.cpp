@@ -14,6 +14,7 @@ constexpr SchemaRow kNone = SchemaRow::None;
 constexpr SchemaRow kAt = SchemaRow::Position;
 
 #define NPFL3 "Документ/СвНП/НПФЛ3"
+#define NPFL4 "Документ/СвНП/НПФЛ"
 #define ADDRESS NPFL3 "/СвАдрРФ/АдрРФ"
 #define PERSON1 NPFL3 "/СведФЛ1"
 #define PERSON2 NPFL3 "/СведФЛ2"
@@ -80,10 +81,13 @@ PlaceTable MakePlaces() {
     t.Add({"Документ/СвНП", kPerson, kCheckFieldSurname}, {{"", "Сведения о декларанте"}})
         .Add({NPFL3, kAddress, kCheckFieldPhone}, {{"Тлф", "Контактный телефон"}})
         .Add({NPFL3, kAddress, kCheckFieldForeignAddress}, {{"АдрИно", "Адрес за пределами РФ"}})
-        .Add({NPFL3 "/ФИОФЛ", kPerson, kCheckFieldSurname}, {{"", "Фамилия"}})
-        .Add({NPFL3 "/ФИОФЛ", kPerson, kCheckFieldFirstName}, {{"Имя", "Имя"}})
-        .Add({NPFL3 "/ФИОФЛ", kPerson, kCheckFieldPatronymic}, {{"Отчество", "Отчество"}})
-        .Add({NPFL3 "/СвАдрРФ", kAddress, kCheckFieldRegion}, {{"", "Адрес в Российской Федерации"}});
+        .Add({NPFL3 "/СвАдрРФ", kAddress, kCheckFieldRegion}, {{"", "Адрес в Российской Федерации"}})
+        .Add({NPFL4, kPerson, kCheckFieldPhone}, {{"Тлф", "Контактный телефон"}});
+    // The taxpayer's name in 3-НДФЛ and in 4-НДФЛ.
+    for (const char* name : {NPFL3 "/ФИОФЛ", NPFL4 "/ФИО"})
+        t.Add({name, kPerson, kCheckFieldSurname}, {{"", "Фамилия"}})
+            .Add({name, kPerson, kCheckFieldFirstName}, {{"Имя", "Имя"}})
+            .Add({name, kPerson, kCheckFieldPatronymic}, {{"Отчество", "Отчество"}});
     const struct {
         const char* attribute;
         int field;
@@ -174,6 +178,7 @@ PlaceTable MakePlaces() {
 }
 
 #undef NPFL3
+#undef NPFL4
 #undef ADDRESS
 #undef PERSON1
 #undef PERSON2

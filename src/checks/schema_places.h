@@ -1,6 +1,6 @@
 #pragma once
 // Where each place of the authority's file is entered: the one table from an
-// element (and attribute) of the 3-НДФЛ document to the check section, the field on
+// element (and attribute) of the 3-НДФЛ or 4-НДФЛ document to the check section, the field on
 // its screen and the field's name in the user's words.
 #include <cstdint>
 #include <string>

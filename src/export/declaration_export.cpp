@@ -9,6 +9,7 @@
 #include "export/guid_source.h"
 #include "export/ndfl3_document.h"
 #include "export/ndfl4_export.h"
+#include "export/ndfl4_text_limits.h"
 #include "export/schema_validation.h"
 #include "export/xml_dom.h"
 #include "export/xml_engine.h"
@@ -31,7 +32,8 @@ std::string BuildCheckedDocument(xmlDoc* document, const mTDeclaration& d, const
                                  const ExportSettings& settings) {
     const std::string identifier = BuildDeclarationDocument(document, d, sum);
     CheckWritableValues(document);
-    if (d.DeclarationKind != kDecl4Ndfl) CheckAgainstSchema(document, SchemaPathOf(settings.SchemaPath));
+    if (d.DeclarationKind == kDecl4Ndfl) CheckNdfl4TextLengths(document);
+    else CheckAgainstSchema(document, SchemaPathOf(settings.SchemaPath));
     return identifier;
 }
 
@@ -89,9 +91,10 @@ std::vector<SchemaViolation> ExportRefusals(XmlDomDocument& document, const mTDe
     std::vector<SchemaViolation> refusals;
     for (UnwritableValue& u : UnwritableValueList(document.get()))
         refusals.push_back({u.Element, u.Attribute, u.Value, u.Reason, u.Reason});
-    if (d.DeclarationKind != kDecl4Ndfl)
-        for (SchemaViolation& v : SchemaViolationList(document.get(), SchemaPathOf(schemaPath)))
-            refusals.push_back(std::move(v));
+    std::vector<SchemaViolation> format = d.DeclarationKind == kDecl4Ndfl
+                                              ? Ndfl4TextLengthViolations(document.get())
+                                              : SchemaViolationList(document.get(), SchemaPathOf(schemaPath));
+    for (SchemaViolation& v : format) refusals.push_back(std::move(v));
     if (refusals.empty() && validated) validated->emplace(ValidatedExport(std::move(document), std::move(identifier)));
     return refusals;
 }

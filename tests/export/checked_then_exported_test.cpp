@@ -145,6 +145,24 @@ TEST(CheckedThenExported, SlipsAreFindingsOnTheirFields) {
     ASSERT_FALSE(f.empty());
     EXPECT_EQ(f[0].section, kCheckSectionPerson);
     EXPECT_EQ(f[0].field, kCheckFieldCitizenshipCode);
+
+    // 4-НДФЛ texts beyond the format's lengths: on the taxpayer's and the signer's fields.
+    d = RandomCompleteDeclaration(rng, kDecl4Ndfl);
+    d->Person.Patronymic = std::string(61, 'W');
+    d->ConfirmedBy = 1;
+    d->RepresentativeName = "Сидоров Алексей";
+    d->RepresentativeDocument = std::string(121, 'D');
+    f = CheckDeclarationForExport(*d);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0], (CheckFinding{kCheckSectionPerson, kCaptionPerson, kCheckFieldPatronymic,
+                                  "Отчество \"" + std::string(61, 'W') + "\": нужно не больше 60 символов, а здесь 61"}));
+    EXPECT_EQ(f[1].section, kCheckSectionConditions);
+    EXPECT_EQ(f[1].field, kCheckFieldRepresentativeDocument);
+    TempDir dir;
+    std::string result;
+    std::vector<std::string> messages;
+    EXPECT_EQ(CheckAndExportDeclaration(dir.Path() + "/", *d, kExportFileMode, result, CollectingSettings(messages)), f);
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -158,5 +158,44 @@ TEST(Ndfl4Export, WithoutInnTheUnderscoresMeetAndOtherCategoriesAreZeros) {
     EXPECT_EQ(view.Count("//Документ/@Период"), 0);
 }
 
+// No schema reads the 4-НДФЛ file before it is written: its texts are held to the
+// format's lengths, the longest allowed written, one more refused with every place.
+TEST(Ndfl4Export, TextsBeyondTheFormatsLengthsAreRefusedWithEveryPlace) {
+    FixedClockAndGuid fixed;
+    auto d = NewDeclaration(kDecl4Ndfl, 0);
+    d->InspectionCode = "7724";
+    FillPerson(d->Person);
+    d->ConfirmedBy = 2;
+    d->RepresentativeName = "Сидоров Алексей Петрович";
+    auto repeat = [](const char* letter, int n) {
+        std::string text;
+        for (int i = 0; i < n; ++i) text += letter;
+        return text;
+    };
+    d->Person.Surname = repeat("Я", 60);
+    d->Person.HomePhone = repeat("7", 20);
+    d->RepresentativeDocument = repeat("Д", 120);
+    d->RepresentativeOrganization = repeat("О", 1000);
+    const Outcome longest = Export(*d, kExportFileMode);
+    ASSERT_EQ(longest.Files.size(), 1u) << (longest.Messages.empty() ? "" : longest.Messages[0]);
+    EXPECT_TRUE(longest.Messages.empty());
+
+    d->Person.Surname += "Я";
+    d->Person.HomePhone += "7";
+    d->RepresentativeDocument += "Д";
+    d->RepresentativeOrganization += "О";
+    const Outcome refused = Export(*d, kExportFileMode);
+    EXPECT_EQ(refused.Result, "ERROR");
+    EXPECT_TRUE(refused.Files.empty());
+    ASSERT_EQ(refused.Messages.size(), 1u);
+    EXPECT_EQ(refused.Messages[0], std::string(kSchemaRefusedHeading) + "\nСвНП/НПФЛ/Тлф = \"" + repeat("7", 21) +
+                                       "\": нужно не больше 20 символов, а здесь 21\nСвНП/НПФЛ/ФИО/Фамилия = \"" +
+                                       repeat("Я", 61) + "\": нужно не больше 60 символов, а здесь 61" +
+                                       "\nПодписант/СвПред/НаимДок = \"" + repeat("Д", 121) +
+                                       "\": нужно не больше 120 символов, а здесь 121" +
+                                       "\nПодписант/СвПред/НаимОрг = \"" + repeat("О", 1001) +
+                                       "\": нужно не больше 1000 символов, а здесь 1001");
+}
+
 }  // namespace
 }  // namespace kvz::test
