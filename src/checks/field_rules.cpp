@@ -68,6 +68,7 @@ public:
         if (Countries_) Citizenship(p);
         if ((D_.IncomeKinds & kIncomeForeign) && D_.DeclarationKind != kDecl4Ndfl) ForeignCountries();
         if (!expectedIncome) PensionContractKinds();
+        if (StandardDeductionsBySourceMonths()) LineMonths();
         if (D_.DeclarationKind == kDecl3Ndfl && D_.IncomeKinds != 0 && D_.Construction.Granted) {
             PropertyObjects();
             FirstUseYears();
@@ -133,6 +134,33 @@ private:
             if (!known && !(c.Contribution.IsZero() && c.AgentDeduction.IsZero()))
                 Add(kCheckSectionDeductions, kCheckFieldSocialDeductions, kCaptionSocial,
                     "Договор № " + std::to_string(i + 1) + ". Не выбран вид договора");
+        }
+    }
+
+    // A resident's standard deductions counted month by month from the 13 % lines.
+    bool StandardDeductionsBySourceMonths() const {
+        return D_.DeclarationKind == kDecl3Ndfl && (D_.IncomeKinds & kIncomeRussian) && D_.Standard.Granted &&
+               !D_.Standard.MonthlyBusiness;
+    }
+
+    // The line dialog gives every line of a resident a month; a line from elsewhere
+    // without one (or past December) would drop out of the months, and the income limit
+    // of the standard deductions would be counted without its income.
+    void LineMonths() {
+        for (int i = 0; i < D_.Thirteen.Count(); ++i) {
+            const mTThirteenPercent& source = D_.Thirteen.Get(i);
+            if (!source.StandardDeductionsHere) continue;
+            int n = 0;
+            for (const mTSourseIncome& line : source.Lines()) {
+                ++n;
+                if (line.Month >= 1 && line.Month <= 12) continue;
+                const std::string place =
+                    "Источник выплаты " + std::to_string(i + 1) + ", строка " + std::to_string(n) + ". ";
+                Add(kCheckSectionThirteen, i + 1, kCaptionThirteen,
+                    place + (line.Month == 0 ? "Не указан месяц получения дохода"
+                                             : "Месяц получения дохода " + std::to_string(line.Month) +
+                                                   " должен быть от 1 до 12"));
+            }
         }
     }
 

@@ -131,6 +131,38 @@ TEST(FieldRules, CodesTheFileWouldOtherwiseMakeUpAreAskedFor) {
     EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
 }
 
+// A 13 % line without a month (or past December) would leave its income out of the
+// limit of the standard deductions: refused on its source where the deductions are
+// counted from those lines, and nowhere else.
+TEST(FieldRules, LinesOfTheStandardDeductionsHaveTheirMonth) {
+    auto d = CompleteDeclaration();
+    mTThirteenPercent& second = AddEmployer(*d, 1000, 130);
+    second.StandardDeductionsHere = true;
+    mTSourseIncome line = second.Lines()[0];
+    line.Month = 0;
+    second.AddLine(line);
+    line.Month = 13;
+    second.AddLine(line);
+    CheckFindings f = FieldRuleFindings(*d, nullptr);
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0], (CheckFinding{kCheckSectionThirteen, kCaptionThirteen, 2,
+                                  "Источник выплаты 2, строка 2. Не указан месяц получения дохода"}));
+    EXPECT_EQ(f[1].message, "Источник выплаты 2, строка 3. Месяц получения дохода 13 должен быть от 1 до 12");
+
+    // Where the months do not count, a line may have none (a non-resident's has none).
+    second.StandardDeductionsHere = false;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+    second.StandardDeductionsHere = true;
+    d->Standard.Granted = false;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+    d->Standard.Granted = true;
+    d->Standard.MonthlyBusiness = true;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+    d->Standard.MonthlyBusiness = false;
+    d->DeclarationKind = kDecl3NdflNonResident;
+    EXPECT_TRUE(FieldRuleFindings(*d, nullptr).empty());
+}
+
 // The 4-НДФЛ file is read by no schema before it is written: its inspection number,
 // ИНН and ОКТМО must be digits exactly as they stand, not only once trimmed.
 TEST(FieldRules, ExpectedIncomeCodesAreDigitsAsTheFileCarriesThem) {
