@@ -6,8 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <dirent.h>
+#include <signal.h>
+
 #include <cerrno>
 #include <map>
+#include <mutex>
 #include <set>
 
 namespace kvz {
@@ -41,16 +45,56 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+constexpr const char* kTemporaryMark = ".tmp";
+constexpr int kTemporaryAttempts = 100;
+
 // A new file beside the target that nobody else uses: O_EXCL refuses an existing
 // name, so another writer's temporary file is never taken over.
 int CreateTemporary(const std::string& path, std::string& tempPath) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        tempPath = path + kTemporaryMark + std::to_string(::getpid()) + "_" + std::to_string(attempt);
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// A decimal number without a leading zero, of at most maxDigits digits.
+std::optional<long> DecimalNumber(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits || (text.size() > 1 && text[0] == '0')) return std::nullopt;
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The writer's process of a name CreateTemporary gives ("<name>.tmp<pid>_<n>"), or
+// nothing for any other name.
+std::optional<pid_t> TemporaryWriter(std::string_view name) {
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+    const std::string_view rest = name.substr(mark + std::char_traits<char>::length(kTemporaryMark));
+    const std::size_t underscore = rest.find('_');
+    if (underscore == std::string_view::npos) return std::nullopt;
+    const std::optional<long> pid = DecimalNumber(rest.substr(0, underscore), 9);
+    const std::optional<long> attempt = DecimalNumber(rest.substr(underscore + 1), 2);
+    if (!pid || *pid <= 0 || !attempt || *attempt >= kTemporaryAttempts) return std::nullopt;
+    return static_cast<pid_t>(*pid);
+}
+
+// A process of another user counts as running: it cannot be signalled, but it exists.
+bool ProcessRuns(pid_t pid) { return ::kill(pid, 0) == 0 || errno != ESRCH; }
+
+// Each folder is cleaned once a run: the files a run leaves behind are only those of
+// writers that died before it, and a batch adds many files to one folder.
+bool FirstTimeIn(const std::string& folder) {
+    static std::mutex mutex;
+    static std::set<std::string> cleaned;
+    std::lock_guard<std::mutex> lock(mutex);
+    return cleaned.insert(folder).second;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -133,6 +177,25 @@ std::vector<int> FlushFiles(const std::vector<int>& fds) {
 
 }  // namespace
 
+std::size_t RemoveStaleTemporaryFiles(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;  // the write that follows reports the folder's own trouble
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::optional<pid_t> writer = TemporaryWriter(entry->d_name);
+        if (!writer || ProcessRuns(*writer)) continue;
+        // Only a plain file of this user: never a folder, a link or another's file.
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) stale.push_back(path);
+    }
+    ::closedir(dir);
+    std::size_t removed = 0;
+    for (const std::string& path : stale)
+        if (::unlink(path.c_str()) == 0) ++removed;
+    return removed;
+}
+
 std::string FollowLinks(const std::string& path) {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinks; ++hop) {
@@ -178,6 +241,7 @@ std::size_t ReplaceFileGroup::Size() const { return Staged_.size(); }
 
 void ReplaceFileGroup::Add(const std::string& requestedPath, std::string_view bytes) {
     auto staged = std::make_unique<Staged>(requestedPath, FollowLinks(requestedPath));
+    if (const std::string folder = FolderOf(staged->Path); FirstTimeIn(folder)) RemoveStaleTemporaryFiles(folder);
     staged->Fd = CreateTemporary(staged->Path, staged->TempPath);
     if (staged->Fd < 0) {
         const int error = errno;

@@ -71,6 +71,12 @@ private:
     std::vector<std::unique_ptr<Staged>> Staged_;
 };
 
+// Removes from the folder the temporary files that writers killed before their
+// rename left behind: plain files of this user named "<name>.tmp<pid>_<n>" (n below
+// 100) whose process no longer runs. Nothing else is touched. Returns how many were
+// removed. Adding a file to a group does this once a run for the target's folder.
+std::size_t RemoveStaleTemporaryFiles(const std::string& folder);
+
 // The file a path finally names once its symbolic links are followed (the path
 // itself when it is no link; a dangling link gives the name it points to).
 std::string FollowLinks(const std::string& path);

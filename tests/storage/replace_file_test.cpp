@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
@@ -133,4 +134,38 @@ TEST(ReplaceFileGroup, TargetsChangeOnlyAtCommitAndAFailureStaysWithItsFile) {
     }
     EXPECT_EQ(NamesIn(dir.Path()), (std::set<std::string>{"a.xml", "b.xml", "c.xml"}));
     EXPECT_EQ(kvz::test::ReadFileText(a), "new a");
+}
+
+// A writer killed before its rename leaves its temporary files; the next write into
+// that folder removes those of ended processes and nothing else.
+TEST(ReplaceFileGroup, TemporaryFilesOfEndedWritersAreRemovedAndNothingElse) {
+    TempDir dir;
+    const std::string ended = std::to_string(kvz::test::EndedProcessId());
+    const std::string running = std::to_string(::getpid());
+    const std::set<std::string> stale = {"NO_NDFL3_1.xml.tmp" + ended + "_0", "NO_NDFL3_2.xml.tmp" + ended + "_99",
+                                         "doc.qz5.tmp" + ended + "_7"};
+    const std::set<std::string> kept = {
+        "a.xml.tmp" + running + "_0",     // its writer still runs
+        "a.xml.tmp" + ended + "_100",     // never a name of ours
+        "a.xml.tmp0" + ended + "_1",      // nor with a leading zero
+        "a.xml.tmp" + ended + "_1.bak",   // a name that only contains the pattern
+        ".tmp" + ended + "_1",            // no target's name before it
+        "a.xml.tmp" + ended + "-1",
+        "a.xml.tmp" + ended + "_",
+        "a.xml.TMP" + ended + "_1",
+        "notes.txt",
+    };
+    for (const std::string& name : stale) kvz::test::WriteFileText(dir.File(name), "partial");
+    for (const std::string& name : kept) kvz::test::WriteFileText(dir.File(name), "keep");
+    std::filesystem::create_directory(dir.File("folder.tmp" + ended + "_0"));
+    std::filesystem::create_symlink("notes.txt", dir.File("link.tmp" + ended + "_0"));
+
+    EXPECT_EQ(RemoveStaleTemporaryFiles(dir.Path()), stale.size());
+    for (const std::string& name : stale) kvz::test::WriteFileText(dir.File(name), "partial");
+    ReplaceFileContents(dir.File("new.xml"), "new");
+
+    std::set<std::string> expected = kept;
+    expected.insert({"new.xml", "folder.tmp" + ended + "_0", "link.tmp" + ended + "_0"});
+    EXPECT_EQ(NamesIn(dir.Path()), expected);
+    for (const std::string& name : kept) EXPECT_EQ(kvz::test::ReadFileText(dir.File(name)), "keep") << name;
 }

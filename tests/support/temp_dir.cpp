@@ -1,6 +1,7 @@
 #include "support/temp_dir.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -52,6 +53,15 @@ std::string ReadFileText(const std::string& path) {
 bool FileExists(const std::string& path) {
     struct stat st{};
     return ::stat(path.c_str(), &st) == 0;
+}
+
+int EndedProcessId() {
+    const pid_t child = ::fork();
+    if (child < 0) throw std::runtime_error("fork failed");
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
 }
 
 }  // namespace kvz::test

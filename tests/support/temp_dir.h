@@ -24,4 +24,8 @@ void WriteFileText(const std::string& path, const std::string& text);
 std::string ReadFileText(const std::string& path);
 bool FileExists(const std::string& path);
 
+// The id of a process that has ended, as a writer killed mid-way leaves in the names
+// of its temporary files.
+int EndedProcessId();
+
 }  // namespace kvz::test
