@@ -81,6 +81,10 @@ TfmInputSoursePens::TfmInputSoursePens(const mTPens& contract, CheckDialog* chec
     layout->addWidget(buttons);
     connect(Kind_, &QButtonGroup::idClicked, this, &TfmInputSoursePens::ShowKind);
     ShowKind();
+    Focus_.Add(kSourceFieldInn, OrgInn_);
+    Focus_.Add(kSourceFieldKpp, OrgKpp_);
+    Focus_.Add(kContractFieldNumber, ContractNumber_);
+    Focus_.Add(kContractFieldContribution, Contribution_);
 }
 
 mTPens TfmInputSoursePens::Edited() const {
@@ -113,21 +117,11 @@ void TfmInputSoursePens::TryAccept() {
     const mTPens edited = Edited();
     const int field = CheckPensionContract(ChecksOrFix(Checks_), edited);
     if (field != 0) {
-        FocusField(field);
+        if (!Focus_.Go(field)) OrgName_->setFocus();
         return;
     }
     AcceptPensionContract(edited, Contract_);
     accept();
-}
-
-void TfmInputSoursePens::FocusField(int field) {
-    switch (field) {
-        case kSourceFieldInn: OrgInn_->setFocus(); break;
-        case kSourceFieldKpp: OrgKpp_->setFocus(); break;
-        case kContractFieldNumber: ContractNumber_->setFocus(); break;
-        case kContractFieldContribution: Contribution_->setFocus(); break;
-        default: OrgName_->setFocus(); break;
-    }
 }
 
 bool EditChildEducation(Money& amount, QWidget* parent) {
