@@ -212,9 +212,7 @@ void TfmInputConstruction::TryAccept() {
 
 bool EditConstructionObject(mTConstructionDeductObj& object, bool laterObject, CheckDialog* checks, QWidget* parent) {
     TfmInputConstruction dialog(object, laterObject, checks, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    object = dialog.Object();
-    return true;
+    return TakeIfAccepted(dialog, object, &TfmInputConstruction::Object);
 }
 
 }  // namespace kvz

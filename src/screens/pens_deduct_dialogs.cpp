@@ -126,16 +126,12 @@ void TfmInputSoursePens::TryAccept() {
 
 bool EditChildEducation(Money& amount, QWidget* parent) {
     TfmChildEduSum dialog(amount, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    amount = dialog.Amount();
-    return true;
+    return TakeIfAccepted(dialog, amount, &TfmChildEduSum::Amount);
 }
 
 bool EditPensionContract(mTPens& contract, CheckDialog* checks, QWidget* parent) {
     TfmInputSoursePens dialog(contract, checks, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    contract = dialog.Contract();
-    return true;
+    return TakeIfAccepted(dialog, contract, &TfmInputSoursePens::Contract);
 }
 
 }  // namespace kvz
