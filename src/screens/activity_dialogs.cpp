@@ -13,6 +13,7 @@
 
 #include "checks/section_checks.h"
 #include "model/business_new.h"
+#include "screens/dialog_parts.h"
 #include "screens/masked_edit.h"
 
 namespace kvz {
@@ -34,14 +35,6 @@ const struct {
     {QStringLiteral("Иная"), QStringLiteral("Иная деятельность")},
 };
 constexpr int kKindCount = 6;
-
-QDialogButtonBox* YesNo(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("fbYes"));
-    buttons->addButton(QStringLiteral("Нет"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("fbNo"));
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
 
 }  // namespace
 
@@ -71,7 +64,7 @@ TFormOKVED::TFormOKVED(const ActivityClassifier& classifier, const std::string& 
     lblCode_ = new QLabel;
     lblCode_->setObjectName(QStringLiteral("lblCode"));
     layout->addWidget(lblCode_);
-    QDialogButtonBox* buttons = YesNo(this);
+    QDialogButtonBox* buttons = YesNoButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormOKVED::OnAccept);
     layout->addWidget(buttons);
     Picker_.Preselect(code);
@@ -134,7 +127,7 @@ TfmInputBusinessIncome::TfmInputBusinessIncome(const mTBusinessNew& activity, co
     auto* layout = new QFormLayout(this);
     layout->addRow(kinds);
     layout->addRow(QStringLiteral("Код вида деятельности"), code);
-    QDialogButtonBox* buttons = YesNo(this);
+    QDialogButtonBox* buttons = YesNoButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TfmInputBusinessIncome::OnAccept);
     layout->addRow(buttons);
 }

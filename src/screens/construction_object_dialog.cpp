@@ -138,6 +138,11 @@ TfmInputConstruction::TfmInputConstruction(const mTConstructionDeductObj& object
     connect(Pensioner_, &QCheckBox::toggled, this, &TfmInputConstruction::ApplyLimits);
     ApplyLimits();
     for (DateField& d : Dates_) d.shown = d.edit->date();
+    Focus_.Add(kObjectFieldName, ObjectName_);
+    Focus_.Add(kObjectFieldOwnership, Ownership_);
+    Focus_.Add(kObjectFieldTaxpayerSign, TaxpayerSign_);
+    Focus_.Add(kObjectFieldRegion, fbRegion_, fbRegion_);
+    Focus_.Add(kObjectFieldFirstUseYear, FirstUseYear_);
 }
 
 QComboBox* TfmInputConstruction::NewList(const char* name, const QStringList& items, int32_t code) {
@@ -198,32 +203,16 @@ mTConstructionDeductObj TfmInputConstruction::Edited() {
 void TfmInputConstruction::TryAccept() {
     const mTConstructionDeductObj edited = Edited();
     if (const int field = CheckConstructionObject(ChecksOrFix(Checks_), edited); field != 0) {
-        FocusField(field);
+        Focus_.Go(field);
         return;
     }
     Object_ = edited;
     accept();
 }
 
-void TfmInputConstruction::FocusField(int field) {
-    switch (field) {
-        case kObjectFieldName: ObjectName_->setFocus(); break;
-        case kObjectFieldOwnership: Ownership_->setFocus(); break;
-        case kObjectFieldTaxpayerSign: TaxpayerSign_->setFocus(); break;
-        case kObjectFieldRegion:
-            fbRegion_->setFocus();
-            fbRegion_->Pick();
-            break;
-        case kObjectFieldFirstUseYear: FirstUseYear_->setFocus(); break;
-        default: break;
-    }
-}
-
 bool EditConstructionObject(mTConstructionDeductObj& object, bool laterObject, CheckDialog* checks, QWidget* parent) {
     TfmInputConstruction dialog(object, laterObject, checks, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    object = dialog.Object();
-    return true;
+    return TakeIfAccepted(dialog, object, &TfmInputConstruction::Object);
 }
 
 }  // namespace kvz

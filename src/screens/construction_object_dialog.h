@@ -9,6 +9,7 @@
 
 #include "checks/section_checks_deductions.h"
 #include "model/construction_deduct.h"
+#include "screens/field_focus.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -32,8 +33,6 @@ public:
     TfmInputConstruction(const mTConstructionDeductObj& object, bool laterObject, CheckDialog* checks,
                          QWidget* parent);
     const mTConstructionDeductObj& Object() const { return Object_; }
-    // 1 name, 2 ownership, 3 taxpayer sign, 4 region (opens the list), 5 year of first use.
-    void FocusField(int field);
 
 private:
     using Text = std::string mTConstructionDeductObj::*;
@@ -67,6 +66,7 @@ private:
     QCheckBox* Pensioner_;
     TMaskedEdit* ObjectCost_;
     TMaskedEdit* CreditInterest_;
+    FieldFocus Focus_;  // the fields the object's check names
 };
 
 // The item dialog of the object list: false when the user cancelled.

@@ -4,10 +4,10 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 
 #include "checks/check_dialog.h"
 #include "model/currency_income.h"
+#include "screens/dialog_parts.h"
 #include "screens/masked_edit.h"
 #include "screens/pick_button.h"
 #include "screens/pick_lists.h"
@@ -36,16 +36,13 @@ bool EditCurrencySource(mTCurrencyIncome& income, const ScreenResources& resourc
     country->addWidget(meCountry);
     country->addWidget(fbCountry);
     country->addStretch(1);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Да"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("fbYes"));
-    buttons->addButton(QStringLiteral("Нет"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("fbNo"));
+    QDialogButtonBox* buttons = YesNoButtons(&dialog);
     auto* layout = new QFormLayout(&dialog);
     layout->addRow(QStringLiteral("Наименование источника выплаты"), meName);
     layout->addRow(QStringLiteral("Код страны"), country);
     layout->addRow(buttons);
     meName->setMinimumWidth(360);
 
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
         if (meName->text().trimmed().isEmpty()) {
             meName->setFocus();

@@ -1,6 +1,8 @@
 #pragma once
 // Pieces the item dialogs of the screens share: their "Да" / "Нет" row, typed
-// fields, the amount a field holds, and the check dialog to run acceptance with.
+// fields, the amount a field holds, the check dialog to run acceptance with, and
+// taking the edited copy on "Да".
+#include <QDialog>
 #include <QString>
 
 #include "checks/check_dialog.h"
@@ -8,7 +10,6 @@
 #include "storage/money.h"
 
 class QDialogButtonBox;
-class QDialog;
 
 namespace kvz {
 
@@ -29,5 +30,14 @@ int TypedMonth(const TMaskedEdit* edit);
 // The window's check dialog, or without one a dialog that answers every finding
 // with "Исправить", so that nothing wrong is accepted unseen.
 CheckDialog& ChecksOrFix(CheckDialog* checks);
+
+// Shows an item dialog, which edits a copy: only "Да" writes what it holds
+// (`value`) into the item. False when the user cancelled.
+template <class Dialog, class T, class Value>
+bool TakeIfAccepted(Dialog& dialog, T& item, Value (Dialog::*value)() const) {
+    if (dialog.exec() != QDialog::Accepted) return false;
+    item = (dialog.*value)();
+    return true;
+}
 
 }  // namespace kvz

@@ -72,7 +72,7 @@ RowWidgets TFormBuilder::AddRow(const QString& label, QWidget* editor, int focus
     cell->addWidget(editor, 1);
     if (title) Grid_->addWidget(title, NextRow_, 0);
     Grid_->addLayout(cell, NextRow_++, 1);
-    if (focus != 0) Screen_.RegisterFocus(focus, [editor] { editor->setFocus(); });
+    if (focus != 0) Screen_.RegisterFocus(focus, editor);
     return RowWidgets(Screen_, title, editor, cell);
 }
 
@@ -119,10 +119,7 @@ FormRow<TCodeChoice> TFormBuilder::CodeChoice(const QString& label, TCodeChoice*
                                               FieldAccess<std::string> name, int focus) {
     choice->Bind(Screen_.Binder(), std::move(code), std::move(name));
     auto row = Row(label, choice);
-    Screen_.RegisterFocus(focus, [choice] {
-        choice->Button()->setFocus();
-        choice->Button()->Pick();
-    });
+    Screen_.RegisterFocus(focus, choice->Button(), choice->Button());
     return row;
 }
 

@@ -71,6 +71,10 @@ TIncomeDeductionFields::TIncomeDeductionFields(const IncomeChoiceSetup& setup, c
         for (const DeductionEntry* entry : Dictionary_.DeductionsFor(CodeText(IncomeCode_), Setup_.resident))
             if (entry->Code == std::to_string(shown.DeductionCode)) Deduction_ = entry;
     }
+    Focus_.Add(kIncomeFieldCode, fbIncomeCode_, fbIncomeCode_);
+    Focus_.Add(kIncomeFieldAmount, IncomeAmount_);
+    Focus_.Add(kIncomeFieldDeductionCode, fbDeductionCode_, fbDeductionCode_);
+    Focus_.Add(kIncomeFieldDeductionAmount, DeductionAmount_);
     connect(IncomeAmount_, &TCheckedLineEdit::changed, this, &TIncomeDeductionFields::FollowIncome);
     connect(DeductionAmount_, &TCheckedLineEdit::changed, this, &TIncomeDeductionFields::LimitTyped);
     ShowState();
@@ -181,22 +185,6 @@ void TIncomeDeductionFields::WriteTo(mTSourseIncome& line) const {
     line.DeductionCode = DeductionCode_.value_or(0);
     line.DeductionAmount = TypedAmount(DeductionAmount_);
     line.DeductionRate = DeductionRate_;
-}
-
-void TIncomeDeductionFields::Focus(int field) {
-    switch (field) {
-        case kIncomeFieldCode:
-            fbIncomeCode_->setFocus();
-            fbIncomeCode_->Pick();
-            break;
-        case kIncomeFieldAmount: IncomeAmount_->setFocus(); break;
-        case kIncomeFieldDeductionCode:
-            fbDeductionCode_->setFocus();
-            fbDeductionCode_->Pick();
-            break;
-        case kIncomeFieldDeductionAmount: DeductionAmount_->setFocus(); break;
-        default: break;
-    }
 }
 
 }  // namespace kvz

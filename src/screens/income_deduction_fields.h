@@ -14,6 +14,7 @@
 #include "model/deduction_amount.h"
 #include "model/income_dictionary.h"
 #include "model/thirteen_percent.h"
+#include "screens/field_focus.h"
 
 class QFormLayout;
 class QLabel;
@@ -47,7 +48,7 @@ public:
     // the month stays.
     void WriteTo(mTSourseIncome& line) const;
     // Puts right what a check named: focuses an amount or opens a code list.
-    void Focus(int field);
+    void Focus(int field) { Focus_.Go(field); }
 
     // The codes the lists hand back, as if chosen there.
     void ChooseIncome(const std::string& code);
@@ -87,6 +88,7 @@ private:
     TMaskedEdit* DeductionAmount_ = nullptr;
     QWidget* DeductionAmountLabel_ = nullptr;
     QWidget* Rows_[4] = {};
+    FieldFocus Focus_;
 };
 
 }  // namespace kvz

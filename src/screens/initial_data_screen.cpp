@@ -65,10 +65,7 @@ TfrInitialData::TfrInitialData(mTDeclaration& declaration, const ScreenResources
     meInspectionCode_->setMaximumWidth(80);
     lblInspectionName_->setObjectName(QStringLiteral("lblInspectionName"));
     connect(meInspectionCode_, &TCheckedLineEdit::changed, this, &TfrInitialData::ShowInspectionName);
-    RegisterFocus(kCheckFieldInspection, [this, pick] {
-        meInspectionCode_->setFocus();
-        pick->Pick();
-    });
+    RegisterFocus(kCheckFieldInspection, meInspectionCode_, pick);
     form.Spin(QStringLiteral("Номер корректировки"), "CorrectionNumber", d.CorrectionNumber, 999,
               kCheckFieldCorrectionNumber);
 

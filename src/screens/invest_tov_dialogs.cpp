@@ -88,9 +88,7 @@ void TfmIncomeInvestTov::OnAccept() {
 
 bool EditInvestLine(mTInvestTovIncome& line, const ScreenResources& resources, QWidget* parent) {
     TfmIncomeInvestTov dialog(line, resources.checkDialog, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    line = dialog.Line();
-    return true;
+    return TakeIfAccepted(dialog, line, &TfmIncomeInvestTov::Line);
 }
 
 }  // namespace kvz

@@ -81,6 +81,10 @@ TfmInputSoursePens::TfmInputSoursePens(const mTPens& contract, CheckDialog* chec
     layout->addWidget(buttons);
     connect(Kind_, &QButtonGroup::idClicked, this, &TfmInputSoursePens::ShowKind);
     ShowKind();
+    Focus_.Add(kSourceFieldInn, OrgInn_);
+    Focus_.Add(kSourceFieldKpp, OrgKpp_);
+    Focus_.Add(kContractFieldNumber, ContractNumber_);
+    Focus_.Add(kContractFieldContribution, Contribution_);
 }
 
 mTPens TfmInputSoursePens::Edited() const {
@@ -113,35 +117,21 @@ void TfmInputSoursePens::TryAccept() {
     const mTPens edited = Edited();
     const int field = CheckPensionContract(ChecksOrFix(Checks_), edited);
     if (field != 0) {
-        FocusField(field);
+        if (!Focus_.Go(field)) OrgName_->setFocus();
         return;
     }
     AcceptPensionContract(edited, Contract_);
     accept();
 }
 
-void TfmInputSoursePens::FocusField(int field) {
-    switch (field) {
-        case kSourceFieldInn: OrgInn_->setFocus(); break;
-        case kSourceFieldKpp: OrgKpp_->setFocus(); break;
-        case kContractFieldNumber: ContractNumber_->setFocus(); break;
-        case kContractFieldContribution: Contribution_->setFocus(); break;
-        default: OrgName_->setFocus(); break;
-    }
-}
-
 bool EditChildEducation(Money& amount, QWidget* parent) {
     TfmChildEduSum dialog(amount, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    amount = dialog.Amount();
-    return true;
+    return TakeIfAccepted(dialog, amount, &TfmChildEduSum::Amount);
 }
 
 bool EditPensionContract(mTPens& contract, CheckDialog* checks, QWidget* parent) {
     TfmInputSoursePens dialog(contract, checks, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    contract = dialog.Contract();
-    return true;
+    return TakeIfAccepted(dialog, contract, &TfmInputSoursePens::Contract);
 }
 
 }  // namespace kvz

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "model/pens.h"
+#include "screens/field_focus.h"
 #include "storage/money.h"
 
 class QButtonGroup;
@@ -39,7 +40,6 @@ private:
     mTPens Edited() const;
     void ShowKind();
     void TryAccept();
-    void FocusField(int field);
 
     mTPens Contract_;
     CheckDialog* Checks_;
@@ -53,6 +53,7 @@ private:
     TMaskedEdit* ContributionToDeduct_;
     TMaskedEdit* AgentDeduction_;
     QLabel* AgentLabel_;
+    FieldFocus Focus_;  // the fields the contract's check names; the others go to the name
 };
 
 // The item dialogs the lists open: false when the user cancelled.

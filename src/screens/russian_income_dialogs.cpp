@@ -4,6 +4,7 @@
 #include <QFormLayout>
 
 #include "checks/source_check.h"
+#include "screens/dialog_parts.h"
 #include "screens/source_dialog.h"
 #include "screens/thirteen_line_dialog.h"
 
@@ -14,9 +15,7 @@ namespace {
 bool EditLine(mTSourseIncome& line, const ThirteenLineSetup& setup, const ScreenResources& resources,
               QWidget* parent) {
     TThirteenLineDialog dialog(setup, line, resources.checkDialog, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    line = dialog.Line();
-    return true;
+    return TakeIfAccepted(dialog, line, &TThirteenLineDialog::Line);
 }
 
 }  // namespace

@@ -20,11 +20,7 @@ void TThinkingFrame::Store() {
 
 uint32_t TThinkingFrame::Validate() { return AskFindings(Resources_.checkDialog, Findings()); }
 
-void TThinkingFrame::FocusField(int, int field) {
-    if (const auto it = Focus_.find(field); it != Focus_.end()) it->second();
-}
-
-void TThinkingFrame::RegisterFocus(int field, std::function<void()> focus) { Focus_[field] = std::move(focus); }
+void TThinkingFrame::FocusField(int, int field) { Focus_.Go(field); }
 
 void TThinkingFrame::AddRule(std::function<void()> rule) { Rules_.push_back(std::move(rule)); }
 

@@ -12,11 +12,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <utility>
 #include <vector>
 
 #include "checks/section_checks.h"
 #include "checks/section_fields.h"
+#include "screens/field_focus.h"
 #include "screens/screen_resources.h"
 
 namespace kvz {
@@ -43,7 +44,8 @@ public:
     TFieldBinder& Binder() { return *Binder_; }
     const ScreenResources& Resources() const { return Resources_; }
     // What focusing a field number does (the form builder registers its editors).
-    void RegisterFocus(int field, std::function<void()> focus);
+    void RegisterFocus(int field, std::function<void()> focus) { Focus_.Add(field, std::move(focus)); }
+    void RegisterFocus(int field, QWidget* editor, TPickButton* pick = nullptr) { Focus_.Add(field, editor, pick); }
     // A rule of enabled or visible state; ApplyRules runs them all again.
     void AddRule(std::function<void()> rule);
     void ApplyRules();
@@ -80,7 +82,7 @@ private:
     mTDeclaration& Declaration_;
     ScreenResources Resources_;
     TFieldBinder* Binder_;
-    std::map<int, std::function<void()>> Focus_;
+    FieldFocus Focus_;
     std::vector<std::function<void()>> Rules_;
 };
 
