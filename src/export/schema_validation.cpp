@@ -104,12 +104,17 @@ std::string_view Between(std::string_view text, std::string_view open, char clos
 
 // Reads libxml2's errors as they come: each violation once, in document order.
 // libxml2 tells some twice (a facet and then the type of the same value), and a
-// place is told once. Only the first `kept` violations are kept whole; the rest are
-// only counted, so that a document of a hundred thousand errors costs little more
-// than libxml2's own validation.
+// place is told once. The first `kept` violations are kept whole; one more tells
+// that the list goes on, and the validation is not worth continuing.
 class ErrorReader {
 public:
     explicit ErrorReader(std::size_t kept) : KeptLimit_(kept) {}
+
+    // The element the validation is at: libxml2's streaming validator reports its
+    // errors without the element.
+    const xmlNode* Current = nullptr;
+
+    bool Enough() const { return MoreThanKept || Failure_; }
 
     static void Handle(void* reader, xmlErrorPtr error) {
         auto* self = static_cast<ErrorReader*>(reader);
@@ -127,13 +132,13 @@ public:
     }
 
     std::vector<Reading> Kept;
-    std::size_t Unkept = 0;
+    bool MoreThanKept = false;
 
 private:
     void Read(const xmlError& error) {
         std::string_view message = error.message ? error.message : "";
         while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.remove_suffix(1);
-        const auto* node = static_cast<const xmlNode*>(error.node);
+        const auto* node = error.node ? static_cast<const xmlNode*>(error.node) : Current;
         Form kind = Form::Element;
         std::string_view attribute = Between(message, "attribute '", '\'');
         switch (error.code) {
@@ -154,7 +159,7 @@ private:
         const bool byAttribute = kind != Form::Element;
         if (!Told_.insert({node, byAttribute, Id(byAttribute ? attribute : message)}).second) return;
         if (Kept.size() >= KeptLimit_) {
-            ++Unkept;
+            MoreThanKept = true;
             return;
         }
         Kept.push_back({node, error.code, kind, std::string(attribute), std::string(message)});
@@ -189,22 +194,130 @@ private:
 
 struct Validation {
     std::vector<Reading> Readings;  // the first violations, as many as asked
-    std::size_t Unlisted = 0;       // the violations after them
-    int Result = 0;
+    bool MoreErrors = false;        // the document breaks the schema in more places
+    bool Valid = true;
+};
+
+// libxml2's validation of a whole tree cannot be stopped: a document of a hundred
+// thousand errors had each of them formatted, in English and more than once, only
+// for the report to leave it out. Its streaming validator is fed the same tree
+// element by element instead, and the feeding stops once the report is full.
+class TreeFeed {
+public:
+    TreeFeed(xmlSAXHandler* sax, void* data, ErrorReader& reader) : Sax_(sax), Data_(data), Reader_(reader) {}
+
+    void Element(const xmlNode* element) {
+        if (Reader_.Enough()) return;
+        Start(element);
+        for (const xmlNode* child = element->children; child && !Reader_.Enough(); child = child->next) {
+            if (child->type == XML_ELEMENT_NODE) {
+                Element(child);
+                continue;
+            }
+            Reader_.Current = element;
+            const auto* text = child->content;
+            const int length = text ? xmlStrlen(text) : 0;
+            if (child->type == XML_TEXT_NODE && text) Sax_->characters(Data_, text, length);
+            if (child->type == XML_CDATA_SECTION_NODE && text) Sax_->cdataBlock(Data_, text, length);
+        }
+        if (Reader_.Enough()) return;
+        Reader_.Current = element;
+        Sax_->endElementNs(Data_, element->name, Prefix(element->ns), Href(element->ns));
+    }
+
+private:
+    static const xmlChar* Prefix(const xmlNs* ns) { return ns ? ns->prefix : nullptr; }
+    static const xmlChar* Href(const xmlNs* ns) { return ns ? ns->href : nullptr; }
+
+    void Start(const xmlNode* element) {
+        Namespaces_.clear();
+        for (const xmlNs* ns = element->nsDef; ns; ns = ns->next) {
+            Namespaces_.push_back(ns->prefix);
+            Namespaces_.push_back(ns->href);
+        }
+        // The streaming validator reads each value between two pointers: five
+        // pointers an attribute, the value's text kept alive until the call returns.
+        Attributes_.clear();
+        Values_.clear();
+        for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next)
+            Values_.push_back(AttributeValueOf(attribute));
+        std::size_t index = 0;
+        for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next, ++index) {
+            const auto* value = reinterpret_cast<const xmlChar*>(Values_[index].data());
+            Attributes_.insert(Attributes_.end(), {attribute->name, Prefix(attribute->ns), Href(attribute->ns), value,
+                                                   value + Values_[index].size()});
+        }
+        Reader_.Current = element;
+        Sax_->startElementNs(Data_, element->name, Prefix(element->ns), Href(element->ns),
+                             static_cast<int>(Namespaces_.size() / 2), Namespaces_.data(),
+                             static_cast<int>(Values_.size()), 0, Attributes_.data());
+    }
+
+    // The text of its one text node as it stands (every attribute the export sets),
+    // else its nodes joined.
+    static std::string AttributeValueOf(const xmlAttr* attribute) {
+        const xmlNode* only = attribute->children;
+        if (only && only->type == XML_TEXT_NODE && !only->next && only->content)
+            return reinterpret_cast<const char*>(only->content);
+        xmlChar* joined = xmlNodeListGetString(attribute->doc, attribute->children, 1);
+        std::string text = joined ? reinterpret_cast<const char*>(joined) : "";
+        if (joined) xmlFree(joined);
+        return text;
+    }
+
+    xmlSAXHandler* Sax_;
+    void* Data_;
+    ErrorReader& Reader_;
+    std::vector<const xmlChar*> Namespaces_;
+    std::vector<const xmlChar*> Attributes_;
+    std::vector<std::string> Values_;
+};
+
+// The validator plugged in for one document and the reader given its errors. Both
+// are undone however the feeding ends: unplugging also clears a validation that
+// stopped half-way, for the context's next document, and the context outlives the
+// reader.
+class StreamValidation {
+public:
+    StreamValidation(xmlSchemaValidCtxtPtr context, ErrorReader& reader) : Context_(context) {
+        xmlSchemaSetValidStructuredErrors(context, &ErrorReader::Handle, &reader);
+        Plug_ = xmlSchemaSAXPlug(context, &Sax_, &Data_);
+        if (!Plug_) {
+            xmlSchemaSetValidStructuredErrors(context, IgnoreError, nullptr);
+            throw std::runtime_error("проверка по схеме не запущена");
+        }
+    }
+    ~StreamValidation() {
+        xmlSchemaSAXUnplug(Plug_);
+        xmlSchemaSetValidStructuredErrors(Context_, IgnoreError, nullptr);
+    }
+    StreamValidation(const StreamValidation&) = delete;
+    StreamValidation& operator=(const StreamValidation&) = delete;
+
+    xmlSAXHandler* Sax() const { return Sax_; }
+    void* Data() const { return Data_; }
+
+private:
+    xmlSchemaValidCtxtPtr Context_;
+    xmlSAXHandler* Sax_ = nullptr;
+    void* Data_ = nullptr;
+    xmlSchemaSAXPlugPtr Plug_ = nullptr;
 };
 
 Validation Validate(xmlDoc* document, const LoadedSchema& schema, std::size_t kept) {
-    ErrorReader reader(kept);
     xmlSchemaValidCtxtPtr context = ValidationContext(schema.Schema.get());
     if (!context) throw std::runtime_error("проверка по схеме не запущена");
-    xmlSchemaSetValidStructuredErrors(context, &ErrorReader::Handle, &reader);
+    ErrorReader reader(kept);
     Validation v;
-    v.Result = xmlSchemaValidateDoc(context, document);
-    // The context outlives this reader.
-    xmlSchemaSetValidStructuredErrors(context, IgnoreError, nullptr);
+    {
+        const StreamValidation stream(context, reader);
+        const xmlNode* root = xmlDocGetRootElement(document);
+        if (root) TreeFeed(stream.Sax(), stream.Data(), reader).Element(root);
+        v.Valid = root && xmlSchemaIsValid(context) == 1;
+    }
     reader.RethrowFailure();
     v.Readings = std::move(reader.Kept);
-    v.Unlisted = reader.Unkept;
+    v.MoreErrors = reader.MoreThanKept;
     return v;
 }
 
@@ -273,9 +386,9 @@ std::string LineOf(Form kind, const SchemaViolation& v, ElementPlaces& places) {
 }
 
 // A refusal without a reported reason must still stop the file.
-SchemaViolation UnexplainedRefusal(int result) {
+SchemaViolation UnexplainedRefusal() {
     SchemaViolation v;
-    v.Requirement = "документ не прошел проверку по схеме (код " + std::to_string(result) + ")";
+    v.Requirement = "документ не прошел проверку по схеме";
     v.Line = v.Requirement;
     return v;
 }
@@ -294,7 +407,7 @@ std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::st
         v.Line = LineOf(r.Kind, v, places);
         violations.push_back(std::move(v));
     }
-    if (validation.Result != 0 && violations.empty()) violations.push_back(UnexplainedRefusal(validation.Result));
+    if (!validation.Valid && violations.empty()) violations.push_back(UnexplainedRefusal());
     return violations;
 }
 
@@ -305,9 +418,8 @@ SchemaReport SchemaViolationReport(xmlDoc* document, const std::string& schemaPa
     ElementPlaces places;
     for (const Reading& r : validation.Readings)
         report.Lines.push_back(LineOf(r.Kind, Explain(r, schema->Rules), places));
-    report.Unlisted = validation.Unlisted;
-    if (validation.Result != 0 && report.Lines.empty())
-        report.Lines.push_back(UnexplainedRefusal(validation.Result).Line);
+    report.MoreErrors = validation.MoreErrors;
+    if (!validation.Valid && report.Lines.empty()) report.Lines.push_back(UnexplainedRefusal().Line);
     return report;
 }
 
@@ -315,8 +427,8 @@ std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& s
     return SchemaViolationReport(document, schemaPath, std::numeric_limits<std::size_t>::max()).Lines;
 }
 
-std::string UnlistedErrorsLine(std::size_t count) {
-    return "… и ещё " + Counted(count, "ошибка", "ошибки", "ошибок");
+std::string MoreErrorsLine(std::size_t listed) {
+    return "… и другие ошибки: показаны первые " + std::to_string(listed);
 }
 
 void CheckAgainstSchema(xmlDoc* document, const std::string& schemaPath) {
@@ -324,7 +436,7 @@ void CheckAgainstSchema(xmlDoc* document, const std::string& schemaPath) {
     if (report.Lines.empty()) return;
     std::string message = kSchemaRefusedHeading;
     for (const std::string& line : report.Lines) message.append("\n").append(line);
-    if (report.Unlisted > 0) message.append("\n").append(UnlistedErrorsLine(report.Unlisted));
+    if (report.MoreErrors) message.append("\n").append(MoreErrorsLine(report.Lines.size()));
     throw EExportRefused(message);
 }
 

@@ -32,28 +32,29 @@ std::vector<SchemaViolation> SchemaViolationList(xmlDoc* document, const std::st
 // lines, and a long list hides the first and usually the only cause.
 inline constexpr std::size_t kSchemaReportLimit = 100;
 
-// The lines of the first `limit` violations and how many more there are.
+// The lines of the first `limit` violations and whether there are more.
 struct SchemaReport {
     std::vector<std::string> Lines;
-    std::size_t Unlisted = 0;
+    bool MoreErrors = false;
 };
 
 // Every place where the document breaks the schema, in document order, one line
 // each: `СумНалПу/ПодлУпл = "115360.14": нужно целое число рублей`,
 // `СвНП/НПФЛ3: не хватает элемента СведФЛ1 или СведФЛ2`. No lines when the document
 // is valid. The schema is read once per path and kept for the rest of the run; a
-// schema that cannot be read throws EExportRefused. Only the lines listed are
-// built, so a report on a document of many errors costs little more than its count.
+// schema that cannot be read throws EExportRefused. The validation stops at the
+// first violation past the limit, so a report on a document of a hundred thousand
+// errors costs no more than one of a hundred.
 SchemaReport SchemaViolationReport(xmlDoc* document, const std::string& schemaPath,
                                    std::size_t limit = kSchemaReportLimit);
 // Every line, however many.
 std::vector<std::string> SchemaViolations(xmlDoc* document, const std::string& schemaPath);
 
-// "… и ещё 65435 ошибок" after the listed lines.
-std::string UnlistedErrorsLine(std::size_t count);
+// "… и другие ошибки: показаны первые 100" after the listed lines.
+std::string MoreErrorsLine(std::size_t listed);
 
 // Throws EExportRefused with kSchemaRefusedHeading and the violations, one a line,
-// the first kSchemaReportLimit of them and then how many more there are.
+// the first kSchemaReportLimit of them and then whether there are more.
 void CheckAgainstSchema(xmlDoc* document, const std::string& schemaPath);
 
 }  // namespace kvz

@@ -144,9 +144,10 @@ TEST(SchemaRefusal, AMissingSchemaStopsTheExportInsteadOfWritingUnchecked) {
     EXPECT_TRUE(FilesIn(dir.Path()).empty());
 }
 
-// A refusal of many errors lists the first of them with their places and then how
-// many more there are; it is still a refusal and no file is written.
-TEST(SchemaRefusal, ALongRefusalListsTheFirstErrorsAndCountsTheRestExactly) {
+// A refusal of many errors lists the first of them with their places and then says
+// that there are more; it is still a refusal and no file is written. The validation
+// stops there, and the context it leaves half-way serves the next document whole.
+TEST(SchemaRefusal, ALongRefusalListsTheFirstErrorsAndSaysThatMoreFollow) {
     auto d = Resident();
     for (int i = 0; i < 60; ++i) d->Thirteen.Add();  // empty sources: two errors each
     kTSvodSum sum;
@@ -154,7 +155,7 @@ TEST(SchemaRefusal, ALongRefusalListsTheFirstErrorsAndCountsTheRestExactly) {
     XmlDomDocument document = CreateDomDocument();
     BuildDeclarationDocument(document.get(), *d, sum);
     const std::vector<std::string> every = SchemaViolations(document.get(), Ndfl3SchemaPath());
-    ASSERT_GT(every.size(), kSchemaReportLimit);
+    ASSERT_EQ(every.size(), 120u);
 
     const Refusal r = Export(*d);
     EXPECT_EQ(r.Result, "ERROR");
@@ -162,13 +163,24 @@ TEST(SchemaRefusal, ALongRefusalListsTheFirstErrorsAndCountsTheRestExactly) {
     ASSERT_EQ(r.Messages.size(), 1u);
     std::string expected = kSchemaRefusedHeading;
     for (std::size_t i = 0; i < kSchemaReportLimit; ++i) expected += "\n" + every[i];
-    expected += "\n… и ещё " + std::to_string(every.size() - kSchemaReportLimit) + " ошибок";
+    expected += "\n… и другие ошибки: показаны первые 100";
     EXPECT_EQ(r.Messages[0], expected);
 
-    EXPECT_EQ(UnlistedErrorsLine(1), "… и ещё 1 ошибка");
-    EXPECT_EQ(UnlistedErrorsLine(22), "… и ещё 22 ошибки");
-    EXPECT_EQ(UnlistedErrorsLine(111), "… и ещё 111 ошибок");
-    EXPECT_EQ(UnlistedErrorsLine(65431), "… и ещё 65431 ошибка");
+    // Exactly as many errors as the limit: nothing more to say.
+    const SchemaReport whole = SchemaViolationReport(document.get(), Ndfl3SchemaPath(), every.size());
+    EXPECT_EQ(whole.Lines, every);
+    EXPECT_FALSE(whole.MoreErrors);
+    const SchemaReport first = SchemaViolationReport(document.get(), Ndfl3SchemaPath(), 3);
+    EXPECT_EQ(first.Lines, std::vector<std::string>(every.begin(), every.begin() + 3));
+    EXPECT_TRUE(first.MoreErrors);
+
+    // After the stopped validation, on the same thread: a valid document is valid,
+    // and an invalid one is reported from its own start.
+    auto valid = Resident();
+    const Refusal written = Export(*valid);
+    EXPECT_NE(written.Result, "ERROR");
+    EXPECT_EQ(written.Files.size(), 1u);
+    EXPECT_EQ(SchemaViolations(document.get(), Ndfl3SchemaPath()), every);
 }
 
 // What the explanation of the schema's rules does not know is still said in Russian,
