@@ -39,22 +39,11 @@ void ObjectFromJson(JsonObjectReader& reader, const char* key, T& object) {
 
 }  // namespace
 
-nlohmann::json PersonToJson(const mTPersonInformation& person) {
-    nlohmann::json out = nlohmann::json::object();
-    FieldsToJson(out, person, kPersonFields);
-    return out;
-}
-
-void PersonFromJson(JsonObjectReader& reader, mTPersonInformation& person) {
-    FieldsFromJson(reader, person, kPersonFields);
-    reader.Finish();
-}
-
 nlohmann::json DeclarationToJson(const mTDeclaration& d) {
     nlohmann::json out = nlohmann::json::object();
     FieldsToJson(out, d, kDeclarationScalarFields);
     out["IncomeKinds"] = d.IncomeKinds;
-    out["Person"] = PersonToJson(d.Person);
+    out["Person"] = ToJson(d.Person);
     out["Thirteen"] = ListToJson(d.Thirteen);
     out["ThirteenNR"] = ListToJson(d.ThirteenNR);
     out["ThirtyFive"] = ListToJson(d.ThirtyFive);
@@ -77,10 +66,7 @@ void DeclarationFromJson(const nlohmann::json& json, mTDeclaration& d) {
     reader.Read("IncomeKinds", kinds);
     d.SetIncomeKinds(kinds);
     FieldsFromJson(reader, d, kDeclarationScalarFields);
-    if (reader.Has("Person")) {
-        JsonObjectReader person(reader.Object("Person"), "Person");
-        PersonFromJson(person, d.Person);
-    }
+    ObjectFromJson(reader, "Person", d.Person);
     ListFromJson(reader, "Thirteen", kIncomeRussian, kinds, d.Thirteen);
     ListFromJson(reader, "ThirteenNR", kIncomeRussian, kinds, d.ThirteenNR);
     ListFromJson(reader, "ThirtyFive", kIncomeRussian, kinds, d.ThirtyFive);

@@ -8,8 +8,8 @@
 
 namespace kvz {
 
-nlohmann::json PersonToJson(const mTPersonInformation& person);
-void PersonFromJson(JsonObjectReader& reader, mTPersonInformation& person);
+template <>
+struct JsonRecord<mTPersonInformation> : FieldsJson<kPersonFields> {};
 
 // Scalars, Person, the income lists and the deduction objects.
 nlohmann::json DeclarationToJson(const mTDeclaration& declaration);

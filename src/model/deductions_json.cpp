@@ -21,19 +21,7 @@ void ReadObjectList(JsonObjectReader& r, const char* key, std::size_t maxCount, 
     list = std::move(items);
 }
 
-template <class Record, class List>
-void ReadAll(JsonObjectReader& r, Record& record, const List& fields) {
-    FieldsFromJson(r, record, fields);
-    r.Finish();
-}
-
 }  // namespace
-
-nlohmann::json ToJson(const mTStandartDeduct& d) { return RecordToJson(d, kStandartDeductFields); }
-void FromJson(JsonObjectReader& r, mTStandartDeduct& d) { ReadAll(r, d, kStandartDeductFields); }
-
-nlohmann::json ToJson(const mTPens& p) { return RecordToJson(p, kPensFields); }
-void FromJson(JsonObjectReader& r, mTPens& p) { ReadAll(r, p, kPensFields); }
 
 nlohmann::json ToJson(const mTSocialDeduct& d) {
     json out = RecordToJson(d, std::tuple_cat(kSocialFirstAmounts, kSocialOtherAmounts));
@@ -60,9 +48,6 @@ void FromJson(JsonObjectReader& r, mTSocialDeduct& d) {
     r.Finish();
 }
 
-nlohmann::json ToJson(const mTConstructionDeductObj& o) { return RecordToJson(o, kConstructionDeductObjFields); }
-void FromJson(JsonObjectReader& r, mTConstructionDeductObj& o) { ReadAll(r, o, kConstructionDeductObjFields); }
-
 nlohmann::json ToJson(const mTConstructionDeduct& d) {
     json out = RecordToJson(d, kConstructionAmountFields);
     out["Granted"] = d.Granted;
@@ -76,8 +61,5 @@ void FromJson(JsonObjectReader& r, mTConstructionDeduct& d) {
     ReadObjectList(r, "Objects", mTConstructionDeduct::kMaxObjects, d.Objects);
     r.Finish();
 }
-
-nlohmann::json ToJson(const mTCBDeduct& d) { return RecordToJson(d, kCBDeductFields); }
-void FromJson(JsonObjectReader& r, mTCBDeduct& d) { ReadAll(r, d, kCBDeductFields); }
 
 }  // namespace kvz

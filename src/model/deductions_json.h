@@ -19,18 +19,18 @@
 
 namespace kvz {
 
-nlohmann::json ToJson(const mTStandartDeduct& item);
-nlohmann::json ToJson(const mTPens& item);
-nlohmann::json ToJson(const mTSocialDeduct& item);
-nlohmann::json ToJson(const mTConstructionDeductObj& item);
-nlohmann::json ToJson(const mTConstructionDeduct& item);
-nlohmann::json ToJson(const mTCBDeduct& item);
+template <>
+struct JsonRecord<mTStandartDeduct> : FieldsJson<kStandartDeductFields> {};
+template <>
+struct JsonRecord<mTPens> : FieldsJson<kPensFields> {};
+template <>
+struct JsonRecord<mTConstructionDeductObj> : FieldsJson<kConstructionDeductObjFields> {};
+template <>
+struct JsonRecord<mTCBDeduct> : FieldsJson<kCBDeductFields> {};
 
-void FromJson(JsonObjectReader& reader, mTStandartDeduct& item);
-void FromJson(JsonObjectReader& reader, mTPens& item);
+nlohmann::json ToJson(const mTSocialDeduct& item);
 void FromJson(JsonObjectReader& reader, mTSocialDeduct& item);
-void FromJson(JsonObjectReader& reader, mTConstructionDeductObj& item);
+nlohmann::json ToJson(const mTConstructionDeduct& item);
 void FromJson(JsonObjectReader& reader, mTConstructionDeduct& item);
-void FromJson(JsonObjectReader& reader, mTCBDeduct& item);
 
 }  // namespace kvz

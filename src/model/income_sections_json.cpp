@@ -12,14 +12,6 @@ namespace {
 
 using nlohmann::json;
 
-// A record of a plain field list: every field, then no other key.
-template <class Record, class List>
-void PlainFromJson(JsonObjectReader& reader, Record& record, const List& fields) {
-    record = Record();
-    FieldsFromJson(reader, record, fields);
-    reader.Finish();
-}
-
 constexpr std::size_t kAnyCount = std::numeric_limits<std::size_t>::max();
 
 Money RoublesOrFail(JsonObjectReader& reader, const char* key, Money amount, Money rate, int32_t units) {
@@ -32,13 +24,8 @@ Money RoublesOrFail(JsonObjectReader& reader, const char* key, Money amount, Mon
 
 }  // namespace
 
-json ToJson(const mTSourseIncome& line) { return RecordToJson(line, kSourseIncomeFields); }
-
-void FromJson(JsonObjectReader& reader, mTSourseIncome& line) {
-    line = mTSourseIncome();
-    FieldsFromJson(reader, line, kSourseIncomeFields);
+void JsonRecord<mTSourseIncome>::Complete(JsonObjectReader& reader, const mTSourseIncome& line) {
     if (line.Month > 12) reader.Fail("Month", "месяц 1…12 или 0, когда месяца нет");
-    reader.Finish();
 }
 
 json ToJson(const mTThirteenPercent& source) {
@@ -67,18 +54,7 @@ void FromJson(JsonObjectReader& reader, mTThirteenPercent& source) {
     reader.Finish();
 }
 
-json ToJson(const mTThirtyPercent& source) { return RecordToJson(source, kThirtyPercentFields); }
-void FromJson(JsonObjectReader& reader, mTThirtyPercent& source) { PlainFromJson(reader, source, kThirtyPercentFields); }
-
-json ToJson(const mTThirtyFivePercent& source) { return RecordToJson(source, kThirtyFivePercentFields); }
-void FromJson(JsonObjectReader& reader, mTThirtyFivePercent& source) {
-    PlainFromJson(reader, source, kThirtyFivePercentFields);
-}
-
-json ToJson(const mTInvestTovIncome& line) { return RecordToJson(line, kInvestTovIncomeFields); }
-
-void FromJson(JsonObjectReader& reader, mTInvestTovIncome& line) {
-    PlainFromJson(reader, line, kInvestTovIncomeFields);
+void JsonRecord<mTInvestTovIncome>::Complete(JsonObjectReader& reader, const mTInvestTovIncome& line) {
     if (line.OperationKind < 0 || line.OperationKind > kInvestOperationKinds)
         reader.Fail("OperationKind", "число вне допустимого диапазона 0…" + std::to_string(kInvestOperationKinds));
 }
@@ -97,10 +73,7 @@ void FromJson(JsonObjectReader& reader, mTInvestTov& source) {
     reader.Finish();
 }
 
-json ToJson(const mTCurrencyIncome& income) { return RecordToJson(income, kCurrencyIncomeFields); }
-
-void FromJson(JsonObjectReader& reader, mTCurrencyIncome& income) {
-    PlainFromJson(reader, income, kCurrencyIncomeFields);
+void JsonRecord<mTCurrencyIncome>::Complete(JsonObjectReader& reader, mTCurrencyIncome& income) {
     if (!reader.Has("IncomeInRoubles"))
         income.IncomeInRoubles = RoublesOrFail(reader, "IncomeInRoubles", income.IncomeInCurrency,
                                                income.RateOnIncomeDate, income.UnitsOnIncomeDate);
@@ -123,8 +96,5 @@ void FromJson(JsonObjectReader& reader, mTBusinessNew& activity) {
     reader.Read("UnconfirmedExpenses", activity.UnconfirmedExpenses);
     reader.Finish();
 }
-
-json ToJson(const mTNalog& payment) { return RecordToJson(payment, kNalogFields); }
-void FromJson(JsonObjectReader& reader, mTNalog& payment) { PlainFromJson(reader, payment, kNalogFields); }
 
 }  // namespace kvz

@@ -23,30 +23,39 @@ namespace kvz {
 // amount (MonthsPresent follows from it).
 nlohmann::json ToJson(const mTThirteenPercent& source);
 void FromJson(JsonObjectReader& reader, mTThirteenPercent& source);
-nlohmann::json ToJson(const mTSourseIncome& line);
-void FromJson(JsonObjectReader& reader, mTSourseIncome& line);
 
-nlohmann::json ToJson(const mTThirtyPercent& source);
-void FromJson(JsonObjectReader& reader, mTThirtyPercent& source);
+// Month is 1…12, or 0 for a line without a month.
+template <>
+struct JsonRecord<mTSourseIncome> : FieldsJson<kSourseIncomeFields> {
+    static void Complete(JsonObjectReader& reader, const mTSourseIncome& line);
+};
 
-nlohmann::json ToJson(const mTThirtyFivePercent& source);
-void FromJson(JsonObjectReader& reader, mTThirtyFivePercent& source);
+template <>
+struct JsonRecord<mTThirtyPercent> : FieldsJson<kThirtyPercentFields> {};
+template <>
+struct JsonRecord<mTThirtyFivePercent> : FieldsJson<kThirtyFivePercentFields> {};
 
 nlohmann::json ToJson(const mTInvestTov& source);
 void FromJson(JsonObjectReader& reader, mTInvestTov& source);
-nlohmann::json ToJson(const mTInvestTovIncome& line);
-void FromJson(JsonObjectReader& reader, mTInvestTovIncome& line);
+
+// OperationKind is one of the known kinds, or 0.
+template <>
+struct JsonRecord<mTInvestTovIncome> : FieldsJson<kInvestTovIncomeFields> {
+    static void Complete(JsonObjectReader& reader, const mTInvestTovIncome& line);
+};
 
 // IncomeInRoubles and TaxInRoubles are taken as given; a missing one is computed
 // from its currency amount and rate, as the screen would.
-nlohmann::json ToJson(const mTCurrencyIncome& income);
-void FromJson(JsonObjectReader& reader, mTCurrencyIncome& income);
+template <>
+struct JsonRecord<mTCurrencyIncome> : FieldsJson<kCurrencyIncomeFields> {
+    static void Complete(JsonObjectReader& reader, mTCurrencyIncome& income);
+};
 
 // ExpenseItems: 19 values.
 nlohmann::json ToJson(const mTBusinessNew& activity);
 void FromJson(JsonObjectReader& reader, mTBusinessNew& activity);
 
-nlohmann::json ToJson(const mTNalog& payment);
-void FromJson(JsonObjectReader& reader, mTNalog& payment);
+template <>
+struct JsonRecord<mTNalog> : FieldsJson<kNalogFields> {};
 
 }  // namespace kvz

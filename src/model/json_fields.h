@@ -115,6 +115,36 @@ nlohmann::json RecordToJson(const Record& record, const List& fields) {
     return out;
 }
 
+// A record whose JSON object is its field list and nothing more names that list in
+// JsonRecord<Record>::kFields (by deriving from FieldsJson). It may add
+// Complete(reader, record), run once every key has been read, for what a single
+// value cannot tell or for values derived from the others. A record without its
+// JsonRecord has no generic ToJson or FromJson, so a forgotten one does not compile.
+template <class Record>
+struct JsonRecord {};
+
+template <const auto& Fields>
+struct FieldsJson {
+    static constexpr const auto& kFields = Fields;
+};
+
+template <class Record>
+concept PlainJsonRecord = requires { JsonRecord<Record>::kFields; };
+
+template <PlainJsonRecord Record>
+nlohmann::json ToJson(const Record& record) {
+    return RecordToJson(record, JsonRecord<Record>::kFields);
+}
+
+// Reads into the given record: a missing key keeps the field.
+template <PlainJsonRecord Record>
+void FromJson(JsonObjectReader& reader, Record& record) {
+    FieldsFromJson(reader, record, JsonRecord<Record>::kFields);
+    reader.Finish();
+    if constexpr (requires { JsonRecord<Record>::Complete(reader, record); })
+        JsonRecord<Record>::Complete(reader, record);
+}
+
 // Items as a list of objects, each by its ToJson.
 template <class Range>
 nlohmann::json ObjectsToJson(const Range& items) {
