@@ -1,5 +1,6 @@
 #include "export/ndfl3_document.h"
 
+#include "export/full_name_element.h"
 #include "export/ndfl3_parts.h"
 #include "export/signer_element.h"
 #include "export/xml_dom.h"
@@ -54,10 +55,7 @@ void WriteTaxpayer(const XmlElement& document, const mTDeclaration& d) {
     taxpayer.Set("Статус", d.DeclarationKind == kDecl3Ndfl ? "1" : "2");
     taxpayer.SetOptional("АдрИно", p.ForeignAddress);
     taxpayer.SetOptional("Тлф", p.HomePhone);
-    const XmlElement name = taxpayer.Add("ФИОФЛ");
-    name.Set("Фамилия", p.Surname);
-    name.Set("Имя", p.FirstName);
-    name.SetOptional("Отчество", p.Patronymic);
+    WriteFullName(taxpayer, "ФИОФЛ", p);
     WriteAddress(taxpayer, p);
     WritePersonalData(taxpayer, p);
 }

@@ -1,6 +1,7 @@
 #include "export/ndfl4_export.h"
 
 #include "export/export_texts.h"
+#include "export/full_name_element.h"
 #include "export/ndfl3_document.h"
 #include "export/signer_element.h"
 #include "export/xml_dom.h"
@@ -16,10 +17,7 @@ void WriteTaxpayer(const XmlElement& document, const mTDeclaration& d) {
     taxpayer.Set("ИННФЛ", p.PersonInn);
     taxpayer.Set("ОКТМО", p.ResidenceOktmo);
     taxpayer.SetOptional("Тлф", p.HomePhone);
-    const XmlElement name = taxpayer.Add("ФИО");
-    name.Set("Фамилия", p.Surname);
-    name.Set("Имя", p.FirstName);
-    name.SetOptional("Отчество", p.Patronymic);
+    WriteFullName(taxpayer, "ФИО", p);
 }
 
 }  // namespace

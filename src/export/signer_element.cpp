@@ -1,5 +1,6 @@
 #include "export/signer_element.h"
 
+#include "export/full_name_element.h"
 #include "export/representative_name.h"
 
 namespace kvz {
@@ -9,11 +10,7 @@ void WriteSigner(const XmlElement& document, const mTDeclaration& d, bool withOr
     const bool personally = d.ConfirmedBy == 0;
     signer.Set("ПрПодп", personally ? "1" : "2");
     if (personally) return;
-    const RepresentativeName name = SplitRepresentativeName(d.RepresentativeName);
-    const XmlElement fio = signer.Add("ФИО");
-    fio.Set("Фамилия", name.Surname);
-    fio.Set("Имя", name.FirstName);
-    fio.SetOptional("Отчество", name.Patronymic);
+    WriteFullName(signer, "ФИО", SplitRepresentativeName(d.RepresentativeName));
     const XmlElement representative = signer.Add("СвПред");
     representative.Set("НаимДок", d.RepresentativeDocument);
     if (withOrganisation) representative.SetOptional("НаимОрг", d.RepresentativeOrganization);
