@@ -4,20 +4,17 @@
 // go with it. The deduction codes of an income are the entries listed under it, so
 // there is no separate deduction dictionary.
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "storage/message_error.h"
 #include "storage/money.h"
 
 namespace kvz {
 
 // The dictionary's bytes are not a well-formed dictionary.
-class EIncomeDictionaryError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using EIncomeDictionaryError = MessageError<struct IncomeDictionaryErrorTag>;
 
 // One deduction that may go with an income, and how its amount is found.
 struct DeductionEntry {

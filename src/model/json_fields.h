@@ -8,7 +8,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,14 +15,12 @@
 
 #include "model/field_list.h"
 #include "storage/dates.h"
+#include "storage/message_error.h"
 #include "storage/money.h"
 
 namespace kvz {
 
-class EJsonError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using EJsonError = MessageError<struct JsonErrorTag>;
 
 // Values as they appear in JSON: money as text, a DateTime as "DD.MM.YYYY".
 nlohmann::json MoneyJson(Money m);

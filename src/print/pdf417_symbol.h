@@ -2,10 +2,11 @@
 // One PDF417 symbol of the printout, encoded by libzint in binary (data) mode with
 // error-correction level 5, as the dark modules to draw.
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "storage/message_error.h"
 
 namespace kvz {
 
@@ -13,10 +14,7 @@ inline constexpr int kPdf417EccLevel = 5;
 // Data columns of every symbol: a fixed width keeps the symbols of a printout alike.
 inline constexpr int kPdf417DataColumns = 12;
 
-class EBarcodeError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using EBarcodeError = MessageError<struct BarcodeErrorTag>;
 
 // A dark rectangle, in modules (the narrowest bar's width) from the symbol's top left.
 struct SymbolBar {

@@ -2,19 +2,17 @@
 // What the print module receives: the declaration's XML text as the export gives it
 // in text mode. The form is drawn from this text alone, so that the paper says
 // exactly what the file says, and the barcodes carry the file itself.
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "storage/message_error.h"
+
 namespace kvz {
 
 // The text cannot be printed: the export failed or the text is not a declaration.
-class EPrintDataError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using EPrintDataError = MessageError<struct PrintDataErrorTag>;
 
 // One element of the declaration file, attributes in file order.
 struct FormElement {

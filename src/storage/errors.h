@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "storage/message_error.h"
+
 namespace kvz {
 
 class mEPrivBase : public std::runtime_error {
@@ -31,16 +33,10 @@ KVZ_STORAGE_ERROR(mEOpenStream);
 #undef KVZ_STORAGE_ERROR
 
 // A text that should hold a number or a date but does not.
-class EConvertError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using EConvertError = MessageError<struct ConvertErrorTag>;
 
 // A text that cannot be written in the windows-1251 code page.
-class EEncodingError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using EEncodingError = MessageError<struct EncodingErrorTag>;
 
 // The program's messages for storage failures.
 namespace msg {

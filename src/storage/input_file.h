@@ -4,8 +4,9 @@
 // plain file of a stated size is read, so a device such as /dev/zero, a pipe or a
 // folder is refused at once instead of filling the memory.
 #include <cstddef>
-#include <stdexcept>
 #include <string>
+
+#include "storage/message_error.h"
 
 namespace kvz {
 
@@ -13,10 +14,7 @@ namespace kvz {
 inline constexpr std::size_t kMaxInputFileBytes = 64u * 1024u * 1024u;
 
 // An input file that cannot be read; the message names the file and says why.
-class EInputFileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using EInputFileError = MessageError<struct InputFileErrorTag>;
 
 std::string ReadInputFile(const std::string& path, std::size_t limit = kMaxInputFileBytes);
 
