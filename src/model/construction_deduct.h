@@ -3,8 +3,10 @@
 // property objects, each saved in a stream of its own.
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "model/address_parts.h"
 #include "model/field_list.h"
 #include "model/item_stream.h"
 #include "storage/dates.h"
@@ -14,8 +16,8 @@ namespace kvz {
 
 class mTDocumentStorage;
 
-// One property object.
-class mTConstructionDeductObj : public mTItemStream<mTConstructionDeductObj> {
+// One property object; the address parts below the region come from mTAddressParts.
+class mTConstructionDeductObj : public mTItemStream<mTConstructionDeductObj>, public mTAddressParts {
 public:
     static constexpr const char* kStream = "@ConstructionDeductObj";
     static constexpr uint16_t kPlaceSave = 397;
@@ -30,13 +32,6 @@ public:
 
     std::string PostIndex;
     std::string RegionCode;
-    std::string District;
-    std::string City;
-    std::string Locality;
-    std::string Street;
-    std::string House;
-    std::string Building;
-    std::string Flat;
     int32_t ObjectNameCode = 0;  // 1 … 8, 0 not chosen
     int32_t OwnershipKind = 0;   // 1 … 4, 0 not chosen
     int32_t TaxpayerSign = 0;    // 1 … 5, 0 not chosen
@@ -53,24 +48,24 @@ public:
     Money CreditInterest;
 };
 
-inline constexpr auto kConstructionDeductObjFields = FieldList(
-    Field("ObjectNameCode", &mTConstructionDeductObj::ObjectNameCode),
-    Field("OwnershipKind", &mTConstructionDeductObj::OwnershipKind),
-    Field("TaxpayerSign", &mTConstructionDeductObj::TaxpayerSign),
-    Field("PostIndex", &mTConstructionDeductObj::PostIndex), Field("RegionCode", &mTConstructionDeductObj::RegionCode),
-    Field("District", &mTConstructionDeductObj::District), Field("City", &mTConstructionDeductObj::City),
-    Field("Locality", &mTConstructionDeductObj::Locality), Field("Street", &mTConstructionDeductObj::Street),
-    Field("House", &mTConstructionDeductObj::House), Field("Building", &mTConstructionDeductObj::Building),
-    Field("Flat", &mTConstructionDeductObj::Flat), Field("RightRegDate", &mTConstructionDeductObj::RightRegDate),
-    Field("TransferActDate", &mTConstructionDeductObj::TransferActDate),
-    Field("FirstUseYear", &mTConstructionDeductObj::FirstUseYear),
-    Field("ApplicationDate", &mTConstructionDeductObj::ApplicationDate),
-    Field("LandRegDate", &mTConstructionDeductObj::LandRegDate),
-    Field("ShareNumerator", &mTConstructionDeductObj::ShareNumerator),
-    Field("ShareDenominator", &mTConstructionDeductObj::ShareDenominator),
-    Field("ByInvestment", &mTConstructionDeductObj::ByInvestment),
-    Field("Pensioner", &mTConstructionDeductObj::Pensioner), Field("ObjectCost", &mTConstructionDeductObj::ObjectCost),
-    Field("CreditInterest", &mTConstructionDeductObj::CreditInterest));
+inline constexpr auto kConstructionDeductObjFields =
+    std::tuple_cat(FieldList(Field("ObjectNameCode", &mTConstructionDeductObj::ObjectNameCode),
+                             Field("OwnershipKind", &mTConstructionDeductObj::OwnershipKind),
+                             Field("TaxpayerSign", &mTConstructionDeductObj::TaxpayerSign),
+                             Field("PostIndex", &mTConstructionDeductObj::PostIndex),
+                             Field("RegionCode", &mTConstructionDeductObj::RegionCode)),
+                   kAddressPartFields,
+                   FieldList(Field("RightRegDate", &mTConstructionDeductObj::RightRegDate),
+                             Field("TransferActDate", &mTConstructionDeductObj::TransferActDate),
+                             Field("FirstUseYear", &mTConstructionDeductObj::FirstUseYear),
+                             Field("ApplicationDate", &mTConstructionDeductObj::ApplicationDate),
+                             Field("LandRegDate", &mTConstructionDeductObj::LandRegDate),
+                             Field("ShareNumerator", &mTConstructionDeductObj::ShareNumerator),
+                             Field("ShareDenominator", &mTConstructionDeductObj::ShareDenominator),
+                             Field("ByInvestment", &mTConstructionDeductObj::ByInvestment),
+                             Field("Pensioner", &mTConstructionDeductObj::Pensioner),
+                             Field("ObjectCost", &mTConstructionDeductObj::ObjectCost),
+                             Field("CreditInterest", &mTConstructionDeductObj::CreditInterest)));
 constexpr const auto& FieldsOf(const mTConstructionDeductObj&) { return kConstructionDeductObjFields; }
 
 class mTConstructionDeduct {

@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "model/address_parts.h"
 #include "model/field_list.h"
 #include "storage/dates.h"
 
@@ -12,7 +13,8 @@ namespace kvz {
 
 class mTDocumentStorage;
 
-class mTPersonInformation {
+// The address parts below the region come from mTAddressParts.
+class mTPersonInformation : public mTAddressParts {
 public:
     mTPersonInformation();
 
@@ -43,13 +45,6 @@ public:
     std::string PostIndex;
     uint16_t RegionCode = 0;
     std::string RegionName;
-    std::string District;
-    std::string City;
-    std::string Locality;
-    std::string Street;
-    std::string House;
-    std::string Building;
-    std::string Flat;
     std::string ResidenceOktmo;
     std::string HomePhoneCode;
     std::string HomePhone;
@@ -85,13 +80,12 @@ inline constexpr auto kForeignHomePhoneFields =
 inline constexpr auto kForeignWorkPhoneFields =
     FieldList(Field("ForeignWorkPhoneCode", &mTPersonInformation::ForeignWorkPhoneCode),
               Field("ForeignWorkPhone", &mTPersonInformation::ForeignWorkPhone));
-inline constexpr auto kPersonAddressFields = FieldList(
-    Field("AddressIsStay", &mTPersonInformation::AddressIsStay), Field("PostIndex", &mTPersonInformation::PostIndex),
-    Field("RegionCode", &mTPersonInformation::RegionCode), Field("RegionName", &mTPersonInformation::RegionName),
-    Field("District", &mTPersonInformation::District), Field("City", &mTPersonInformation::City),
-    Field("Locality", &mTPersonInformation::Locality), Field("Street", &mTPersonInformation::Street),
-    Field("House", &mTPersonInformation::House), Field("Building", &mTPersonInformation::Building),
-    Field("Flat", &mTPersonInformation::Flat), Field("ResidenceOktmo", &mTPersonInformation::ResidenceOktmo));
+inline constexpr auto kPersonAddressFields = std::tuple_cat(
+    FieldList(Field("AddressIsStay", &mTPersonInformation::AddressIsStay),
+              Field("PostIndex", &mTPersonInformation::PostIndex),
+              Field("RegionCode", &mTPersonInformation::RegionCode),
+              Field("RegionName", &mTPersonInformation::RegionName)),
+    kAddressPartFields, FieldList(Field("ResidenceOktmo", &mTPersonInformation::ResidenceOktmo)));
 inline constexpr auto kHomePhoneFields = FieldList(Field("HomePhoneCode", &mTPersonInformation::HomePhoneCode),
                                                    Field("HomePhone", &mTPersonInformation::HomePhone));
 inline constexpr auto kWorkPhoneFields = FieldList(Field("WorkPhoneCode", &mTPersonInformation::WorkPhoneCode),
