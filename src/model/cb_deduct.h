@@ -37,5 +37,6 @@ public:
 
 inline constexpr auto kCBDeductFields =
     FieldList(Field("SecuritiesLoss", &mTCBDeduct::SecuritiesLoss), Field("FissLoss", &mTCBDeduct::FissLoss));
+constexpr const auto& FieldsOf(const mTCBDeduct&) { return kCBDeductFields; }
 
 }  // namespace kvz

@@ -8,9 +8,6 @@
 
 namespace kvz {
 
-template <>
-struct JsonRecord<mTPersonInformation> : FieldsJson<kPersonFields> {};
-
 // Scalars, Person, the income lists and the deduction objects.
 nlohmann::json DeclarationToJson(const mTDeclaration& declaration);
 // Fills a fresh declaration; throws EJsonError naming the key of the first problem.

@@ -19,15 +19,8 @@
 
 namespace kvz {
 
-template <>
-struct JsonRecord<mTStandartDeduct> : FieldsJson<kStandartDeductFields> {};
-template <>
-struct JsonRecord<mTPens> : FieldsJson<kPensFields> {};
-template <>
-struct JsonRecord<mTConstructionDeductObj> : FieldsJson<kConstructionDeductObjFields> {};
-template <>
-struct JsonRecord<mTCBDeduct> : FieldsJson<kCBDeductFields> {};
-
+// The standard and securities deductions, the pension contracts and the property
+// objects are their field lists.
 nlohmann::json ToJson(const mTSocialDeduct& item);
 void FromJson(JsonObjectReader& reader, mTSocialDeduct& item);
 nlohmann::json ToJson(const mTConstructionDeduct& item);

@@ -24,7 +24,7 @@ Money RoublesOrFail(JsonObjectReader& reader, const char* key, Money amount, Mon
 
 }  // namespace
 
-void JsonRecord<mTSourseIncome>::Complete(JsonObjectReader& reader, const mTSourseIncome& line) {
+void CompleteFromJson(JsonObjectReader& reader, const mTSourseIncome& line) {
     if (line.Month > 12) reader.Fail("Month", "месяц 1…12 или 0, когда месяца нет");
 }
 
@@ -54,7 +54,7 @@ void FromJson(JsonObjectReader& reader, mTThirteenPercent& source) {
     reader.Finish();
 }
 
-void JsonRecord<mTInvestTovIncome>::Complete(JsonObjectReader& reader, const mTInvestTovIncome& line) {
+void CompleteFromJson(JsonObjectReader& reader, const mTInvestTovIncome& line) {
     if (line.OperationKind < 0 || line.OperationKind > kInvestOperationKinds)
         reader.Fail("OperationKind", "число вне допустимого диапазона 0…" + std::to_string(kInvestOperationKinds));
 }
@@ -73,7 +73,7 @@ void FromJson(JsonObjectReader& reader, mTInvestTov& source) {
     reader.Finish();
 }
 
-void JsonRecord<mTCurrencyIncome>::Complete(JsonObjectReader& reader, mTCurrencyIncome& income) {
+void CompleteFromJson(JsonObjectReader& reader, mTCurrencyIncome& income) {
     if (!reader.Has("IncomeInRoubles"))
         income.IncomeInRoubles = RoublesOrFail(reader, "IncomeInRoubles", income.IncomeInCurrency,
                                                income.RateOnIncomeDate, income.UnitsOnIncomeDate);

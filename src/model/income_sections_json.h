@@ -23,39 +23,22 @@ namespace kvz {
 // amount (MonthsPresent follows from it).
 nlohmann::json ToJson(const mTThirteenPercent& source);
 void FromJson(JsonObjectReader& reader, mTThirteenPercent& source);
-
 // Month is 1…12, or 0 for a line without a month.
-template <>
-struct JsonRecord<mTSourseIncome> : FieldsJson<kSourseIncomeFields> {
-    static void Complete(JsonObjectReader& reader, const mTSourseIncome& line);
-};
-
-template <>
-struct JsonRecord<mTThirtyPercent> : FieldsJson<kThirtyPercentFields> {};
-template <>
-struct JsonRecord<mTThirtyFivePercent> : FieldsJson<kThirtyFivePercentFields> {};
+void CompleteFromJson(JsonObjectReader& reader, const mTSourseIncome& line);
 
 nlohmann::json ToJson(const mTInvestTov& source);
 void FromJson(JsonObjectReader& reader, mTInvestTov& source);
-
 // OperationKind is one of the known kinds, or 0.
-template <>
-struct JsonRecord<mTInvestTovIncome> : FieldsJson<kInvestTovIncomeFields> {
-    static void Complete(JsonObjectReader& reader, const mTInvestTovIncome& line);
-};
+void CompleteFromJson(JsonObjectReader& reader, const mTInvestTovIncome& line);
 
 // IncomeInRoubles and TaxInRoubles are taken as given; a missing one is computed
 // from its currency amount and rate, as the screen would.
-template <>
-struct JsonRecord<mTCurrencyIncome> : FieldsJson<kCurrencyIncomeFields> {
-    static void Complete(JsonObjectReader& reader, mTCurrencyIncome& income);
-};
+void CompleteFromJson(JsonObjectReader& reader, mTCurrencyIncome& income);
 
 // ExpenseItems: 19 values.
 nlohmann::json ToJson(const mTBusinessNew& activity);
 void FromJson(JsonObjectReader& reader, mTBusinessNew& activity);
 
-template <>
-struct JsonRecord<mTNalog> : FieldsJson<kNalogFields> {};
+// The 30 %, 35 % and 9 % sources and the tax payments are their field lists.
 
 }  // namespace kvz

@@ -30,6 +30,7 @@ inline constexpr auto kInvestTovIncomeFields = FieldList(
     Field("ExpenseShare", &mTInvestTovIncome::ExpenseShare),
     Field("ManagerExpenses", &mTInvestTovIncome::ManagerExpenses),
     Field("PriorLosses", &mTInvestTovIncome::PriorLosses));
+constexpr const auto& FieldsOf(const mTInvestTovIncome&) { return kInvestTovIncomeFields; }
 
 inline constexpr int kInvestOperationKinds = 6;
 // Text of the operation kind (1 … 6) as the kind list shows it; empty for another value.

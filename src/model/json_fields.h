@@ -112,34 +112,24 @@ nlohmann::json RecordToJson(const Record& record, const List& fields) {
     return out;
 }
 
-// A record whose JSON object is its field list and nothing more names that list in
-// JsonRecord<Record>::kFields (by deriving from FieldsJson). It may add
-// Complete(reader, record), run once every key has been read, for what a single
-// value cannot tell or for values derived from the others. A record without its
-// JsonRecord has no generic ToJson or FromJson, so a forgotten one does not compile.
+// A record that keeps nothing beyond its field list says so with FieldsOf(record),
+// beside the list; its JSON object is that list and nothing more. Where values need
+// a check or completing once every key has been read, the record's JSON header
+// declares CompleteFromJson(reader, record) (income_sections_json.h).
 template <class Record>
-struct JsonRecord {};
+concept AllInFieldList = requires(const Record& record) { FieldsOf(record); };
 
-template <const auto& Fields>
-struct FieldsJson {
-    static constexpr const auto& kFields = Fields;
-};
-
-template <class Record>
-concept PlainJsonRecord = requires { JsonRecord<Record>::kFields; };
-
-template <PlainJsonRecord Record>
+template <AllInFieldList Record>
 nlohmann::json ToJson(const Record& record) {
-    return RecordToJson(record, JsonRecord<Record>::kFields);
+    return RecordToJson(record, FieldsOf(record));
 }
 
 // Reads into the given record: a missing key keeps the field.
-template <PlainJsonRecord Record>
+template <AllInFieldList Record>
 void FromJson(JsonObjectReader& reader, Record& record) {
-    FieldsFromJson(reader, record, JsonRecord<Record>::kFields);
+    FieldsFromJson(reader, record, FieldsOf(record));
     reader.Finish();
-    if constexpr (requires { JsonRecord<Record>::Complete(reader, record); })
-        JsonRecord<Record>::Complete(reader, record);
+    if constexpr (requires { CompleteFromJson(reader, record); }) CompleteFromJson(reader, record);
 }
 
 // Items as a list of objects, each by its ToJson.

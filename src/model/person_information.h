@@ -93,5 +93,6 @@ inline constexpr auto kWorkPhoneFields = FieldList(Field("WorkPhoneCode", &mTPer
 inline constexpr auto kPersonFields =
     std::tuple_cat(kPersonNameFields, kPersonDocumentFields, kForeignerFields, kForeignHomePhoneFields,
                    kForeignWorkPhoneFields, kPersonAddressFields, kHomePhoneFields, kWorkPhoneFields);
+constexpr const auto& FieldsOf(const mTPersonInformation&) { return kPersonFields; }
 
 }  // namespace kvz

@@ -104,5 +104,6 @@ inline constexpr auto kStandartDeductFields = FieldList(
     Field("MonthlySelfCodes", &mTStandartDeduct::MonthlySelfCodes),
     Field("MonthlyChildStatusGiven", &mTStandartDeduct::MonthlyChildStatusGiven),
     Field("MonthlyChildStatus", &mTStandartDeduct::MonthlyChildStatus));
+constexpr const auto& FieldsOf(const mTStandartDeduct&) { return kStandartDeductFields; }
 
 }  // namespace kvz

@@ -33,6 +33,7 @@ inline constexpr auto kSourseIncomeFields = FieldList(
     Field("IncomeAmount", &mTSourseIncome::IncomeAmount), Field("DeductionCode", &mTSourseIncome::DeductionCode),
     Field("DeductionAmount", &mTSourseIncome::DeductionAmount), Field("DeductionRate", &mTSourseIncome::DeductionRate),
     Field("Month", &mTSourseIncome::Month));
+constexpr const auto& FieldsOf(const mTSourseIncome&) { return kSourseIncomeFields; }
 
 class mTThirteenPercent : public mTSourceWithLines<mTSourseIncome> {
 public:

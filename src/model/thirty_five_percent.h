@@ -37,5 +37,6 @@ inline constexpr auto kThirtyFivePercentFields = std::tuple_cat(
               Field("DeductionCode", &mTThirtyFivePercent::DeductionCode),
               Field("DeductionAmount", &mTThirtyFivePercent::DeductionAmount)),
     kTaxWithheldField);
+constexpr const auto& FieldsOf(const mTThirtyFivePercent&) { return kThirtyFivePercentFields; }
 
 }  // namespace kvz

@@ -41,5 +41,6 @@ inline constexpr auto kThirtyPercentFields = std::tuple_cat(
     FieldList(Field("IncomeTotal", &mTThirtyPercent::IncomeTotal), Field("TaxComputed", &mTThirtyPercent::TaxComputed),
               Field("TaxableAmount", &mTThirtyPercent::TaxableAmount)),
     kTaxWithheldField);
+constexpr const auto& FieldsOf(const mTThirtyPercent&) { return kThirtyPercentFields; }
 
 }  // namespace kvz
