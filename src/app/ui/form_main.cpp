@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -92,6 +94,28 @@ QAbstractItemView* ScreenList(QWidget* screen) {
         if (view->objectName().startsWith(QStringLiteral("lv"))) return view;
     }
     return views.isEmpty() ? nullptr : views.front();
+}
+
+// A field the user types into or ticks; command and page buttons are left to Tab.
+bool TakesFirstFocus(QWidget* widget, QWidget* screen) {
+    if (!screen->isAncestorOf(widget) || !widget->isEnabled() || !widget->isVisibleTo(screen)) return false;
+    if ((widget->focusPolicy() & Qt::TabFocus) == 0) return false;
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    return button == nullptr || qobject_cast<QCheckBox*>(button) != nullptr ||
+           qobject_cast<QRadioButton*>(button) != nullptr;
+}
+
+// The screen that replaced the one holding the focus gets it in its first field,
+// so that typing goes on at once instead of into nothing.
+void FocusFirstField(QWidget* screen) {
+    if (screen->isAncestorOf(screen->window()->focusWidget())) return;
+    for (QWidget* widget = screen->nextInFocusChain(); widget != nullptr && widget != screen;
+         widget = widget->nextInFocusChain()) {
+        if (TakesFirstFocus(widget, screen)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 }  // namespace
@@ -419,6 +443,7 @@ void TFormMain::ShowSection(Section section) {
     CurrentScreen_->show();
     PressSectionButton(section);
     FocusFirstListRow(section);
+    FocusFirstField(CurrentScreen_.get());
 }
 
 void TFormMain::FocusFirstListRow(Section section) {
