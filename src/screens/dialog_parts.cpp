@@ -12,6 +12,7 @@
 #include "app/platform.h"
 #include "app/ui/window_dialogs.h"
 #include "screens/field_binder.h"
+#include "screens/screen_widgets.h"
 #include "storage/errors.h"
 
 namespace kvz {
@@ -47,11 +48,19 @@ QStringList EditorState(const QWidget& dialog) {
     return state;
 }
 
+// A dialog opens in its first field, not on "Да", whose row is made before the
+// fields and so stands first in Tab order.
+void FocusFirstFieldOf(QDialog& dialog, const QDialogButtonBox& box) {
+    QWidget* focus = dialog.focusWidget();
+    if (focus == nullptr || box.isAncestorOf(focus)) FocusFirstField(&dialog);
+}
+
 // Escape and the window's close button leave an item dialog like "Нет"; once
 // something was typed they ask first, so that a slip of the finger loses nothing.
 class KeepTypedData : public QObject {
 public:
-    KeepTypedData(QDialog* dialog, QPushButton* yes) : QObject(dialog), Dialog_(dialog), Yes_(yes) {
+    KeepTypedData(QDialog* dialog, QDialogButtonBox* box, QPushButton* yes)
+        : QObject(dialog), Dialog_(dialog), Box_(box), Yes_(yes) {
         dialog->installEventFilter(this);
     }
 
@@ -59,6 +68,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != Dialog_) return false;
         if (event->type() == QEvent::Show) {
+            FocusFirstFieldOf(*Dialog_, *Box_);
             Shown_ = EditorState(*Dialog_);
         } else if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
@@ -87,6 +97,7 @@ private:
     }
 
     QDialog* Dialog_;
+    QDialogButtonBox* Box_;
     QPushButton* Yes_;
     QStringList Shown_;
 };
@@ -102,7 +113,7 @@ QDialogButtonBox* YesNoButtons(QDialog* dialog) {
     yes->setDefault(true);
     box->addButton(QStringLiteral("Нет"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("fbNo"));
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    new KeepTypedData(dialog, yes);
+    new KeepTypedData(dialog, box, yes);
     return box;
 }
 

@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -12,7 +11,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,6 +35,7 @@
 #include "export/export_folder.h"
 #include "export/schema_validation.h"
 #include "model/declaration.h"
+#include "screens/screen_widgets.h"
 #include "screens/section_screen_factory.h"
 
 namespace kvz {
@@ -94,28 +93,6 @@ QAbstractItemView* ScreenList(QWidget* screen) {
         if (view->objectName().startsWith(QStringLiteral("lv"))) return view;
     }
     return views.isEmpty() ? nullptr : views.front();
-}
-
-// A field the user types into or ticks; command and page buttons are left to Tab.
-bool TakesFirstFocus(QWidget* widget, QWidget* screen) {
-    if (!screen->isAncestorOf(widget) || !widget->isEnabled() || !widget->isVisibleTo(screen)) return false;
-    if ((widget->focusPolicy() & Qt::TabFocus) == 0) return false;
-    auto* button = qobject_cast<QAbstractButton*>(widget);
-    return button == nullptr || qobject_cast<QCheckBox*>(button) != nullptr ||
-           qobject_cast<QRadioButton*>(button) != nullptr;
-}
-
-// The screen that replaced the one holding the focus gets it in its first field,
-// so that typing goes on at once instead of into nothing.
-void FocusFirstField(QWidget* screen) {
-    if (screen->isAncestorOf(screen->window()->focusWidget())) return;
-    for (QWidget* widget = screen->nextInFocusChain(); widget != nullptr && widget != screen;
-         widget = widget->nextInFocusChain()) {
-        if (TakesFirstFocus(widget, screen)) {
-            widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
 }
 
 }  // namespace
@@ -443,7 +420,9 @@ void TFormMain::ShowSection(Section section) {
     CurrentScreen_->show();
     PressSectionButton(section);
     FocusFirstListRow(section);
-    FocusFirstField(CurrentScreen_.get());
+    // The screen that replaced the one holding the focus gets it, so that typing
+    // goes on at once instead of into nothing.
+    if (!CurrentScreen_->isAncestorOf(focusWidget())) FocusFirstField(CurrentScreen_.get());
 }
 
 void TFormMain::FocusFirstListRow(Section section) {
