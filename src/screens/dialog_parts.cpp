@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +56,17 @@ void FocusFirstFieldOf(QDialog& dialog, const QDialogButtonBox& box) {
     if (focus == nullptr || box.isAncestorOf(focus)) FocusFirstField(&dialog);
 }
 
+// Wide enough for its title: a window manager shortens a title that does not fit
+// in the middle, which leaves "Комбинаци…ых вычетов".
+void FitTitle(QDialog& dialog) {
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    // Room for the window's icon and its three buttons beside the title.
+    constexpr int kTitleBarButtons = 120;
+    const int needed = QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + kTitleBarButtons;
+    if (dialog.width() < needed) dialog.resize(needed, dialog.height());
+}
+
 // Escape and the window's close button leave an item dialog like "Нет"; once
 // something was typed they ask first, so that a slip of the finger loses nothing.
 class KeepTypedData : public QObject {
@@ -69,6 +81,7 @@ protected:
         if (watched != Dialog_) return false;
         if (event->type() == QEvent::Show) {
             FocusFirstFieldOf(*Dialog_, *Box_);
+            FitTitle(*Dialog_);
             Shown_ = EditorState(*Dialog_);
         } else if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
