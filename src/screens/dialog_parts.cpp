@@ -29,10 +29,12 @@ public:
     int Ask(const std::string&, const std::string&, CheckButtons) override { return kCheckAnswerFix; }
 };
 
-// What the user can change in a dialog, read from its editors in their order.
+// What the user can change in a dialog, read from its editors in their order. A
+// window it owns (the help asked for from it) is not the dialog's.
 QStringList EditorState(const QWidget& dialog) {
     QStringList state;
     for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (widget->window() != &dialog) continue;
         if (const auto* line = qobject_cast<const QLineEdit*>(widget)) {
             state << line->text();
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {

@@ -476,9 +476,13 @@ private slots:
         QCOMPARE(fix.Texts(), std::vector<std::string>{"Номер ИНН введен неверно"});
         QCOMPARE(source.Inn, std::string("7707083893"));
 
-        // Unchanged, Escape leaves without a question.
+        // Unchanged, Escape leaves without a question, also after a window of its own
+        // (the help) opened above it.
         auto asked = std::make_shared<QString>();
         OnNextModal([&asked](QDialog* dialog) {
+            auto* help = new QWidget(dialog, Qt::Window);
+            new QLineEdit(QStringLiteral("поиск"), help);
+            help->show();
             asked = AnswerQuestion(QStringLiteral("Нет"), 5);
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
