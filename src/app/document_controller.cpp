@@ -163,10 +163,10 @@ void DocumentController::CreateDoc() {
 void DocumentController::OpenDoc() {
     Guarded([&] {
         if (OfferToSave() == OfferResult::Stop) return;
-        // The document that was open is given up even when no file is chosen.
         const std::string path = Platform_.AskOpenFile(OpenDialogOptions());
-        std::unique_ptr<mTDeclaration> declaration;
-        if (!path.empty()) declaration = LoadDocument(path);
+        // No file chosen: the user changed their mind, and the open document stays.
+        if (path.empty()) return;
+        std::unique_ptr<mTDeclaration> declaration = LoadDocument(path);
         if (declaration) {
             Install(std::move(declaration), path);
         } else {
@@ -341,8 +341,9 @@ DocumentController::OfferResult DocumentController::OfferToSave() {
     if (answer == MessageAnswer::No) return OfferResult::Proceed;
     if (answer != MessageAnswer::Yes) return OfferResult::Stop;
     const std::string path = DocumentPath_.empty() ? Platform_.AskSaveFile(SaveDialogOptions()) : DocumentPath_;
-    // Cancelling the save dialog gives the changes up.
-    if (path.empty()) return OfferResult::Proceed;
+    // "Да" and then no file name is not an answer to throw the changes away: the
+    // command stops and the document stays as it is.
+    if (path.empty()) return OfferResult::Stop;
     // A document that could not be written is not thrown away.
     if (!SaveTo(ApplyExtensionRule(path))) return OfferResult::Stop;
     Unchanged_ = true;

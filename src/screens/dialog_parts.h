@@ -14,6 +14,7 @@ class QDialogButtonBox;
 namespace kvz {
 
 // "Да" (the default button, accepting through `accepted`) and "Нет" (rejecting).
+// Escape or closing the window after an edit asks whether to keep it.
 QDialogButtonBox* YesNoButtons(QDialog* dialog);
 // A masked field named after the value it edits.
 TMaskedEdit* NewNamedEdit(const char* name, TEditTypeControlEnum type, int length, int fraction = 0);

@@ -87,8 +87,19 @@ void TItemListEditor::Refresh() {
             List_->addTopLevelItem(new QTreeWidgetItem(Source_->Texts(row)));
         SetCurrentRow(std::min(current, List_->topLevelItemCount() - 1));
     }
+    FitColumns();
     ShowButtons();
     if (CurrentRow() != current) emit currentRowChanged(CurrentRow());
+}
+
+// Every column but the last, which takes the rest, is widened to show its title and
+// its texts whole; it never narrows, so that the columns do not jump while editing.
+void TItemListEditor::FitColumns() {
+    for (int column = 0; column + 1 < List_->columnCount(); ++column) {
+        const int before = List_->columnWidth(column);
+        List_->resizeColumnToContents(column);
+        if (List_->columnWidth(column) < before) List_->setColumnWidth(column, before);
+    }
 }
 
 int TItemListEditor::CurrentRow() const {

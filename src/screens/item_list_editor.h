@@ -63,6 +63,7 @@ protected:
 
 private:
     void ShowButtons();
+    void FitColumns();
 
     std::unique_ptr<ItemListSource> Source_;
     AskYesNo AskYesNo_;

@@ -1,9 +1,12 @@
 #include "screens/screen_widgets.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QRadioButton>
 
 #include "screens/date_edit.h"
 #include "screens/field_binder.h"
@@ -24,6 +27,29 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent) {
     panel->setReadOnly(true);
     panel->setFocusPolicy(Qt::NoFocus);
     return panel;
+}
+
+namespace {
+
+bool TakesFirstFocus(QWidget* widget, QWidget* area) {
+    if (!area->isAncestorOf(widget) || !widget->isEnabled() || !widget->isVisibleTo(area)) return false;
+    if ((widget->focusPolicy() & Qt::TabFocus) == 0) return false;
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    return button == nullptr || qobject_cast<QCheckBox*>(button) != nullptr ||
+           qobject_cast<QRadioButton*>(button) != nullptr;
+}
+
+}  // namespace
+
+bool FocusFirstField(QWidget* area) {
+    for (QWidget* widget = area->nextInFocusChain(); widget != nullptr && widget != area;
+         widget = widget->nextInFocusChain()) {
+        if (TakesFirstFocus(widget, area)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 QString CodeOrNo(int32_t code) { return code ? QString::number(code) : QStringLiteral("Нет"); }

@@ -22,6 +22,10 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
 QString CodeOrNo(int32_t code);
 QString AmountOr(Money amount, const QString& zero);
 
+// Puts the focus in the first field of `area` in Tab order: an editor, a list, a
+// check box or a radio button, not a command button. False when there is none.
+bool FocusFirstField(QWidget* area);
+
 // The picture of a section button: its short caption drawn in a badge.
 QPixmap BadgePicture(const QString& caption, int size = 32);
 // The same, as narrow as a code or an amount needs.

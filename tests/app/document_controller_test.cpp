@@ -321,7 +321,9 @@ TEST_F(DocumentControllerTest, APartlyReadDocumentSaysSoAndIsNotReplacedUnasked)
 
 // --- new, open and close -------------------------------------------------
 
-TEST_F(DocumentControllerTest, YesThenCancelledSaveDialogDiscardsAndCreates) {
+// "Да" to the offer and then no file name keeps the changes: neither a new document
+// nor the close of the window throws them away.
+TEST_F(DocumentControllerTest, YesThenCancelledSaveDialogKeepsTheChanges) {
     controller->Start({});
     Modify("7706");
     platform.answers = {MessageAnswer::Yes};
@@ -329,8 +331,15 @@ TEST_F(DocumentControllerTest, YesThenCancelledSaveDialogDiscardsAndCreates) {
     controller->CreateDoc();
     ExpectOnlyMessage("Вы хотите сохранить декларацию?", MessageIcon::Question);
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoCancel);
-    ExpectFreshDocument();
+    EXPECT_EQ(controller->Declaration().InspectionCode, "7706");
+    EXPECT_FALSE(controller->Unchanged());
     EXPECT_TRUE(fs::is_empty(dir));
+
+    platform.answers = {MessageAnswer::Yes};
+    platform.saveFiles = {""};
+    EXPECT_FALSE(controller->CloseRequest());
+    EXPECT_EQ(controller->Declaration().InspectionCode, "7706");
+    EXPECT_FALSE(controller->Unchanged());
 }
 
 TEST_F(DocumentControllerTest, YesSavesToTheDocumentsOwnFileBeforeCreating) {
@@ -373,14 +382,26 @@ TEST_F(DocumentControllerTest, CancelOrFailedSaveStopsCreate) {
     EXPECT_EQ(platform.shown.size(), shown);
 }
 
-TEST_F(DocumentControllerTest, CancelledOpenLeavesANewUntitledDocument) {
+// Cancelling the open dialog leaves the open document as it was, unsaved edits
+// included (their save was offered and declined).
+TEST_F(DocumentControllerTest, CancelledOpenKeepsTheOpenDocument) {
     const std::string path = Path("first.qz5");
     WriteDocument(path, "7701");
     controller->Start({path});
     platform.openFiles = {""};
     controller->OpenDoc();
     EXPECT_TRUE(platform.messages.empty());
-    ExpectFreshDocument();
+    EXPECT_EQ(controller->Declaration().InspectionCode, "7701");
+    EXPECT_EQ(controller->DocumentPath(), path);
+    EXPECT_TRUE(controller->Unchanged());
+    EXPECT_EQ(platform.LastTitle(), "first.qz5 - Кварзен 2015");
+
+    Modify("7702");
+    platform.answers = {MessageAnswer::No};
+    platform.openFiles = {""};
+    controller->OpenDoc();
+    EXPECT_EQ(controller->Declaration().InspectionCode, "7702");
+    EXPECT_FALSE(controller->Unchanged());
     ASSERT_TRUE(platform.openOptions.has_value());
     EXPECT_EQ(platform.openOptions->defaultExtension, "qz5");
     ASSERT_EQ(platform.openOptions->filters.size(), 12u);

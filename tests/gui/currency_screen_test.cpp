@@ -143,6 +143,29 @@ private slots:
         QCOMPARE(SavedBytes(*d), before);
     }
 
+    // The dialog opens in its first field and Tab reaches "Да" and "Нет" last, so
+    // that a name typed at once is not lost and Enter after it is not "Нет".
+    void sourceDialogOpensInItsFirstField() {
+        auto d = WithSource();
+        TfrCurrency screen(*d, {}, nullptr);
+        QStringList order;
+        QWidget* focused = nullptr;
+        OnNextModal([&](QDialog* dialog) {
+            focused = dialog->focusWidget();
+            QWidget* w = focused;
+            do {
+                if (dialog->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+                    order << w->objectName();
+                w = w->nextInFocusChain();
+            } while (w != focused);
+            dialog->reject();
+        });
+        FindNamed<QPushButton>(screen, "fbAdd")->click();
+        QVERIFY(focused != nullptr);
+        QCOMPARE(focused->objectName(), QStringLiteral("SourceName"));
+        QCOMPARE(order, QStringList({"SourceName", "CountryCode", "fbCountry", "fbYes", "fbNo"}));
+    }
+
     void sourceDialogWantsACountry() {
         auto d = WithSource();
         d->Foreign.Delete(0);

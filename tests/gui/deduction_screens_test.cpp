@@ -131,7 +131,12 @@ private slots:
         Harness<TfrFrameStandartDeduct> h;
         h.Open();
         h.Find<QCheckBox>("BusinessMonth12")->click();
-        OnNextModal([](QDialog* d) {
+        int titleWidth = 0, dialogWidth = 0;
+        OnNextModal([&](QDialog* d) {
+            QFont bold = d->font();
+            bold.setBold(true);
+            titleWidth = QFontMetrics(bold).horizontalAdvance(d->windowTitle());
+            dialogWidth = d->width();
             InDialog<QComboBox>(d, "cbMonth3")->setCurrentIndex(2);
             Press(d, "fbYes");
         });
@@ -144,6 +149,8 @@ private slots:
         QVERIFY(s.MonthlySelfCodesGiven);
         QCOMPARE(s.GetMonthlySelfCodes(3), 2);
         QCOMPARE(s.GetMonthlySelfCodes(4), 0);
+        // Its title is shown whole, beside the title bar's buttons.
+        QVERIFY2(dialogWidth > titleWidth + 100, qPrintable(QStringLiteral("%1 / %2").arg(dialogWidth).arg(titleWidth)));
 
         // "Нет" in the single-parent dialog changes nothing.
         h.declaration.Standard.ChildStatus = mTStandartDeduct::kChildChanged;

@@ -86,10 +86,11 @@ private slots:
         Trigger(*form, "miSave");
         QVERIFY(Exists(folder.Path() + "Иванов.qz5"));
 
+        // A cancelled open keeps the document that is open.
         dialogs.openFiles.push_back("");
         Trigger(*form, "miOpen");
-        QCOMPARE(form->windowTitle(), QStringLiteral("Без имени - Кварзен 2015"));
-        QVERIFY(form->Controller().DocumentPath().empty());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Иванов.qz5 - Кварзен 2015"));
+        QCOMPARE(form->Controller().DocumentPath(), folder.Path() + "Иванов.qz5");
         QVERIFY(dialogs.messages.empty());
     }
 

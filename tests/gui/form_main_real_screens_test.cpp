@@ -124,6 +124,33 @@ private slots:
         QCOMPARE(form->Controller().Declaration().Person.Surname, std::string("Смирнова"));
     }
 
+    // A screen that replaces another takes the focus in its first field, so that
+    // typing right after "Создать" or a click on a section is not lost.
+    void aShownScreenTakesTheFocusInItsFirstField() {
+        ProgramFolder folder;
+        DialogScript dialogs;
+        auto form = ShownForm(folder, dialogs);
+        QCOMPARE(form->focusWidget(), Editor(*form, "InspectionCode"));
+        QTest::keyClicks(form->focusWidget(), QStringLiteral("7724"));
+        QCOMPARE(qobject_cast<QLineEdit*>(Editor(*form, "InspectionCode"))->text(), QStringLiteral("7724"));
+
+        QTest::mouseClick(form->SectionButton(Section::Taxpayer), Qt::LeftButton);
+        QCOMPARE(form->Controller().CurrentSection(), Section::Taxpayer);
+        QCOMPARE(form->focusWidget(), Editor(*form, "Surname"));
+
+        // A section with a list starts on the list, empty or not.
+        form->Controller().Declaration().Person.Surname = "Иванов";
+        CheckAnswer answer;
+        answer.Next("btnSkipAll");
+        QTest::mouseClick(form->SectionButton(Section::RussianIncome), Qt::LeftButton);
+        QCOMPARE(form->Controller().CurrentSection(), Section::RussianIncome);
+        auto* section = qobject_cast<TfrRussianIncome*>(form->CurrentScreen());
+        QVERIFY(section != nullptr);
+        auto* thirteen = qobject_cast<TfrThirteenPercent*>(section->PageScreen());
+        QVERIFY(thirteen != nullptr);
+        QCOMPARE(form->focusWidget(), thirteen->SourceList()->List());
+    }
+
     void declarationCheckLandsOnTheTaxpayersField() {
         ProgramFolder folder;
         DialogScript dialogs;

@@ -71,6 +71,30 @@ struct SourcesHarness {
 class ItemListEditorTest : public QObject {
     Q_OBJECT
 private slots:
+    // A column's title and its texts are shown whole, not cut by a fixed width.
+    void columnsShowTheirTitlesAndTextsWhole() {
+        mTDeclaration declaration;
+        declaration.SetIncomeKinds(kIncomeRussian);
+        declaration.Thirteen.Get(declaration.Thirteen.Add()).SourceName =
+            "Общество с ограниченной ответственностью \"Северная звезда\"";
+        TItemListEditor editor(
+            QStringLiteral("lvSources"),
+            ItemsOf<mTThirteenPercent>(
+                declaration.Thirteen,
+                {{QStringLiteral("Наименование источника выплаты"),
+                  [](const mTThirteenPercent& s) { return QString::fromStdString(s.SourceName); }},
+                 {QStringLiteral("Номер договора"), [](const mTThirteenPercent&) { return QString(); }},
+                 {QStringLiteral("Доход"), [](const mTThirteenPercent& s) { return MoneyScreenText(s.IncomeTotal); }}},
+                [](mTThirteenPercent&, QWidget*) { return false; }),
+            [](const std::string&) { return false; });
+        editor.resize(300, 200);
+        editor.show();
+        QTreeWidget* list = editor.List();
+        const QFontMetrics metrics = list->fontMetrics();
+        QVERIFY(list->columnWidth(0) > metrics.horizontalAdvance(list->topLevelItem(0)->text(0)));
+        QVERIFY(list->columnWidth(1) > metrics.horizontalAdvance(QStringLiteral("Номер договора")));
+    }
+
     void deletingAnItemWithDataAsksNamingIt() {
         SourcesHarness h;
         h.AddSource("ООО Ромашка");

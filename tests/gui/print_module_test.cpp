@@ -41,12 +41,15 @@ private slots:
         module->SetPrintTiffFolder(KVZ_BIN_DIR "/");
         int shownPages = -1;
         bool offersPdf = false;
+        bool fitsTheScreen = false;
         QTimer::singleShot(0, this, [&] {
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 auto* preview = qobject_cast<QPrintPreviewDialog*>(window);
                 if (!preview || !preview->isVisible()) continue;
                 if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) shownPages = widget->pageCount();
                 offersPdf = preview->findChild<QAction*>(QStringLiteral("actSavePdf")) != nullptr;
+                // Its lower edge and buttons stay on a screen lower than a page.
+                fitsTheScreen = preview->screen()->availableGeometry().contains(preview->geometry());
                 preview->reject();
             }
         });
@@ -54,6 +57,7 @@ private slots:
         // Title page and its second page, Раздел 1, Раздел 2 and the example's sheets.
         QVERIFY(shownPages >= 6);
         QVERIFY(offersPdf);
+        QVERIFY(fitsTheScreen);
     }
 };
 

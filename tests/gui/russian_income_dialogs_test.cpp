@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -52,6 +53,22 @@ void FillRequisites(QDialog& dialog) {
     Retype(dialog, "Inn", "7707083893");
     Retype(dialog, "Kpp", "773601001");
     Retype(dialog, "Oktmo", "45382000");
+}
+
+// Answers the question that leaving an edited dialog asks with the button of that
+// text; what was asked ("caption: text") stays empty when no question came.
+std::shared_ptr<QString> AnswerQuestion(const QString& button, int triesLeft = 200) {
+    auto asked = std::make_shared<QString>();
+    OnNextModal(
+        [asked, button](QDialog* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return;
+            *asked = box->windowTitle() + QStringLiteral(": ") + box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == button) return b->click();
+        },
+        triesLeft);
+    return asked;
 }
 
 std::string Bytes(mTDeclaration& d) {
@@ -269,6 +286,7 @@ private slots:
             FindNamed<QPushButton>(*dialog, "fbYes")->click();
             QVERIFY(dialog->isVisible());
             QCOMPARE(QApplication::focusWidget(), FindNamed<QWidget>(*dialog, "Inn"));
+            AnswerQuestion(QStringLiteral("Нет"));
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QVERIFY(!EditThirteenSource(source, true, resources, nullptr));
@@ -389,9 +407,10 @@ private slots:
         const auto typeAndEscape = [](const char* field, bool escape) {
             OnNextModal([field, escape](QDialog* dialog) {
                 Retype(*dialog, field, "777");
-                if (escape)
+                if (escape) {
+                    AnswerQuestion(QStringLiteral("Нет"));
                     QTest::keyClick(dialog, Qt::Key_Escape);
-                else
+                } else
                     FindNamed<QPushButton>(*dialog, "fbNo")->click();
             });
         };
@@ -411,6 +430,65 @@ private slots:
         typeAndEscape("IncomeTotal", true);
         QVERIFY(!EditThirtyFiveSource(d.ThirtyFive.Get(0), resources, nullptr));
         QCOMPARE(Bytes(d), before);
+    }
+
+    // Escape or the window's close button after an edit asks before the typed data
+    // is dropped: "Отмена" stays, "Нет" drops it, "Да" stores it through the checks
+    // of "Да". Without an edit they leave at once.
+    void leavingAnEditedDialogAsksFirst() {
+        ScreenResources resources;
+        mTThirteenPercent source;
+        source.SourceName = "Прежний";
+        OnNextModal([](QDialog* dialog) {
+            auto kept = AnswerQuestion(QStringLiteral("Отмена"));
+            Retype(*dialog, "SourceName", "Новый");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QCOMPARE(*kept, QStringLiteral("Кварзен 2015: Сохранить внесённые изменения?"));
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(TextOf(*dialog, "SourceName"), QStringLiteral("Новый"));
+
+            kept = AnswerQuestion(QStringLiteral("Отмена"));
+            QVERIFY(!dialog->close());
+            QVERIFY(!kept->isEmpty());
+            QVERIFY(dialog->isVisible());
+
+            kept = AnswerQuestion(QStringLiteral("Нет"));
+            QVERIFY(dialog->close());
+            QVERIFY(!kept->isEmpty());
+        });
+        QVERIFY(!EditThirteenSource(source, false, resources, nullptr));
+        QCOMPARE(source.SourceName, std::string("Прежний"));
+
+        // "Да" runs the source check: a wrong ИНН keeps the dialog open.
+        ScriptedCheckDialog fix({kCheckAnswerFix});
+        resources.checkDialog = &fix;
+        OnNextModal([](QDialog* dialog) {
+            FillRequisites(*dialog);
+            Retype(*dialog, "Inn", "7707083894");
+            AnswerQuestion(QStringLiteral("Да"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QVERIFY(dialog->isVisible());
+            Retype(*dialog, "Inn", "7707083893");
+            AnswerQuestion(QStringLiteral("Да"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QVERIFY(EditThirteenSource(source, false, resources, nullptr));
+        QCOMPARE(fix.Texts(), std::vector<std::string>{"Номер ИНН введен неверно"});
+        QCOMPARE(source.Inn, std::string("7707083893"));
+
+        // Unchanged, Escape leaves without a question, also after a window of its own
+        // (the help) opened above it.
+        auto asked = std::make_shared<QString>();
+        OnNextModal([&asked](QDialog* dialog) {
+            auto* help = new QWidget(dialog, Qt::Window);
+            new QLineEdit(QStringLiteral("поиск"), help);
+            help->show();
+            asked = AnswerQuestion(QStringLiteral("Нет"), 5);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QVERIFY(!EditThirteenSource(source, false, resources, nullptr));
+        QTest::qWait(100);
+        QVERIFY(asked->isEmpty());
     }
 };
 

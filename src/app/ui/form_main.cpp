@@ -35,6 +35,7 @@
 #include "export/export_folder.h"
 #include "export/schema_validation.h"
 #include "model/declaration.h"
+#include "screens/screen_widgets.h"
 #include "screens/section_screen_factory.h"
 
 namespace kvz {
@@ -419,6 +420,9 @@ void TFormMain::ShowSection(Section section) {
     CurrentScreen_->show();
     PressSectionButton(section);
     FocusFirstListRow(section);
+    // The screen that replaced the one holding the focus gets it, so that typing
+    // goes on at once instead of into nothing.
+    if (!CurrentScreen_->isAncestorOf(focusWidget())) FocusFirstField(CurrentScreen_.get());
 }
 
 void TFormMain::FocusFirstListRow(Section section) {

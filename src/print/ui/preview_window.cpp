@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 #include "print/render/form_painter.h"
@@ -31,7 +33,18 @@ TfmPrintPreview::TfmPrintPreview(PreparedForm form, QWidget* parent)
         save->setToolTip(QStringLiteral("Сохранить печатную форму в файл PDF"));
         connect(save, &QAction::triggered, this, &TfmPrintPreview::AskAndSavePdf);
     }
-    resize(900, 1000);
+    FitOnScreen();
+}
+
+// A page and a half high where the screen allows; never taller than the screen, so
+// that the window's lower edge and its page stay in reach on a small display.
+void TfmPrintPreview::FitOnScreen() {
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return resize(900, 1000);
+    // Room for the window's frame and title.
+    const QRect area = screen->availableGeometry().adjusted(20, 40, -20, -20);
+    resize(QSize(900, 1000).boundedTo(area.size()));
+    move(area.center() - rect().center());
 }
 
 void TfmPrintPreview::Paint(QPrinter* printer) {

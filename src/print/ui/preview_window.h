@@ -16,6 +16,7 @@ public:
     void SavePdf(const QString& path);
 
 private:
+    void FitOnScreen();
     void Paint(QPrinter* printer);
     void AskAndSavePdf();
 
