@@ -263,6 +263,37 @@ private slots:
                  MessageAnswer::Cancel);
     }
 
+    void qtDeletingQuestionKeepsTheDataOnEnterAndEscape() {
+        QWidget owner;
+        QtWindowDialogs dialogs(&owner);
+        QString defaultText;
+        const auto pressOnBox = [&](int key) {
+            OnNextModal([&defaultText, key](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (box == nullptr) return modal->close();
+                if (box->defaultButton() != nullptr) defaultText = box->defaultButton()->text();
+                QTest::keyClick(box, static_cast<Qt::Key>(key));
+                return true;
+            });
+        };
+        pressOnBox(Qt::Key_Return);
+        QVERIFY(!dialogs.AskYesNo("Удалить источник?"));
+        QCOMPARE(defaultText, QStringLiteral("Нет"));
+        pressOnBox(Qt::Key_Escape);
+        QVERIFY(!dialogs.AskYesNo("Удалить источник?"));
+
+        // "Да" is still one click away.
+        OnNextModal([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return modal->close();
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == QStringLiteral("Да")) button->click();
+            }
+            return true;
+        });
+        QVERIFY(dialogs.AskYesNo("Удалить источник?"));
+    }
+
     void helpOpensTheStartPageOrSaysItIsMissing() {
         ProgramFolder folder;
         DialogScript dialogs;
