@@ -29,16 +29,17 @@ bool Contains(const Container& c, Value v) {
 // The rules of a foreign income, in the order they are checked.
 struct ForeignRule {
     const char* message;
+    const char* field;  // the record field to put right, as its editor is named
     bool (*fails)(const mTCurrencyIncome&);
 };
 const ForeignRule kForeignRules[] = {
-    {"По данному источнику выплаты не указан код валюты", [](const mTCurrencyIncome& f) { return IsBlank(f.CurrencyCode); }},
-    {"По данному источнику выплаты не указан курс валюты",
+    {"По данному источнику выплаты не указан код валюты", "CurrencyCode", [](const mTCurrencyIncome& f) { return IsBlank(f.CurrencyCode); }},
+    {"По данному источнику выплаты не указан курс валюты", "RateOnIncomeDate",
      [](const mTCurrencyIncome& f) { return f.UnitsOnIncomeDate == 0 || f.RateOnIncomeDate.IsZero(); }},
-    {"По данному источнику выплаты не указан код дохода", [](const mTCurrencyIncome& f) { return f.IncomeCode == 0; }},
-    {"По данному источнику выплаты не указана сумма дохода",
+    {"По данному источнику выплаты не указан код дохода", "IncomeCode", [](const mTCurrencyIncome& f) { return f.IncomeCode == 0; }},
+    {"По данному источнику выплаты не указана сумма дохода", "IncomeInCurrency",
      [](const mTCurrencyIncome& f) { return f.IncomeInCurrency.IsZero(); }},
-    {"По данному источнику выплаты не указана сумма вычета",
+    {"По данному источнику выплаты не указана сумма вычета", "DeductionAmount",
      [](const mTCurrencyIncome& f) {
          // Securities operations may legitimately have nil expenses.
          return f.DeductionCode != 0 && f.DeductionAmount.IsZero() && !IsSecuritiesOperationIncome(f.IncomeCode);
@@ -259,6 +260,12 @@ CheckFindings ForeignFindings(const mTDeclaration& d, CheckUse use) {
                 break;
             }
     return out.Take();
+}
+
+std::string ForeignFieldToFix(const mTCurrencyIncome& f) {
+    for (const ForeignRule& rule : kForeignRules)
+        if (rule.fails(f)) return rule.field;
+    return "";
 }
 
 CheckFindings ActivityFindings(const mTDeclaration& d, int index, CheckUse use) {

@@ -13,6 +13,7 @@
 namespace kvz {
 
 class mTDeclaration;
+class mTCurrencyIncome;
 struct mTInvestTovIncome;
 
 // One message of a check: the section and its caption, the field or 1-based row
@@ -65,6 +66,10 @@ CheckFindings ThirteenFindings(const mTDeclaration& declaration, CheckUse use = 
 // income that breaks it; the screen names the first income that breaks any rule,
 // with the first rule it breaks.
 CheckFindings ForeignFindings(const mTDeclaration& declaration, CheckUse use = CheckUse::Declaration);
+// The field of `income` that the first rule it breaks is about, by the name of the
+// record field (and of its editor), so that going to a finding lands on it; empty
+// when it breaks none of these rules.
+std::string ForeignFieldToFix(const mTCurrencyIncome& income);
 // The activity at `index` (0-based; its finding names the 1-based row). The screen
 // checks the expenses it edits: labour under contracts within labour and a total
 // equal to its parts; the declaration check the code, labour, the components of

@@ -160,8 +160,14 @@ void TfrCurrency::ShowSource(int row) {
     });
 }
 
+// A check names the income by its row; the editor of the first rule that income
+// breaks is where the user starts putting it right.
 void TfrCurrency::FocusField(int, int field) {
     lvSources_->FocusRow(field);
+    if (field < 1 || field > Declaration().Foreign.Count()) return;
+    const std::string name = ForeignFieldToFix(Declaration().Foreign.Get(field - 1));
+    if (name.empty()) return;
+    if (auto* editor = pnlIncome_->findChild<QWidget*>(QString::fromStdString(name))) editor->setFocus();
 }
 
 CheckFindings TfrCurrency::Findings() const { return ForeignFindings(Declaration(), CheckUse::Screen); }

@@ -33,6 +33,10 @@ TEST(ScreenSectionChecks, ForeignScreenNamesTheFirstFailingIncomeWithItsFirstRul
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0], (CheckFinding{kCheckSectionForeign, "Доходы в валюте", 2,
                                          "По данному источнику выплаты не указан код дохода"}));
+    // Going to a finding lands on the field of the first rule the income breaks.
+    EXPECT_EQ(ForeignFieldToFix(d->Foreign.Get(0)), "");
+    EXPECT_EQ(ForeignFieldToFix(d->Foreign.Get(1)), "IncomeCode");
+    EXPECT_EQ(ForeignFieldToFix(d->Foreign.Get(2)), "CurrencyCode");
 
     // A deduction without an amount passes only for the securities incomes.
     d->Foreign.Delete(2);
@@ -41,11 +45,13 @@ TEST(ScreenSectionChecks, ForeignScreenNamesTheFirstFailingIncomeWithItsFirstRul
     f.DeductionCode = 201;
     EXPECT_EQ(Messages(ForeignFindings(*d, CheckUse::Screen)),
               std::vector<std::string>{"По данному источнику выплаты не указана сумма вычета"});
+    EXPECT_EQ(ForeignFieldToFix(f), "DeductionAmount");
     f.IncomeCode = 1530;
     EXPECT_TRUE(ForeignFindings(*d, CheckUse::Screen).empty());
     f.UnitsOnIncomeDate = 0;
     EXPECT_EQ(Messages(ForeignFindings(*d, CheckUse::Screen)),
               std::vector<std::string>{"По данному источнику выплаты не указан курс валюты"});
+    EXPECT_EQ(ForeignFieldToFix(f), "RateOnIncomeDate");
 }
 
 TEST(ScreenSectionChecks, BusinessScreenChecksEveryActivity) {

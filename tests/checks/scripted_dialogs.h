@@ -29,8 +29,12 @@ public:
         const int answer = Answers.front();
         Answers.pop_front();
         // The window never returns a button the user could not press.
-        if (answer == kCheckAnswerSkip) EXPECT_TRUE(enabled.skip) << message;
-        if (answer == kCheckAnswerSkipAll) EXPECT_TRUE(enabled.skipAll) << message;
+        if (answer == kCheckAnswerSkip) {
+            EXPECT_TRUE(enabled.skip) << message;
+        }
+        if (answer == kCheckAnswerSkipAll) {
+            EXPECT_TRUE(enabled.skipAll) << message;
+        }
         return answer;
     }
 

@@ -214,6 +214,8 @@ private slots:
         QCOMPARE(FindNamed<QTreeWidget>(screen, "lvSources")->indexOfTopLevelItem(
                      FindNamed<QTreeWidget>(screen, "lvSources")->currentItem()),
                  1);
+        QVERIFY(screen.focusWidget() != nullptr);
+        QCOMPARE(screen.focusWidget()->objectName(), QStringLiteral("IncomeCode"));
     }
 };
 
