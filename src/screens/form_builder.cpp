@@ -45,7 +45,7 @@ void RowWidgets::EnabledWhen(std::function<bool()> rule) {
 }
 
 void RowWidgets::Beside(QWidget* widget, int stretch) {
-    Cell_->addWidget(widget, stretch);
+    Cell_->insertWidget(Cell_->count() - 1, widget, stretch);  // before the row's closing stretch
     Used_->push_back(widget);
 }
 
@@ -70,6 +70,9 @@ RowWidgets TFormBuilder::AddRow(const QString& label, QWidget* editor, int focus
     auto* title = label.isEmpty() ? nullptr : new QLabel(label);
     auto* cell = new QHBoxLayout;
     cell->addWidget(editor, 1);
+    // Takes only what widgets of limited width leave over, so that a short editor
+    // stays at the start of its row instead of floating in the middle.
+    cell->addStretch(0);
     if (title) Grid_->addWidget(title, NextRow_, 0);
     Grid_->addLayout(cell, NextRow_++, 1);
     if (focus != 0) Screen_.RegisterFocus(focus, editor);

@@ -62,6 +62,23 @@ private slots:
         QCOMPARE(d->Foreign.Get(0).IncomeInRoubles, MoneyFromText("70000"));
     }
 
+    void shortFieldsStartWhereTheirNeighboursStart() {
+        auto d = WithSource();
+        TfrCurrency screen(*d, {}, nullptr);
+        screen.resize(1100, 800);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        const auto left = [&](const char* name) {
+            QWidget* w = FindNamed<QWidget>(screen, name);
+            return w->mapTo(&screen, QPoint(0, 0)).x();
+        };
+        // A panel of limited width used to float to the middle of a row that had
+        // nothing else to widen.
+        QCOMPARE(left("IncomeInRoubles"), left("IncomeInCurrency"));
+        QCOMPARE(left("TaxInRoubles"), left("TaxInCurrency"));
+        QCOMPARE(left("DeductionCode"), left("IncomeCode"));
+    }
+
     void dollarIncomeOfNewYearsEveConvertsAtTheShippedRate() {
         const CurrencyRateTable rates = Shipped();
         ScreenResources resources;
