@@ -33,10 +33,12 @@ struct ForeignRule {
     bool (*fails)(const mTCurrencyIncome&);
 };
 const ForeignRule kForeignRules[] = {
-    {"По данному источнику выплаты не указан код валюты", "CurrencyCode", [](const mTCurrencyIncome& f) { return IsBlank(f.CurrencyCode); }},
+    {"По данному источнику выплаты не указан код валюты", "CurrencyCode",
+     [](const mTCurrencyIncome& f) { return IsBlank(f.CurrencyCode); }},
     {"По данному источнику выплаты не указан курс валюты", "RateOnIncomeDate",
      [](const mTCurrencyIncome& f) { return f.UnitsOnIncomeDate == 0 || f.RateOnIncomeDate.IsZero(); }},
-    {"По данному источнику выплаты не указан код дохода", "IncomeCode", [](const mTCurrencyIncome& f) { return f.IncomeCode == 0; }},
+    {"По данному источнику выплаты не указан код дохода", "IncomeCode",
+     [](const mTCurrencyIncome& f) { return f.IncomeCode == 0; }},
     {"По данному источнику выплаты не указана сумма дохода", "IncomeInCurrency",
      [](const mTCurrencyIncome& f) { return f.IncomeInCurrency.IsZero(); }},
     {"По данному источнику выплаты не указана сумма вычета", "DeductionAmount",
