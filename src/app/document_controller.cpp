@@ -8,7 +8,7 @@
 #include <system_error>
 #include <utility>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "app/help_pages.h"
 #include "checks/declaration_check.h"
 #include "model/declaration.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/platform.h"
-#include "app/section.h"
+#include "checks/section.h"
 #include "print/print_handover.h"
 
 namespace kvz {

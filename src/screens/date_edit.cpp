@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 
 namespace kvz {
 

@@ -20,7 +20,7 @@
 
 #include <algorithm>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "app/ui/about_box.h"
 #include "app/ui/flash_button.h"
 #include "app/ui/help_key.h"

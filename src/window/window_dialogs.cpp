@@ -1,4 +1,4 @@
-#include "app/ui/window_dialogs.h"
+#include "window/window_dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "export/export_folder.h"
 
 namespace kvz {

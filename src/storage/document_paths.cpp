@@ -1,4 +1,4 @@
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 
 namespace kvz {
 

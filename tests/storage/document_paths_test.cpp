@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 
 namespace kvz {
 namespace {
