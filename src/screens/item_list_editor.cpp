@@ -44,8 +44,8 @@ TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSo
     auto* buttons = new QHBoxLayout;
     buttons->setObjectName(QStringLiteral("ButtonRow"));
     fbAdd_ = NewButton(QString(), QStringLiteral("fbAdd"), buttons);
-    fbEdit_ = NewButton(QString(), QStringLiteral("fbEdit"), buttons);
     fbDelete_ = NewButton(QString(), QStringLiteral("fbDelete"), buttons);
+    fbEdit_ = NewButton(QString(), QStringLiteral("fbEdit"), buttons);
     SetButtonTexts(texts);
     buttons->addStretch(1);
     connect(fbAdd_, &QPushButton::clicked, this, &TItemListEditor::AddItem);
@@ -190,6 +190,15 @@ bool TItemListEditor::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+ItemButtonTexts PaymentSourceButtons() {
+    return {QStringLiteral("Добавить источник выплат"), QStringLiteral("Редактировать источник выплат"),
+            QStringLiteral("Удалить источник выплат")};
+}
+
+ItemButtonTexts IncomeLineButtons() {
+    return {QStringLiteral("Добавить доход"), QStringLiteral("Редактировать доход"), QStringLiteral("Удалить доход")};
 }
 
 }  // namespace kvz

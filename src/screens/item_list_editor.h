@@ -1,5 +1,5 @@
 #pragma once
-// A list of the model's items with "Добавить", "Изменить" and "Удалить": Enter or
+// A list of the model's items with "Добавить", "Удалить" and "Изменить": Enter or
 // a double click edits the current item, Delete deletes it and Insert adds one.
 // An item that holds data is deleted only after a Yes/No question that names it;
 // an empty item goes without a question.
@@ -22,6 +22,9 @@ namespace kvz {
 struct ItemButtonTexts {
     QString add, edit, remove;
 };
+// The buttons of the lists of payment sources and of their income lines.
+ItemButtonTexts PaymentSourceButtons();
+ItemButtonTexts IncomeLineButtons();
 
 class TItemListEditor : public QWidget {
     Q_OBJECT
