@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "app/ui/help_window.h"
 #include "app/ui/russian_translation.h"
 #include "form_main_fixture.h"
 
@@ -294,6 +295,23 @@ private slots:
         QVERIFY(dialogs.AskYesNo("Удалить источник?"));
     }
 
+    // Help opens beside the window where there is room, else over the screen's right
+    // part, leaving the window's left side in view; it never covers the screen.
+    void helpOpensBesideTheWindow_data() {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("help");
+        QTest::newRow("room on the right") << QRect(0, 0, 800, 700) << QRect(800, 0, 480, 800);
+        QTest::newRow("room on the left") << QRect(500, 50, 780, 700) << QRect(0, 0, 500, 800);
+        QTest::newRow("more room on the right than the left") << QRect(430, 0, 400, 800) << QRect(830, 0, 450, 800);
+        QTest::newRow("no room: a wide window") << QRect(90, 20, 1100, 760) << QRect(768, 0, 512, 800);
+        QTest::newRow("no room: a maximised window") << QRect(0, 0, 1280, 800) << QRect(768, 0, 512, 800);
+    }
+    void helpOpensBesideTheWindow() {
+        QFETCH(QRect, window);
+        QFETCH(QRect, help);
+        QCOMPARE(HelpPlace(QRect(0, 0, 1280, 800), window), help);
+    }
+
     void helpOpensTheStartPageOrSaysItIsMissing() {
         ProgramFolder folder;
         DialogScript dialogs;
@@ -304,6 +322,7 @@ private slots:
         auto* browser = form->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
         QVERIFY(browser != nullptr);
         QVERIFY(browser->window()->isVisible());
+        QVERIFY(!browser->window()->isMaximized());
         QCOMPARE(browser->source().fileName(), QStringLiteral("runprogramm.htm"));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Проверка декларации")));
         QVERIFY(dialogs.messages.empty());
