@@ -91,6 +91,7 @@ TfmInputConstruction::TfmInputConstruction(const mTConstructionDeductObj& object
         RegionList(),
         [this] { return RegionCode_->text().toStdString(); },
         [this](const std::string& code, const std::string&) { RegionCode_->setText(QString::fromStdString(code)); });
+    fbRegion_->TypedInto(RegionCode_);
     auto* region = new QHBoxLayout;
     region->addWidget(RegionCode_);
     region->addWidget(fbRegion_);
