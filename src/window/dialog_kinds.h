@@ -21,6 +21,9 @@ struct FileFilter {
 struct FileDialogOptions {
     std::vector<FileFilter> filters;
     std::string defaultExtension;  // appended to a name typed without one
+    // The file the dialog starts at (its folder, and its name in a save dialog);
+    // empty: the folder used last.
+    std::string startFile;
 };
 
 }  // namespace kvz

@@ -1,5 +1,6 @@
 #include "window/window_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 
 #include "storage/document_paths.h"
 #include "export/export_folder.h"
@@ -59,6 +61,36 @@ public:
 void SetFilters(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setNameFilters(NameFilters(options.filters));
     dialog.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+}
+
+// The folder a file or folder dialog was last accepted in, kept between runs
+// ("LastFolder") once the program has named its settings.
+constexpr const char* kLastFolderKey = "LastFolder";
+
+bool HasSettings() { return !QCoreApplication::organizationName().isEmpty(); }
+
+QString LastFolder() { return HasSettings() ? QSettings().value(kLastFolderKey).toString() : QString(); }
+
+void KeepLastFolder(const QString& folder) {
+    if (HasSettings() && !folder.isEmpty()) QSettings().setValue(kLastFolderKey, folder);
+}
+
+// Opens the dialog at the given file (its folder, and its name when `withName`), else
+// in the folder used last; a folder that no longer exists is not offered.
+void StartAt(QFileDialog& dialog, const std::string& startFile, bool withName) {
+    const QFileInfo start(QString::fromStdString(startFile));
+    const QString folder = startFile.empty() ? LastFolder() : start.isDir() ? start.absoluteFilePath() : start.absolutePath();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
+    if (withName && !startFile.empty() && !start.isDir() && !start.fileName().isEmpty()) dialog.selectFile(start.fileName());
+}
+
+std::string ChosenAndKept(QFileDialog& dialog, bool folderChosen) {
+    const std::string chosen = ChosenFile(dialog);
+    if (!chosen.empty()) {
+        const QFileInfo file(QString::fromStdString(chosen));
+        KeepLastFolder(folderChosen ? file.absoluteFilePath() : file.absolutePath());
+    }
+    return chosen;
 }
 
 }  // namespace
@@ -124,7 +156,8 @@ std::string QtWindowDialogs::AskOpenFile(const FileDialogOptions& options) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     SetFilters(dialog, options);
-    return ChosenFile(dialog);
+    StartAt(dialog, options.startFile, false);
+    return ChosenAndKept(dialog, false);
 }
 
 std::string QtWindowDialogs::AskSaveFile(const FileDialogOptions& options) {
@@ -134,7 +167,8 @@ std::string QtWindowDialogs::AskSaveFile(const FileDialogOptions& options) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     SetFilters(dialog, options);
-    return ChosenFile(dialog);
+    StartAt(dialog, options.startFile, true);
+    return ChosenAndKept(dialog, false);
 }
 
 std::optional<std::string> QtWindowDialogs::AskFolder(const std::string& title, const std::string& preselected) {
@@ -142,9 +176,8 @@ std::optional<std::string> QtWindowDialogs::AskFolder(const std::string& title, 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
-    const std::string start = ExistingFolderOrEmpty(preselected);
-    if (!start.empty()) dialog.setDirectory(QString::fromStdString(start));
-    const std::string chosen = ChosenFile(dialog);
+    StartAt(dialog, ExistingFolderOrEmpty(preselected), false);
+    const std::string chosen = ChosenAndKept(dialog, true);
     if (chosen.empty()) return std::nullopt;
     return chosen;
 }
