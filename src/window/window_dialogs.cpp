@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -57,6 +60,37 @@ public:
         QFileDialog::accept();
     }
 };
+
+// The file list's columns in Russian: Qt's own file model writes "Folder", "KiB"
+// and English month names whatever the program's language.
+class RussianFileColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || files == nullptr || index.column() == 0) return QIdentityProxyModel::data(index, role);
+        const QFileInfo file = files->fileInfo(mapToSource(index));
+        const QLocale russian(QLocale::Russian, QLocale::Russia);
+        switch (index.column()) {
+            case 1:
+                return file.isDir() ? QString() : russian.formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat);
+            case 2:
+                if (file.isDir()) return QStringLiteral("Папка");
+                break;
+            case 3:
+                return russian.toString(file.lastModified(), QStringLiteral("dd.MM.yyyy HH:mm"));
+            default:
+                break;
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+void SpeakRussian(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setProxyModel(new RussianFileColumns(&dialog));
+}
 
 void SetFilters(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setNameFilters(NameFilters(options.filters));
@@ -155,6 +189,7 @@ std::string QtWindowDialogs::AskOpenFile(const FileDialogOptions& options) {
     QFileDialog dialog(DialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    SpeakRussian(dialog);
     SetFilters(dialog, options);
     StartAt(dialog, options.startFile, false);
     return ChosenAndKept(dialog, false);
@@ -166,6 +201,7 @@ std::string QtWindowDialogs::AskSaveFile(const FileDialogOptions& options) {
     // The folder must exist; the commands ask before another existing file is replaced.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    SpeakRussian(dialog);
     SetFilters(dialog, options);
     StartAt(dialog, options.startFile, true);
     return ChosenAndKept(dialog, false);
@@ -176,6 +212,7 @@ std::optional<std::string> QtWindowDialogs::AskFolder(const std::string& title, 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    SpeakRussian(dialog);
     StartAt(dialog, ExistingFolderOrEmpty(preselected), false);
     const std::string chosen = ChosenAndKept(dialog, true);
     if (chosen.empty()) return std::nullopt;

@@ -2,6 +2,9 @@
 // file dialogs, with the dialogs scripted and with the real ones.
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -205,6 +208,49 @@ private slots:
         });
         QCOMPARE(dialogs.AskOpenFile({{{"Кварзен 2015", "*.qz5"}, {"Кварзен 2014", "*.qz4"}}, "qz5"}), std::string());
         QCOMPARE(filters, (QStringList{QStringLiteral("Кварзен 2015 (*.qz5)"), QStringLiteral("Кварзен 2014 (*.qz4)")}));
+    }
+
+    // The save dialog starts at the document, its name filled in, and lists the
+    // folder in Russian: no "Folder", "KiB" or English month in any column.
+    void qtSaveDialogStartsAtTheDocumentInRussian() {
+        QTemporaryDir target;
+        QDir(target.path()).mkdir(QStringLiteral("Архив"));
+        QFile document(target.filePath(QStringLiteral("2015.qz5")));
+        QVERIFY(document.open(QIODevice::WriteOnly));
+        document.write(QByteArray(3000, 'x'));
+        document.close();
+        QWidget owner;
+        QtWindowDialogs dialogs(&owner);
+        QString shownFolder, typedName;
+        QStringList texts;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) {
+                modal->close();
+                return;
+            }
+            shownFolder = dialog->directory().absolutePath();
+            typedName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+            QAbstractItemModel* model = view->model();
+            // The folder is read in the background.
+            QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(view->rootIndex()), 2, 5000);
+            for (int row = 0; row < 2; ++row)
+                for (int column = 0; column < 4; ++column)
+                    texts << model->index(row, column, view->rootIndex()).data().toString();
+            modal->close();
+        });
+        QCOMPARE(dialogs.AskSaveFile({{{"Кварзен 2015", "*.qz5"}}, "qz5", target.filePath(QStringLiteral("2015.qz5")).toStdString()}),
+                 std::string());
+        QCOMPARE(shownFolder, QDir(target.path()).absolutePath());
+        QCOMPARE(typedName, QStringLiteral("2015.qz5"));
+        QVERIFY2(texts.contains(QStringLiteral("Папка")), qPrintable(texts.join(u'|')));
+        for (const QString& text : texts) {
+            QVERIFY2(!text.contains(QStringLiteral("Folder")) && !text.contains(QStringLiteral("iB")) &&
+                         !text.contains(QRegularExpression(QStringLiteral("[A-Z][a-z]{2}"))),
+                     qPrintable(text));
+        }
+        QVERIFY(texts.filter(QRegularExpression(QStringLiteral("^\\d{2}\\.\\d{2}\\.\\d{4} \\d{2}:\\d{2}$"))).size() == 2);
     }
 
     void qtFolderDialogPreselectsOnlyAnExistingFolder() {
