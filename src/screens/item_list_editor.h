@@ -19,11 +19,16 @@ namespace kvz {
 
 // The buttons' own texts for a list, e.g. "Добавить договор"; an empty text keeps
 // the generic one.
+// Where the buttons stand: in a row under the list, or one above the other, beside
+// the list or under it (long captions, narrow lists), so the screen keeps its width.
+enum class ItemButtonPlace { Row, ColumnBeside, ColumnBelow };
+
 struct ItemButtonTexts {
     QString add, edit, remove;
+    ItemButtonPlace place = ItemButtonPlace::Row;
 };
 // The buttons of the lists of payment sources and of their income lines.
-ItemButtonTexts PaymentSourceButtons();
+ItemButtonTexts PaymentSourceButtons(ItemButtonPlace place = ItemButtonPlace::Row);
 ItemButtonTexts IncomeLineButtons();
 
 class TItemListEditor : public QWidget {

@@ -73,7 +73,8 @@ TItemListEditor* TfrFramePensDeduct::ChildEducationList() {
     auto* list = new TItemListEditor(QStringLiteral("lvChildEducation"), std::move(source), Resources().askYesNo,
                                      {QStringLiteral("Добавить очередную сумму, уплаченную за обучение"),
                                       QStringLiteral("Редактировать сумму, уплаченную за обучение детей"),
-                                      QStringLiteral("Удалить сумму, уплаченную за обучение детей")});
+                                      QStringLiteral("Удалить сумму, уплаченную за обучение детей"),
+                                      ItemButtonPlace::ColumnBeside});
     list->List()->setToolTip(QStringLiteral("Список сумм, уплаченных за всех детей"));
     connect(list, &TItemListEditor::changed, this, &TThinkingFrame::documentModified);
     return list;

@@ -179,7 +179,7 @@ private slots:
         // Both lists name their own buttons, in the row's order: add, delete, edit.
         const auto buttonTexts = [](TItemListEditor* list) {
             QStringList texts;
-            auto* row = list->findChild<QHBoxLayout*>(QStringLiteral("ButtonRow"));
+            auto* row = list->findChild<QBoxLayout*>(QStringLiteral("ButtonRow"));
             for (int i = 0; i < row->count(); ++i)
                 if (auto* button = qobject_cast<QPushButton*>(row->itemAt(i)->widget())) texts << button->text();
             return texts;
