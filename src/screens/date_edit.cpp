@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <utility>
@@ -100,6 +101,9 @@ void TDateEdit::StartTyping() {
     Refused_ = false;
     SectionDigits_ = 0;
     YearDigits_ = 0;
+    // The dates on the way to the new one are nobody's business: only the date
+    // taken is announced, once.
+    const QSignalBlocker quiet(this);
     setDateRange(kAnyEarliest, kAnyLatest);
     setDate(kTypingStart);
     setCurrentSection(QDateTimeEdit::DaySection);
@@ -109,7 +113,10 @@ void TDateEdit::StartTyping() {
 void TDateEdit::TypeDigit(QKeyEvent* event) {
     const QDateTimeEdit::Section section = currentSection();
     if (section == QDateTimeEdit::YearSection) ++YearDigits_;
-    QDateEdit::keyPressEvent(event);
+    {
+        const QSignalBlocker quiet(this);
+        QDateEdit::keyPressEvent(event);
+    }
     // The field moves on by itself once a day or month cannot take another digit.
     SectionDigits_ = currentSection() == section ? SectionDigits_ + 1 : 0;
     if (YearDigits_ == 4) FinishTyping();
@@ -131,6 +138,7 @@ void TDateEdit::keyPressEvent(QKeyEvent* event) {
         // A dot after a full day or month: the field has already moved on.
         if (SectionDigits_ == 0) return event->accept();
         SectionDigits_ = 0;
+        const QSignalBlocker quiet(this);
         return QDateEdit::keyPressEvent(event);
     }
     if (event->key() == Qt::Key_Escape) FinishTyping(/*abandon=*/true);
@@ -154,9 +162,13 @@ void TDateEdit::FinishTyping(bool abandon) {
     if (whole && (typed < Earliest_ || typed > Latest_)) Refuse(RangeRefusal(typed, Earliest_, Latest_));
     else if (!whole && !Refused_) Refuse(QStringLiteral("Дата введена не полностью. Введите день, месяц и год: ДД.ММ.ГГГГ."));
     const QDate kept = Refused_ ? Before_ : typed;
-    Before_ = QDate();
-    setDateRange(Earliest_, Latest_);
-    setDate(kept);
+    const QDate before = std::exchange(Before_, QDate());
+    {
+        const QSignalBlocker quiet(this);
+        setDateRange(Earliest_, Latest_);
+        setDate(kept);
+    }
+    if (date() != before) emit dateChanged(date());
 }
 
 }  // namespace kvz
