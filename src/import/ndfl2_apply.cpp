@@ -163,12 +163,6 @@ Ndfl2SourceEntry EntryOf(const PlannedSource& p, bool resident, bool unchanged) 
             p.Sum.Income,                      p.Sum.TaxWithheld, unchanged, p.Certificates};
 }
 
-std::string ItemTitle(const Ndfl2Item& item) {
-    std::string title = item.Label();
-    if (item.Block >= 0) title += ", ставка " + std::to_string(item.Rate()) + " %";
-    return title;
-}
-
 void ApplyStandard(mTDeclaration& d, const Ndfl2Plan& plan, const std::vector<const Ndfl2Item*>& taken,
                    const std::vector<std::pair<PlannedSource, Placed>>& placed, Ndfl2ImportReport& report) {
     std::vector<Ndfl2StandardGiven> all;
@@ -209,14 +203,14 @@ Ndfl2ImportReport ApplyNdfl2Plan(mTDeclaration& d, const Ndfl2Plan& plan, bool n
     for (std::size_t i = 0; i < plan.Items.size(); ++i) {
         const Ndfl2Item& item = plan.Items[i];
         if (!item.Addable()) {
-            report.Skipped.push_back({ItemTitle(item), item.SkipReason});
+            report.Skipped.push_back({item.Label(), item.SkipReason});
         } else if (!take.empty() && (i >= take.size() || !take[i])) {
-            report.Skipped.push_back({ItemTitle(item), "не выбрана для загрузки"});
+            report.Skipped.push_back({item.Label(), "не выбрана для загрузки"});
         } else {
             taken.push_back(&item);
             for (const Ndfl2Part& part : item.Parts) AddPart(planned, item, part);
         }
-        for (const std::string& w : item.Warnings) report.Warnings.push_back(ItemTitle(item) + ": " + w);
+        for (const std::string& w : item.Warnings) report.Warnings.push_back(item.Label() + ": " + w);
     }
     if (!planned.empty() && !(d.IncomeKinds & kIncomeRussian)) d.SetIncomeKinds(d.IncomeKinds | kIncomeRussian);
     std::vector<std::pair<PlannedSource, Placed>> placed;

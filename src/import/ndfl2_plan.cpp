@@ -87,9 +87,15 @@ int Ndfl2Item::Rate() const {
     return Block < 0 ? 0 : Certificate.Blocks[static_cast<std::size_t>(Block)].Rate;
 }
 
+std::string Ndfl2Item::Title() const {
+    return "справка № " + Certificate.Number + " (корр. " + TwoDigits(Certificate.Correction) + ") от " +
+           Certificate.Date;
+}
+
 std::string Ndfl2Item::Label() const {
-    return Certificate.File + ": справка № " + Certificate.Number + " (корр. " + TwoDigits(Certificate.Correction) +
-           ") от " + Certificate.Date;
+    std::string label = Certificate.File + ": " + Title();
+    if (Block >= 0) label += ", ставка " + std::to_string(Rate()) + " %";
+    return label;
 }
 
 std::string Ndfl2Item::Months() const {

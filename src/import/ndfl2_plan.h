@@ -28,7 +28,9 @@ struct Ndfl2Item {
 
     bool Addable() const { return SkipReason.empty(); }
     int Rate() const;
-    // "FILE: справка № 1 (корр. 00) от 12.02.2016"
+    // "справка № 1 (корр. 00) от 12.02.2016"
+    std::string Title() const;
+    // "FILE: " and the title, and ", ставка 13 %" for a rate block
     std::string Label() const;
     // "01–12", "09–12" or "01, 03, 12"; empty without lines.
     std::string Months() const;

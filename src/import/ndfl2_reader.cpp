@@ -1,6 +1,7 @@
 #include "import/ndfl2_reader.h"
 
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 #include "directory/xml_document.h"
@@ -108,6 +109,22 @@ Ndfl2Deduction ReadDeduction(const xmlNode* node, const std::string& name) {
     return {NumberOf(node, "КодВычет"), AmountOf(node, "СумВычет", name)};
 }
 
+// Every later sum stays within the money type's range, so what is read can be added up.
+void RequireSummable(const Ndfl2RateBlock& b, const std::string& name) {
+    try {
+        Money total;
+        for (const Ndfl2Line& line : b.Lines) {
+            total += line.Amount;
+            for (const Ndfl2Deduction& d : line.Deductions) total += d.Amount;
+        }
+        for (const Ndfl2Deduction& d : b.GivenDeductions) total += d.Amount;
+        total += b.Totals.TaxBase + b.Totals.IncomeTotal + b.Totals.TaxComputed + b.Totals.TaxWithheld +
+                 b.Totals.TaxNotWithheld + b.Totals.TaxExcess + b.Totals.FixedAdvance;
+    } catch (const std::overflow_error&) {
+        Refuse(name, "суммы справки по ставке " + std::to_string(b.Rate) + " % слишком велики");
+    }
+}
+
 Ndfl2RateBlock ReadBlock(const xmlNode* block, const std::string& name) {
     Ndfl2RateBlock b;
     b.Rate = NumberOf(block, "Ставка");
@@ -128,6 +145,7 @@ Ndfl2RateBlock ReadBlock(const xmlNode* block, const std::string& name) {
                     AmountOf(t, "НалУдерж", name),    AmountOf(t, "НалПеречисл", name),
                     AmountOf(t, "НалУдержЛиш", name), AmountOf(t, "НалНеУдерж", name)};
     }
+    RequireSummable(b, name);
     return b;
 }
 

@@ -31,7 +31,7 @@ nlohmann::json SourceJson(const Ndfl2SourceEntry& s) {
 
 std::string ReportText(const Ndfl2ImportReport& r) {
     std::string out;
-    if (r.Created) out += "Создан документ декларации 3-НДФЛ.\n";
+    if (r.Created) out += "Декларация 3-НДФЛ составлена на лицо из справки: сведения о налогоплательщике взяты из нее.\n";
     out += "Налогоплательщик: " + r.Person + "\n";
     out += "Добавлено источников: " + std::to_string(r.Added.size()) + "\n";
     for (const Ndfl2SourceEntry& s : r.Added) out += SourceLine(s);
