@@ -40,6 +40,13 @@ inline BlockSpec Salary(int rate, const std::string& monthly, int months = 12) {
     return b;
 }
 
+// An amount past the money type's range counts as nothing in the totals; the file
+// still carries it as written.
+inline Money AmountOf(const std::string& text) {
+    Money m;
+    return TryParseMoneyExact(text, m) ? m : Money();
+}
+
 inline std::string BlockXml(const BlockSpec& b) {
     std::string x = "<СведДох Ставка=\"" + std::to_string(b.Rate) + "\"><ДохВыч>";
     Money total, base;
@@ -50,12 +57,12 @@ inline std::string BlockXml(const BlockSpec& b) {
         if (l.DeductionCode != 0) {
             x += "><СвСумВыч КодВычет=\"" + std::to_string(l.DeductionCode) + "\" СумВычет=\"" + l.DeductionAmount +
                  "\"/></СвСумДох>";
-            deducted = MoneyFromText(l.DeductionAmount);
+            deducted = AmountOf(l.DeductionAmount);
         } else {
             x += "/>";
         }
-        total += MoneyFromText(l.Amount);
-        const Money rest = MoneyFromText(l.Amount) - deducted;
+        total += AmountOf(l.Amount);
+        const Money rest = AmountOf(l.Amount) - deducted;
         if (rest > Money()) base += rest;
     }
     x += "</ДохВыч>";
@@ -63,7 +70,7 @@ inline std::string BlockXml(const BlockSpec& b) {
         x += "<НалВычССИ>";
         for (const auto& [code, amount] : b.Given) {
             x += "<ПредВычССИ КодВычет=\"" + std::to_string(code) + "\" СумВычет=\"" + amount + "\"/>";
-            base -= MoneyFromText(amount);
+            base -= AmountOf(amount);
         }
         x += "</НалВычССИ>";
     }

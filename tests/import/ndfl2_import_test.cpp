@@ -4,6 +4,7 @@
 // broken arithmetic, and the files it must refuse without touching the document.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -103,6 +104,8 @@ std::vector<Case> Cases() {
     const CertSpec second = With(kBase, [](CertSpec& c) { c.Number = "2"; });
     std::string damaged = FileXml({kBase});
     damaged.resize(damaged.size() / 2);
+    BlockSpec huge = Salary(13, "10000.00", 1);
+    huge.Lines[0].Amount = "999999999999999.99";  // schema-valid, past the money type's range
     BlockSpec badMonth = Salary(13, "10000.00", 1);
     badMonth.Lines[0].Month = "1";
     return {
@@ -133,6 +136,7 @@ std::vector<Case> Cases() {
          "2016 год"},
         {"SchemaBroken", {FileXml({Person("Иванов", "500100732259", {badMonth})})}, {}, {}, 0, {}, "Месяц"},
         {"Stranger", {FileXml({kBase}), FileXml({other})}, {}, {}, 0, {}, "нет справок налогоплательщика"},
+        {"AmountPastRange", {FileXml({Person("Иванов", "500100732259", {huge})})}, {}, {}, 0, {}, "слишком велика"},
         {"WrongKey", {FileXml({kBase})}, "Иванов 01.02.1980", {}, 0, {}, "указано неверно"},
     };
 }
@@ -179,6 +183,23 @@ TEST_P(Ndfl2ImportTable, CarriesOrRefuses) {
     EXPECT_EQ(ReadFileBytes(request.DocumentPath), first);
     EXPECT_TRUE(again.Added.empty());
     EXPECT_EQ(again.Replaced.size(), report.Added.size());
+}
+
+// A document of an earlier year gives up only its taxpayer; writing 2015 income into
+// it would overwrite that year's file, so it is refused and left as it was.
+TEST(Ndfl2Import, EarlierYearDocumentIsRefusedUntouched) {
+    TempDir dir;
+    const std::string file = dir.File("f.xml"), doc = dir.File("old.qz5");
+    WriteFileText(file, FileXml({kBase}));
+    ImportNdfl2IntoDocument({doc, {file}, {}, Schema()});
+    std::vector<unsigned char> bytes = ReadFileBytes(doc);
+    const std::string name = "Kvrz2015";
+    const auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
+    ASSERT_NE(at, bytes.end());
+    at[7] = '4';
+    WriteFileBytes(doc, bytes);
+    EXPECT_THROW(ImportNdfl2IntoDocument({doc, {file}, {}, Schema()}), ENdfl2Refused);
+    EXPECT_EQ(ReadFileBytes(doc), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, Ndfl2ImportTable, testing::ValuesIn(Cases()),
