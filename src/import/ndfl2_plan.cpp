@@ -128,6 +128,7 @@ Ndfl2Plan PlanNdfl2Import(const std::vector<Ndfl2File>& files, const Ndfl2Target
                           const std::optional<Ndfl2PersonId>& chosen) {
     if (target.DeclarationKind == kDecl4Ndfl)
         Refuse("документ — декларация 4-НДФЛ; справки 2-НДФЛ загружаются только в декларацию 3-НДФЛ");
+    if (files.empty()) Refuse("не указан ни один файл справок");
     Ndfl2Plan plan;
     plan.Person = ChoosePerson(files, target, chosen);
     const std::vector<const Ndfl2Certificate*> theirs = CertificatesOf(files, plan.Person);
