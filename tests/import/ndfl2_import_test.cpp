@@ -202,6 +202,31 @@ TEST(Ndfl2Import, EarlierYearDocumentIsRefusedUntouched) {
     EXPECT_EQ(ReadFileBytes(doc), bytes);
 }
 
+// A later correction imported on its own replaces the source of the same agent and
+// rate with its lines and totals; the user's flag on that source stays.
+TEST(Ndfl2Import, LaterImportReplacesTheSourceNeverDoubles) {
+    TempDir dir;
+    const std::string first = dir.File("a.xml"), second = dir.File("b.xml"), doc = dir.File("doc.qz5");
+    WriteFileText(first, FileXml({kBase}));
+    WriteFileText(second, FileXml({With(kBase, [](CertSpec& c) {
+                      c.Correction = "01";
+                      c.Blocks = {Salary(13, "12000.00", 6)};
+                  })}));
+    ImportNdfl2IntoDocument({doc, {first}, {}, Schema()});
+    mTDeclaration d;
+    d.LoadFromFile(doc);
+    d.Thirteen.Get(0).StandardDeductionsHere = true;
+    d.SaveToFile(doc);
+    const Ndfl2ImportReport report = ImportNdfl2IntoDocument({doc, {second}, {}, Schema()});
+    EXPECT_TRUE(report.Added.empty());
+    ASSERT_EQ(report.Replaced.size(), 1u);
+    EXPECT_FALSE(report.Replaced[0].Unchanged);
+    mTDeclaration after;
+    after.LoadFromFile(doc);
+    EXPECT_EQ(Sources(after), (std::vector<SourceSeen>{{"13", "7707083893", "72000", "9360", 6}}));
+    EXPECT_TRUE(after.Thirteen.Get(0).StandardDeductionsHere);
+}
+
 INSTANTIATE_TEST_SUITE_P(Shapes, Ndfl2ImportTable, testing::ValuesIn(Cases()),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.Name); });
 
