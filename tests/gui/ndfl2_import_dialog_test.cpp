@@ -2,11 +2,13 @@
 // person is chosen by keyboard, the certificates are ticked and unticked with Space,
 // items that cannot be added stay unticked, and help opens from the dialog.
 #include <QComboBox>
+#include <QMimeData>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
+#include "app/ui/ndfl2_drop.h"
 #include "app/ui/ndfl2_import_dialog.h"
 #include "import/ndfl2_reader.h"
 
@@ -61,6 +63,29 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(dialog.Plan().Person.FullName.starts_with("Лаптева"));
+    }
+
+    void DroppedXmlFilesAreTakenAndOthersLeft() {
+        QWidget window;
+        QStringList taken;
+        new TNdfl2Drop(window, [&taken](const QStringList& files) { taken = files; });
+        QVERIFY(window.acceptDrops());
+        const auto drop = [&window](const QList<QUrl>& urls) {
+            QMimeData data;
+            data.setUrls(urls);
+            QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &enter);
+            if (!enter.isAccepted()) return false;
+            QDropEvent dropped(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &dropped);
+            QCoreApplication::processEvents();
+            return true;
+        };
+        QVERIFY(!drop({QUrl::fromLocalFile(QStringLiteral("/tmp/doc.qz5"))}));
+        QVERIFY(!drop({QUrl::fromLocalFile(QStringLiteral("/tmp/a.xml")), QUrl(QStringLiteral("https://x/b.xml"))}));
+        QVERIFY(taken.isEmpty());
+        QVERIFY(drop({QUrl::fromLocalFile(QStringLiteral("/tmp/a.xml")), QUrl::fromLocalFile(QStringLiteral("/tmp/B.XML"))}));
+        QCOMPARE(taken, (QStringList{QStringLiteral("/tmp/a.xml"), QStringLiteral("/tmp/B.XML")}));
     }
 
     void PersonTheDocumentDoesNotNameIsRefusedInPlace() {
