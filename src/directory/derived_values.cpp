@@ -130,8 +130,11 @@ void DeriveIncomeLine(mTSourseIncome& line, const IncomeDictionary& incomes, boo
     const IncomeEntry* entry = incomes.FindIncome(std::to_string(line.IncomeCode));
     if (!entry) return;
     Derive(line.IncomeName, entry->Name, path, "IncomeName", kFromCode);
-    DeriveDeduction(line, DeductionOf(incomes, line.IncomeCode, line.DeductionCode, resident), line.IncomeAmount,
-                    path);
+    // A non-resident deducts only with the incomes the law names.
+    const DeductionEntry* deduction = resident || NonResidentMayDeduct(line.IncomeCode)
+                                          ? DeductionOf(incomes, line.IncomeCode, line.DeductionCode, resident)
+                                          : nullptr;
+    DeriveDeduction(line, deduction, line.IncomeAmount, path);
 }
 
 void DeriveForeignIncome(mTCurrencyIncome& f, const DerivationSources& sources, const std::string& path) {
