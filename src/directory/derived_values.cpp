@@ -47,18 +47,23 @@ const DeductionEntry* DeductionOf(const IncomeDictionary& incomes, int32_t incom
 }
 
 // The deduction's rate, and its amount when the program computes it from the income.
+// A record without a rate field (35 %) has no normative share either.
 template <class Record>
 void DeriveDeduction(Record& r, const DeductionEntry* entry, Money income, const std::string& path) {
     if (r.DeductionCode == 0) return;
     if (!entry)
         Refuse(path, "DeductionCode",
                "вычет " + Text(r.DeductionCode) + " не предусмотрен для дохода с кодом " + Text(r.IncomeCode));
-    Derive(r.DeductionRate, static_cast<int32_t>(entry->Percent), path, "DeductionRate", kFromCode);
+    DeductionAmountRule rule = DeductionAmountRule::Of(*entry);
+    if constexpr (requires { r.DeductionRate; })
+        Derive(r.DeductionRate, static_cast<int32_t>(entry->Percent), path, "DeductionRate", kFromCode);
+    else
+        rule.Percent = 0;
     if (!entry->Visible) {
         Derive(r.DeductionAmount, Money(), path, "DeductionAmount", kFromCode);
         return;
     }
-    const std::optional<Money> automatic = AutomaticDeductionAmount(income, DeductionAmountRule::Of(*entry));
+    const std::optional<Money> automatic = AutomaticDeductionAmount(income, rule);
     if (!automatic) return;
     // A typed amount stays the user's; only a computed one must agree.
     if (entry->Enabled && Given(r.DeductionAmount)) return;
@@ -174,6 +179,10 @@ void DeriveDeclarationValues(mTDeclaration& d, const DerivationSources& sources)
     });
     derivation.Each(d.ThirteenNR, "ThirteenNR", [&](mTThirteenPercent& s, const std::string& path) {
         DeriveLines(s, sources.Incomes, false, path);
+    });
+    derivation.Each(d.ThirtyFive, "ThirtyFive", [&](mTThirtyFivePercent& s, const std::string& path) {
+        if (!sources.Incomes.FindIncome(std::to_string(s.IncomeCode))) return;  // the check names an unknown code
+        DeriveDeduction(s, DeductionOf(sources.Incomes, s.IncomeCode, s.DeductionCode, true), s.IncomeTotal, path);
     });
     derivation.Each(d.Foreign, "Foreign",
                     [&](mTCurrencyIncome& f, const std::string& path) { DeriveForeignIncome(f, sources, path); });

@@ -128,6 +128,14 @@ const Case kCases[] = {
     {"a computed deduction follows the income up to its ceiling",
      [](mTDeclaration& d) { LineOf(d, true, 1510, "2000000", 901); },
      {{"/Thirteen/0/Lines/0/DeductionAmount", "1000000"}}},
+    {"a 35 % prize takes the income as its deduction up to 4 000",
+     [](mTDeclaration& d) {
+         mTThirtyFivePercent& s = d.ThirtyFive.Get(d.ThirtyFive.Add());
+         s.IncomeCode = 2740;
+         s.IncomeTotal = Rub("6000");
+         s.DeductionCode = 505;
+     },
+     {{"/ThirtyFive/0/DeductionAmount", "4000"}}},
     // Refusals.
     {"a rate against the income code", [](mTDeclaration& d) { Dollars(d, 1010).IncomeRate = 13; }, {},
      "Foreign[0].IncomeRate"},
