@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "directory/automatic_rates.h"
+#include "directory/document_types.h"
+#include "directory/regions.h"
 #include "export/export_folder.h"
 #include "model/declaration.h"
 #include "model/deduction_amount.h"
@@ -95,6 +97,23 @@ Money Roubles(Money amount, Money rate, int32_t units, const std::string& path, 
 void DeriveIncomeEntry(mTCurrencyIncome& f, const IncomeEntry& entry, const std::string& path) {
     Derive(f.IncomeRate, static_cast<int32_t>(RateNumber(entry.Stav)), path, "IncomeRate", kFromCode);
     Derive(f.IncomeName, entry.Name, path, "IncomeName", kFromCode);
+}
+
+// The name a code of a fixed list shows; the list's codes have two digits.
+const std::string* NameOfCode(const std::vector<DirectoryEntry>& rows, int code) {
+    const std::string text = (code < 10 ? "0" : "") + std::to_string(code);
+    for (const DirectoryEntry& row : rows)
+        if (row.Code == text) return &row.Name;
+    return nullptr;
+}
+
+// The taxpayer's names of his document type and region. Names that earlier versions
+// spelled otherwise are kept as they stand: the codes are what the file carries.
+void DerivePersonNames(mTPersonInformation& p) {
+    if (p.DocTypeName.empty())
+        if (const std::string* name = NameOfCode(DocumentTypeRows(), p.DocTypeCode)) p.DocTypeName = *name;
+    if (p.RegionName.empty())
+        if (const std::string* name = NameOfCode(RegionRows(), p.RegionCode)) p.RegionName = *name;
 }
 
 std::string ItemPath(const char* list, int index) { return std::string(list) + "[" + std::to_string(index) + "]"; }
@@ -187,6 +206,7 @@ void DeriveDeclarationValues(mTDeclaration& d, const DerivationSources& sources)
     derivation.Each(d.Foreign, "Foreign",
                     [&](mTCurrencyIncome& f, const std::string& path) { DeriveForeignIncome(f, sources, path); });
     derivation.Commit();
+    DerivePersonNames(d.Person);
 }
 
 void TakeIncomeCode(mTCurrencyIncome& f, const IncomeEntry& entry) {

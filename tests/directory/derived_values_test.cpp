@@ -136,6 +136,18 @@ const Case kCases[] = {
          s.DeductionCode = 505;
      },
      {{"/ThirtyFive/0/DeductionAmount", "4000"}}},
+    {"the taxpayer's document type and region name their codes",
+     [](mTDeclaration& d) {
+         d.Person.DocTypeCode = 21;
+         d.Person.RegionCode = 2;
+     },
+     {{"/Person/DocTypeName", "Паспорт гражданина РФ"}, {"/Person/RegionName", "Республика Башкортостан"}}},
+    {"a name spelled otherwise by an earlier version stays",
+     [](mTDeclaration& d) {
+         d.Person.RegionCode = 77;
+         d.Person.RegionName = "Москва г";
+     },
+     {{"/Person/RegionName", "Москва г"}}},
     // Refusals.
     {"a rate against the income code", [](mTDeclaration& d) { Dollars(d, 1010).IncomeRate = 13; }, {},
      "Foreign[0].IncomeRate"},
