@@ -48,7 +48,7 @@ void SetAgent(mTSourseIncomeInfo& s, const Ndfl2Agent& agent) {
     s.SourceName = agent.Name;
 }
 
-// The code of a source that holds one income: the lines' own when they agree.
+// The code of a 35 % source that holds one income: the lines' own when they agree.
 int32_t CommonIncomeCode(const std::vector<Ndfl2Line>& lines, int32_t fallback) {
     if (lines.empty()) return fallback;
     for (const Ndfl2Line& line : lines)
@@ -59,7 +59,8 @@ int32_t CommonIncomeCode(const std::vector<Ndfl2Line>& lines, int32_t fallback) 
 std::unique_ptr<mTThirteenPercent> ThirteenSource(const PlannedSource& p, bool resident) {
     auto s = std::make_unique<mTThirteenPercent>();
     SetAgent(*s, p.Agent);
-    for (const mTSourseIncome& line : ModelLines(p.Sum.Lines, resident)) s->AddLine(line);
+    std::vector<std::string> shownInThePlan;
+    for (const mTSourseIncome& line : ModelLines(p.Sum.Lines, resident, shownInThePlan)) s->AddLine(line);
     s->TaxableAmount = p.Sum.Taxable;
     s->TaxComputed = p.Sum.TaxComputed;
     s->TaxWithheld = p.Sum.TaxWithheld;
@@ -67,10 +68,11 @@ std::unique_ptr<mTThirteenPercent> ThirteenSource(const PlannedSource& p, bool r
     return s;
 }
 
-std::unique_ptr<mTThirtyPercent> ThirtySource(const PlannedSource& p, int32_t defaultCode) {
+// The 9 % and dividend sections carry the one code the window gives them.
+std::unique_ptr<mTThirtyPercent> ThirtySource(const PlannedSource& p, int32_t sectionCode) {
     auto s = std::make_unique<mTThirtyPercent>();
     SetAgent(*s, p.Agent);
-    s->IncomeCode = CommonIncomeCode(p.Sum.Lines, defaultCode);
+    s->IncomeCode = sectionCode;
     s->IncomeTotal = p.Sum.Income;
     s->TaxableAmount = p.Sum.Taxable;
     s->TaxComputed = p.Sum.TaxComputed;

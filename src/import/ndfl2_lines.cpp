@@ -2,16 +2,14 @@
 
 #include <algorithm>
 
+#include "directory/derived_values.h"
 #include "model/income_dictionary.h"
 
 namespace kvz {
 
 namespace {
 
-const IncomeDictionary& Dictionary() {
-    static const IncomeDictionary dictionary = IncomeDictionary::LoadEmbedded();
-    return dictionary;
-}
+const IncomeDictionary& Dictionary() { return ProgramDerivationSources().Incomes; }
 
 bool KnownDeduction(int32_t code) {
     const std::string text = std::to_string(code);
@@ -21,38 +19,45 @@ bool KnownDeduction(int32_t code) {
     return false;
 }
 
-mTSourseIncome LineOf(const Ndfl2Line& line, const IncomeEntry* income) {
+mTSourseIncome LineOf(const Ndfl2Line& line, Money amount, const Ndfl2Deduction* deduction) {
     mTSourseIncome out;
     out.IncomeCode = line.IncomeCode;
-    out.IncomeName = income ? income->Name : std::string();
-    out.IncomeAmount = line.Amount;
+    out.IncomeAmount = amount;
     out.Month = static_cast<uint16_t>(line.Month);
+    if (deduction) {
+        out.DeductionCode = deduction->Code;
+        out.DeductionAmount = deduction->Amount;
+    }
     return out;
 }
 
-void SetDeduction(mTSourseIncome& out, const Ndfl2Deduction& d, const IncomeEntry* income, bool resident) {
-    out.DeductionCode = d.Code;
-    out.DeductionAmount = d.Amount;
-    out.DeductionRate = 0;
-    if (!income) return;
-    for (const DeductionEntry* entry : Dictionary().DeductionsFor(income->Code, resident))
-        if (entry->Code == std::to_string(d.Code)) out.DeductionRate = entry->Percent;
+// The line as the window would make it from its codes, or as the agent wrote it with
+// the income's name when the derivation refuses it.
+mTSourseIncome Derived(mTSourseIncome line, bool resident, std::vector<std::string>& warnings) {
+    mTSourseIncome derived = line;
+    try {
+        DeriveIncomeLine(derived, Dictionary(), resident, "");
+        return derived;
+    } catch (const EDerivedValueError& e) {
+        std::string why = e.what();
+        if (why.rfind(": ", 0) == 0) why.erase(0, 2);
+        warnings.push_back("строка за месяц " + std::to_string(line.Month) + " с кодом дохода " +
+                           std::to_string(line.IncomeCode) + " перенесена как в справке: " + why);
+        if (const IncomeEntry* income = Dictionary().FindIncome(std::to_string(line.IncomeCode)))
+            line.IncomeName = income->Name;
+        return line;
+    }
 }
 
 }  // namespace
 
-std::vector<mTSourseIncome> ModelLines(const std::vector<Ndfl2Line>& lines, bool resident) {
+std::vector<mTSourseIncome> ModelLines(const std::vector<Ndfl2Line>& lines, bool resident,
+                                       std::vector<std::string>& warnings) {
     std::vector<mTSourseIncome> out;
     for (const Ndfl2Line& line : lines) {
-        const IncomeEntry* income = Dictionary().FindIncome(std::to_string(line.IncomeCode));
-        out.push_back(LineOf(line, income));
-        for (std::size_t i = 0; i < line.Deductions.size(); ++i) {
-            if (i > 0) {
-                out.push_back(LineOf(line, income));
-                out.back().IncomeAmount = Money();
-            }
-            SetDeduction(out.back(), line.Deductions[i], income, resident);
-        }
+        if (line.Deductions.empty()) out.push_back(Derived(LineOf(line, line.Amount, nullptr), resident, warnings));
+        for (std::size_t i = 0; i < line.Deductions.size(); ++i)
+            out.push_back(Derived(LineOf(line, i == 0 ? line.Amount : Money(), &line.Deductions[i]), resident, warnings));
     }
     return out;
 }

@@ -11,8 +11,13 @@
 namespace kvz {
 
 // One line per income; a second deduction tied to the same income becomes a line of
-// its own with no income, so that no deduction is lost.
-std::vector<mTSourseIncome> ModelLines(const std::vector<Ndfl2Line>& lines, bool resident);
+// its own with no income, so that no deduction is lost. The values the window derives
+// from the codes are derived as the window derives them; a line whose figures the
+// derivation refuses (a deduction the dictionary does not offer with that income, an
+// amount other than the one the code gives) is kept as the agent wrote it, and the
+// refusal goes to warnings.
+std::vector<mTSourseIncome> ModelLines(const std::vector<Ndfl2Line>& lines, bool resident,
+                                       std::vector<std::string>& warnings);
 
 // "код дохода 2002 (месяц 03) неизвестен справочнику 2015 года …", each code once.
 std::vector<std::string> UnknownCodeWarnings(const std::vector<Ndfl2Line>& lines);

@@ -69,6 +69,9 @@ Ndfl2Item BlockItem(const Ndfl2Certificate& c, int index, Ndfl2Fate fate, bool r
     item.Parts = std::move(placed.Parts);
     item.SkipReason = placed.NoPlace;
     item.Warnings = std::move(placed.Warnings);
+    for (const Ndfl2Part& part : item.Parts)
+        if (part.Section == Ndfl2Section::Thirteen || part.Section == Ndfl2Section::ThirteenNR)
+            ModelLines(part.Lines, resident, item.Warnings);
     for (std::string& w : ArithmeticWarnings(block)) item.Warnings.push_back(std::move(w));
     for (std::string& w : UnknownCodeWarnings(block.Lines)) item.Warnings.push_back(std::move(w));
     for (std::string& w : NotCarriedDeductions(block)) item.Warnings.push_back(std::move(w));

@@ -92,6 +92,7 @@ std::vector<Case> Cases() {
     mixed.Lines.push_back({"04", 1010, "5000.00", 0, ""});
     BlockSpec unknown = Salary(13, "10000.00", 1);
     unknown.Lines.push_back({"02", 9999, "700.00", 777, "100.00"});
+    unknown.Lines.push_back({"03", 2000, "1000.00", 503, "100.00"});  // a deduction the dictionary does not pair
     BlockSpec wrongTotal = Salary(13, "10000.00", 2);
     wrongTotal.TotalOverride = "25000.00";
     BlockSpec foreignDividends;
@@ -124,7 +125,7 @@ std::vector<Case> Cases() {
         {"TwoPeopleByName", {FileXml({kBase, other})}, "Петрова Анна Сергеевич 03.04.1990",
          {{"13", "7707083893", "60000", "7800", 12}}},
         {"UnknownCodesKept", {FileXml({Person("Иванов", "500100732259", {unknown})})}, {},
-         {{"13", "7707083893", "10700", "1378", 2}}, 0, {"9999", "777"}},
+         {{"13", "7707083893", "11700", "1495", 3}}, 0, {"9999", "777", "вычет 503"}},
         {"ArithmeticWarned", {FileXml({Person("Иванов", "500100732259", {wrongTotal})})}, {},
          {{"13", "7707083893", "20000", "2600", 2}}, 0, {"25000", "20000"}},
         {"DividendsApart", {FileXml({Person("Иванов", "500100732259", {mixed})})}, {},
