@@ -30,6 +30,7 @@ class QVBoxLayout;
 namespace kvz {
 
 class TFlashButton;
+class TResultPanel;
 class TfmCheckError;
 class THelpWindow;
 
@@ -66,6 +67,7 @@ public:
 
     DocumentController& Controller() { return *Controller_; }
     TThinkingFrame* CurrentScreen() const { return CurrentScreen_.get(); }
+    TResultPanel* ResultPanel() const { return ResultPanel_; }
     TFlashButton* SectionButton(Section section) const;
     const ScreenResources& Resources() const { return Resources_; }
     const ProgramDataFiles& DataFiles() const { return DataFiles_; }
@@ -124,6 +126,7 @@ private:
     QWidget* PnlSelectGroup = nullptr;
     QWidget* PnlFormContainer = nullptr;
     QVBoxLayout* ContainerLayout_ = nullptr;
+    TResultPanel* ResultPanel_ = nullptr;
     QButtonGroup* SectionGroup_ = nullptr;
     std::map<Section, TFlashButton*> SectionButtons_;
     QPointer<THelpWindow> HelpWindow_;
