@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <random>
@@ -62,8 +63,9 @@ void ExpectSameAsCalculation(const mTDeclaration& d, const ResultSummary& s) {
     EXPECT_EQ(s.CarriedInterest, sum.PrilZ.RemainingInterest);
     EXPECT_EQ(s.DeductionsApplied, sum.List1.Deductions);
     // Every rate with a tax or a result is shown, with the record's figures.
-    for (const kTSvodSumTaxByRate* r : {static_cast<const kTSvodSumTaxByRate*>(&sum.List1), &sum.List2,
-                                         &sum.List3, &sum.List4, &sum.List5}) {
+    const std::array<const kTSvodSumTaxByRate*, 5> rates = {&sum.List1, &sum.List2, &sum.List3, &sum.List4,
+                                                             &sum.List5};
+    for (const kTSvodSumTaxByRate* r : rates) {
         if (r->TaxComputed.IsZero() && r->TaxDue.IsZero() && r->RefundDue.IsZero() && r->IncomeTotal.IsZero())
             continue;
         const std::string rate = r->Rate == "09" ? "9" : r->Rate;

@@ -45,6 +45,7 @@ std::unique_ptr<mTDeclaration> Named(uint8_t kind) {
     auto d = NewDeclaration(kind);
     d->Person.Surname = "Петров";
     d->Person.FirstName = "Пётр";
+    d->InspectionCode = "7701";
     d->Person.ResidenceOktmo = "45380000";
     return d;
 }
