@@ -140,7 +140,8 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     Controller_ = std::make_unique<DocumentController>(*this, Services(), ProgramFolder_);
     new THelpKey(
         *this, [this] { return CurrentScreen_.get(); }, [this](const std::string& page) { Controller_->Help(page); });
-    resize(1100, 760);
+    // Room for the section column, a screen and the result beside it.
+    resize(1260, 760);
 }
 
 TFormMain::~TFormMain() {

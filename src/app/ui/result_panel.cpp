@@ -1,12 +1,15 @@
 #include "app/ui/result_panel.h"
 
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/ui/program_settings.h"
 #include "app/ui/result_picture.h"
@@ -23,7 +26,15 @@ const QColor kRefundText(0x1b, 0x5e, 0x20);
 const QColor kPayText(0x8e, 0x1b, 0x12);
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
-QString Roubles(Money m) { return Q(RoublesText(m)); }
+// The groups of digits and the unit never part at a line break.
+QString Roubles(Money m) { return Q(RoublesText(m)).replace(QLatin1Char(' '), QChar(0x00A0)); }
+
+// The width the panel takes when the screen beside it leaves room; the widest screens
+// leave it less, down to the least, and the large digits become smaller to fit.
+constexpr int kPanelWidth = 330;
+constexpr int kPanelLeastWidth = 180;
+constexpr int kAmountPoints = 26;
+constexpr int kAmountLeastPoints = 14;
 
 QSettings PanelSettings() {
     return QSettings(QString::fromUtf8(kSettingsOrganization), QString::fromUtf8(kSettingsApplication));
@@ -38,17 +49,15 @@ QString Heading(const QString& text) { return QStringLiteral("<h4>%1</h4>").arg(
 
 QString LinesTable(const ResultSummary& s) {
     if (s.Lines.empty()) return {};
-    QString html = Heading(QStringLiteral("Раздел 1: суммы по КБК и ОКТМО")) +
-                   QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+    QString html = Heading(QStringLiteral("Раздел 1: суммы по КБК и ОКТМО"));
     for (const ResultLine& line : s.Lines) {
-        html += QStringLiteral("<tr>") + Cell(QStringLiteral("КБК ") + Q(line.Kbk)) +
-                Cell(line.Refund ? QStringLiteral("к возврату") : QStringLiteral("к уплате")) +
-                Cell(Roubles(line.Amount), true) + QStringLiteral("</tr><tr>") +
-                Cell(QStringLiteral("ОКТМО ") + (line.Oktmo.empty() ? QStringLiteral("не указан") : Q(line.Oktmo))) +
-                QStringLiteral("<td colspan=\"2\"><small>") + Q(line.KbkMeaning).toHtmlEscaped() +
-                QStringLiteral("</small></td></tr>");
+        const QString oktmo = line.Oktmo.empty() ? QStringLiteral("не указан") : Q(line.Oktmo);
+        html += QStringLiteral("<p><b>%1 %2</b><br>КБК %3<br>ОКТМО %4<br><small>%5</small></p>")
+                    .arg(line.Refund ? QStringLiteral("к возврату") : QStringLiteral("к уплате"),
+                         Roubles(line.Amount).toHtmlEscaped(), Q(line.Kbk).toHtmlEscaped(), oktmo.toHtmlEscaped(),
+                         Q(line.KbkMeaning).toHtmlEscaped());
     }
-    return html + QStringLiteral("</table>");
+    return html;
 }
 
 QString RatesTable(const ResultSummary& s) {
@@ -132,10 +141,16 @@ TResultPanel::TResultPanel(std::function<const mTDeclaration&()> document, QWidg
     column->addWidget(Title_);
     Amount_ = SelectableLabel("lblResultAmount", this);
     Amount_->setWordWrap(false);
-    SetFontSize(Amount_, 26, true);
+    // The label never widens the panel: its digits shrink instead (FitAmount).
+    Amount_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    SetFontSize(Amount_, kAmountPoints, true);
     column->addWidget(Amount_);
+    CarriedTitle_ = SelectableLabel("lblCarriedForwardTitle", this);
+    CarriedTitle_->setText(QString::fromUtf8(kCarriedForwardTitle) + QLatin1Char(':'));
+    SetFontSize(CarriedTitle_, 11, false);
+    column->addWidget(CarriedTitle_);
     Carried_ = SelectableLabel("lblCarriedForward", this);
-    SetFontSize(Carried_, 13, true);
+    SetFontSize(Carried_, 14, true);
     column->addWidget(Carried_);
 
     Details_ = new QScrollArea(this);
@@ -168,7 +183,8 @@ TResultPanel::TResultPanel(std::function<const mTDeclaration&()> document, QWidg
     const bool expanded = PanelSettings().value(QString::fromUtf8(kResultPanelSetting), true).toBool();
     Expanded_ = !expanded;  // so that SetExpanded applies it without writing it back
     SetExpanded(expanded);
-    setMinimumWidth(300);
+    setMinimumWidth(kPanelLeastWidth);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
 void TResultPanel::SetExpanded(bool expanded) {
@@ -176,10 +192,32 @@ void TResultPanel::SetExpanded(bool expanded) {
     Expanded_ = expanded;
     Details_->setVisible(expanded);
     Toggle_->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
-    Toggle_->setText(expanded ? QStringLiteral("Итог (скрыть подробности)") : QStringLiteral("Итог (показать подробности)"));
+    Toggle_->setText(expanded ? QStringLiteral("Скрыть подробности") : QStringLiteral("Показать подробности"));
     QSettings settings = PanelSettings();
     if (settings.value(QString::fromUtf8(kResultPanelSetting), true).toBool() != expanded)
         settings.setValue(QString::fromUtf8(kResultPanelSetting), expanded);
+}
+
+QSize TResultPanel::sizeHint() const { return {kPanelWidth, QFrame::sizeHint().height()}; }
+
+void TResultPanel::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    FitAmount();
+}
+
+void TResultPanel::FitAmount() {
+    const int room = contentsRect().width() - layout()->contentsMargins().left() - layout()->contentsMargins().right();
+    QFont font = Amount_->font();
+    int points = kAmountPoints;
+    for (; points > kAmountLeastPoints; --points) {
+        font.setPointSize(points);
+        const QStringList lines = Amount_->text().split(QLatin1Char('\n'));
+        int widest = 0;
+        for (const QString& line : lines) widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
+        if (widest <= room) break;
+    }
+    font.setPointSize(points);
+    Amount_->setFont(font);
 }
 
 void TResultPanel::ScheduleUpdate() { Delay_.start(); }
@@ -224,13 +262,13 @@ void TResultPanel::Show(const ResultSummary& s) {
     Title_->setText(title);
     Amount_->setText(amount);
     Amount_->setVisible(!amount.isEmpty());
+    FitAmount();
     QPalette p = Amount_->palette();
     p.setColor(QPalette::WindowText, colour);
     Amount_->setPalette(p);
     const std::string carried = CarriedForwardText(s);
-    Carried_->setText(carried.empty() ? QString()
-                                      : QString::fromUtf8(kCarriedForwardTitle) + QStringLiteral(":\n") +
-                                            Q(carried).replace(QStringLiteral(", "), QStringLiteral("\n")));
+    Carried_->setText(QStringLiteral("стоимость жилья %1\nпроценты %2").arg(Roubles(s.CarriedCost), Roubles(s.CarriedInterest)));
+    CarriedTitle_->setVisible(!carried.empty());
     Carried_->setVisible(!carried.empty());
     Picture_->SetSummary(s);
     Picture_->setVisible(!s.Rates.empty());
@@ -238,9 +276,17 @@ void TResultPanel::Show(const ResultSummary& s) {
     Tables_->setVisible(!Tables_->text().isEmpty());
 }
 
+namespace {
+QString PlainSpaces(QString text) { return text.replace(QChar(0x00A0), QLatin1Char(' ')); }
+}  // namespace
+
 QString TResultPanel::TitleText() const { return Title_->text(); }
-QString TResultPanel::AmountText() const { return Amount_->isHidden() ? QString() : Amount_->text(); }
-QString TResultPanel::CarriedText() const { return Carried_->isHidden() ? QString() : Carried_->text(); }
-QString TResultPanel::TablesText() const { return QTextDocumentFragment::fromHtml(Tables_->text()).toPlainText(); }
+QString TResultPanel::AmountText() const { return Amount_->isHidden() ? QString() : PlainSpaces(Amount_->text()); }
+QString TResultPanel::CarriedText() const {
+    return Carried_->isHidden() ? QString() : CarriedTitle_->text() + QLatin1Char('\n') + PlainSpaces(Carried_->text());
+}
+QString TResultPanel::TablesText() const {
+    return PlainSpaces(QTextDocumentFragment::fromHtml(Tables_->text()).toPlainText());
+}
 
 }  // namespace kvz

@@ -45,8 +45,15 @@ public:
     QString CarriedText() const;
     QString TablesText() const;
 
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void Show(const ResultSummary& summary);
+    // The large digits as large as the width allows.
+    void FitAmount();
 
     std::function<const mTDeclaration&()> Document_;
     ResultSummary Summary_;
@@ -55,6 +62,7 @@ private:
     QToolButton* Toggle_ = nullptr;
     QLabel* Title_ = nullptr;
     QLabel* Amount_ = nullptr;
+    QLabel* CarriedTitle_ = nullptr;
     QLabel* Carried_ = nullptr;
     QScrollArea* Details_ = nullptr;
     TResultPicture* Picture_ = nullptr;

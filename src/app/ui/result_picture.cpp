@@ -51,7 +51,8 @@ double Roubles(Money m) { return static_cast<double>(m.Raw()) / static_cast<doub
 
 QString AmountText(const ResultBar& bar) {
     const Money shown = bar.Total && bar.Amount < Money() ? -bar.Amount : bar.Amount;
-    QString text = QString::fromStdString(GroupedAmount(shown < Money() ? -shown : shown));
+    QString text = QString::fromStdString(GroupedAmount(shown < Money() ? -shown : shown))
+                       .replace(QLatin1Char(' '), QChar(0x00A0));
     if (!bar.Total) text.prepend(shown < Money() ? QStringLiteral("− ") : QStringLiteral("+ "));
     return text;
 }
@@ -64,15 +65,15 @@ std::vector<ResultBarGroup> ResultBarGroups(const ResultRate& r) {
     AddBar(base.Bars, r, "Доходы", &ResultRate::Income, 1, true);
     AddBar(base.Bars, r, "Не облагается", &ResultRate::NonTaxable, -1, false);
     AddBar(base.Bars, r, "Вычеты", &ResultRate::Deductions, -1, false, "; листы Е1, Е2, Д1, Д2, В, Ж");
-    AddBar(base.Bars, r, "Расходы и убытки", &ResultRate::Expenses, -1, false, "; листы З, И");
-    AddBar(base.Bars, r, "Дивиденды, КИК", &ResultRate::DividendsCfc, 1, false);
-    AddBar(base.Bars, r, "Налоговая база", &ResultRate::TaxBase, 1, true);
+    AddBar(base.Bars, r, "Расходы", &ResultRate::Expenses, -1, false, "; листы З, И");
+    AddBar(base.Bars, r, "Дивиденды", &ResultRate::DividendsCfc, 1, false);
+    AddBar(base.Bars, r, "База", &ResultRate::TaxBase, 1, true);
 
     ResultBarGroup tax{QStringLiteral("Ставка %1 %: налог").arg(rate), true, {}};
-    AddBar(tax.Bars, r, "Налог исчислен", &ResultRate::TaxComputed, 1, true);
-    AddBar(tax.Bars, r, "Удержано, уплачено", &ResultRate::Paid, -1, false);
-    AddBar(tax.Bars, r, "Зачет за рубежом", &ResultRate::ForeignCredit, -1, false);
-    AddBar(tax.Bars, r, "Патент, торг. сбор", &ResultRate::PatentAndLevy, -1, false);
+    AddBar(tax.Bars, r, "Налог", &ResultRate::TaxComputed, 1, true);
+    AddBar(tax.Bars, r, "Удержано", &ResultRate::Paid, -1, false);
+    AddBar(tax.Bars, r, "Зачет", &ResultRate::ForeignCredit, -1, false);
+    AddBar(tax.Bars, r, "Патент, сбор", &ResultRate::PatentAndLevy, -1, false);
     if (!r.RefundDue.IsZero()) {
         AddBar(tax.Bars, r, "К возврату", &ResultRate::RefundDue, -1, true);
     } else {
@@ -109,7 +110,7 @@ QSize TResultPicture::sizeHint() const {
     return {360, height};
 }
 
-QSize TResultPicture::minimumSizeHint() const { return {240, sizeHint().height()}; }
+QSize TResultPicture::minimumSizeHint() const { return {150, sizeHint().height()}; }
 
 void TResultPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -139,7 +140,10 @@ void TResultPicture::PaintGroup(QPainter& painter, const ResultBarGroup& group, 
         low = std::min({low, from, to});
         high = std::max({high, from, to});
     }
-    const int labelWidth = std::min(width() * 2 / 5, fontMetrics().horizontalAdvance(QStringLiteral("Удержано, уплачено")) + 12);
+    int labelWidth = 0;
+    for (const ResultBar& bar : group.Bars)
+        labelWidth = std::max(labelWidth, QFontMetrics(bold).horizontalAdvance(bar.Label) + 10);
+    labelWidth = std::min(labelWidth, width() / 2);
     const int left = labelWidth + 4;
     const int area = std::max(width() - left - 6, 10);
     const double range = high - low > 0 ? high - low : 1;
