@@ -25,7 +25,8 @@ ResultSummary Incomplete(std::string sentence) {
 
 // What must be there before anything can be computed; "" when it is.
 std::string MissingInput(const mTDeclaration& d) {
-    if (d.Person.Surname.empty() || d.Person.FirstName.empty()) return kNoTaxpayer;
+    // Nobody named yet: a new document. A name half typed is still somebody's.
+    if (d.Person.Surname.empty() && d.Person.FirstName.empty()) return kNoTaxpayer;
     if (d.DeclarationKind != kDecl4Ndfl && d.IncomeKinds == 0) return kNoIncomeKind;
     return {};
 }

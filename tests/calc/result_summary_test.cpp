@@ -110,6 +110,7 @@ TEST(ResultSummary, SaysWhatTheCalculationComputedAndLeavesTheDocumentAsItWas) {
         {"no taxpayer", [] {
              auto d = Salaried(Rub(65000), Rub(100000));
              d->Person.Surname.clear();
+             d->Person.FirstName.clear();
              return d;
          }, ResultState::Incomplete,
          "Результат не рассчитан: не указаны фамилия и имя декларанта (раздел «Сведения о декларанте»)."},
