@@ -26,6 +26,7 @@ std::string HelpPageOf(std::string_view name) {
         {"help/result_panel.htm", {"ResultPanel"}},
         // The inspection directory is explained where its updating is.
         {"help/EditSOUN.htm", {"TfmInputInspectionNumber", "TfmLoadSoun"}},
+        {"help/import_2ndfl.htm", {"TfmNdfl2Import"}},
     };
     for (const auto& p : kPages)
         for (std::string_view own : p.names)
