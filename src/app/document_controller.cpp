@@ -11,11 +11,8 @@
 #include "app/document_paths.h"
 #include "app/help_pages.h"
 #include "checks/declaration_check.h"
-<<<<<<< HEAD
 #include "checks/findings_report.h"
-=======
 #include "import/ndfl2_apply.h"
->>>>>>> main
 #include "model/declaration.h"
 #include "storage/dates.h"
 #include "storage/errors.h"
