@@ -37,7 +37,7 @@ $CLICK 916 178        # "Социальные налоговые вычеты"
 shot deduct_social
 $CLICK 449 206        # "Имущественный налоговый вычет на строительство"
 shot deduct_property
-$CLICK 393 825        # "Изменить" on the example's flat
+$CLICK 583 825        # "Редактировать объект" on the example's flat
 shot deduct_object
 $CLICK 1161 768       # "Нет"
 sleep 1
@@ -57,7 +57,7 @@ $CLICK 175 520        # "Доходы за пределами РФ"
 shot foreign_income
 $CLICK 175 440        # "Предприниматели"
 shot business
-$CLICK 394 645        # "Изменить": the activity dialog
+$CLICK 479 645        # "Изменить": the activity dialog
 sleep 1.5
 $CLICK 783 533        # "..." at the activity code: the classifier picker
 shot okved
@@ -77,13 +77,13 @@ PID=$!
 sleep 4.5
 $CLICK 175 365        # "Доходы, полученные в РФ": the 13 % screen
 shot russian_income
-$CLICK 448 681        # "Редактировать доход"
+$CLICK 557 681        # "Редактировать доход"
 shot russian_income_line
 $CLICK 886 593        # "Нет"
 sleep 1
 $CLICK 390 191        # "35%"
 sleep 1.5
-$CLICK 553 834        # "Редактировать источник выплат"
+$CLICK 733 834        # "Редактировать источник выплат"
 shot russian_income_35
 kill $PID 2>/dev/null || true
 wait $PID 2>/dev/null || true

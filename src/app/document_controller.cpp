@@ -8,7 +8,7 @@
 #include <system_error>
 #include <utility>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "app/help_pages.h"
 #include "checks/declaration_check.h"
 #include "checks/findings_report.h"
@@ -30,7 +30,7 @@ constexpr const char* kExportNotSaved =
     "администратора.";
 constexpr const char* kExportErrorResult = "ERROR";
 
-FileDialogOptions OpenDialogOptions() {
+FileDialogOptions OpenDialogOptions(const std::string& documentPath) {
     return {{{"Кварзен 2015", "*.qz5"},
              {"Кварзен 2014", "*.qz4"},
              {"Кварзен 2013", "*.qz3"},
@@ -43,10 +43,16 @@ FileDialogOptions OpenDialogOptions() {
              {"Кварзен 2006", "*.qz6"},
              {"Кварзен 2005", "*.qz5"},
              {"Кварзен 200*", "*.qzl"}},
-            "qz5"};
+            "qz5",
+            DocumentFolder(documentPath)};
 }
 
-FileDialogOptions SaveDialogOptions() { return {{{"Кварзен 2015 *.qz5", "*.qz5"}}, "qz5"}; }
+// Starts at the document itself, so that "Сохранить как" offers its folder and name.
+FileDialogOptions SaveDialogOptions(const std::string& documentPath) {
+    return {{{"Кварзен 2015 *.qz5", "*.qz5"}}, "qz5", documentPath};
+}
+
+constexpr const char* kExportFolderTitle = "Папка для файла xml";
 
 // Text for an error that ends a save or a command.
 std::string ErrorText(const std::exception& error) {
@@ -164,7 +170,7 @@ void DocumentController::CreateDoc() {
 void DocumentController::OpenDoc() {
     Guarded([&] {
         if (OfferToSave() == OfferResult::Stop) return;
-        const std::string path = Platform_.AskOpenFile(OpenDialogOptions());
+        const std::string path = Platform_.AskOpenFile(OpenDialogOptions(DocumentPath_));
         // No file chosen: the user changed their mind, and the open document stays.
         if (path.empty()) return;
         std::unique_ptr<mTDeclaration> declaration = LoadDocument(path);
@@ -180,7 +186,7 @@ bool DocumentController::SaveDoc() {
     bool saved = false;
     Guarded([&] {
         std::string path = DocumentPath_;
-        if (path.empty()) path = Platform_.AskSaveFile(SaveDialogOptions());
+        if (path.empty()) path = Platform_.AskSaveFile(SaveDialogOptions(DocumentPath_));
         if (path.empty()) return;
         if (!SaveTo(ApplyExtensionRule(path))) return;
         Unchanged_ = true;
@@ -192,7 +198,7 @@ bool DocumentController::SaveDoc() {
 bool DocumentController::SaveAsDoc() {
     bool saved = false;
     Guarded([&] {
-        const std::string path = Platform_.AskSaveFile(SaveDialogOptions());
+        const std::string path = Platform_.AskSaveFile(SaveDialogOptions(DocumentPath_));
         if (path.empty()) return;
         if (!SaveTo(path)) return;
         Unchanged_ = true;
@@ -217,7 +223,7 @@ void DocumentController::ExportDoc() {
     Guarded([&] {
         if (CheckAndGo() != CheckOutcome::Passed) return;
         WindowDisabled disabled(Platform_);
-        const auto picked = Platform_.AskFolder(kProgramTitle, std::string());
+        const auto picked = Platform_.AskFolder(kExportFolderTitle, DocumentFolder(DocumentPath_));
         if (!picked || picked->empty()) return;
         const std::string folder = WithTrailingSeparator(*picked);
         const std::string result = Services_.exportDeclaration(folder, *Declaration_);
@@ -360,7 +366,7 @@ DocumentController::OfferResult DocumentController::OfferToSave() {
         Platform_.ShowMessage(kAskSave, kProgramTitle, MessageIcon::Question, MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::No) return OfferResult::Proceed;
     if (answer != MessageAnswer::Yes) return OfferResult::Stop;
-    const std::string path = DocumentPath_.empty() ? Platform_.AskSaveFile(SaveDialogOptions()) : DocumentPath_;
+    const std::string path = DocumentPath_.empty() ? Platform_.AskSaveFile(SaveDialogOptions(DocumentPath_)) : DocumentPath_;
     // "Да" and then no file name is not an answer to throw the changes away: the
     // command stops and the document stays as it is.
     if (path.empty()) return OfferResult::Stop;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/platform.h"
-#include "app/section.h"
+#include "checks/section.h"
 #include "import/ndfl2_plan.h"
 #include "import/ndfl2_report.h"
 #include "print/print_handover.h"

@@ -6,26 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/section.h"
+#include "checks/section.h"
+#include "window/dialog_kinds.h"
 
 namespace kvz {
-
-enum class MessageIcon { Information, Question, Error };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
-// The button the user pressed; closing a box without a button counts as Cancel.
-enum class MessageAnswer { Ok, Yes, No, Cancel };
-
-// One entry of a file dialog's type list, e.g. {"Кварзен 2015", "*.qz5"}.
-struct FileFilter {
-    std::string title;
-    std::string pattern;
-    bool operator==(const FileFilter&) const = default;
-};
-
-struct FileDialogOptions {
-    std::vector<FileFilter> filters;
-    std::string defaultExtension;  // appended to a name typed without one
-};
 
 class Platform {
 public:

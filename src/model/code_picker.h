@@ -34,6 +34,13 @@ public:
 
 // The first row with `code`; none when no row has it.
 std::optional<std::size_t> RowOfCode(const CodePicker& picker, const std::string& code);
+// The row a code typed by the user names: the code as it stands (blanks around it
+// ignored), or the same number when both are digits ("1" for "01", "0643" for
+// "643"); none when no row has it or nothing was typed.
+std::optional<std::size_t> RowOfTypedCode(const CodePicker& picker, const std::string& typed);
+// Selects the row a typed code names (see RowOfTypedCode); false when none does,
+// and the selection stays as it was.
+bool SelectTypedCode(CodePicker& picker, const std::string& typed);
 
 // The rows and the selection of a picker over dictionary entries (each with Code and
 // Name), for the dialog. `Picker` takes the chosen entry's facts in Choose(entry).

@@ -38,6 +38,8 @@ struct FormContent {
 
 // The program's settings for the printout (the module's SetPrintTiffParam).
 inline constexpr const char* kRecipientParam = "Наименование налогового органа-получателя";
+// The file the preview offers to save the PDF as.
+inline constexpr const char* kPdfFileParam = "Файл PDF";
 
 // Lays the file's values out over the pages of its form: the title page and its
 // second page, then for 3-НДФЛ Раздел 1, Раздел 2 and the sheets the file holds.

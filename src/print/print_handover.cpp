@@ -37,6 +37,7 @@ void HandOverToPrintModule(mTDeclaration& declaration, int mode, const std::stri
     try {
         module->SetPrintTiffParam(kRecipientParam, services.inspectionName(declaration.InspectionCode));
         module->SetPrintTiffFolder(programFolder);
+        if (services.pdfFile) module->SetPrintTiffParam(kPdfFileParam, services.pdfFile());
         // The text goes on unchanged, "ERROR" included: the module says why it cannot print.
         const std::string text = services.exportText(declaration);
         if (mode == kPreviewMode) {

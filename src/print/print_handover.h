@@ -38,6 +38,8 @@ struct PrintHandoverServices {
     // The print dialog; nothing when the user cancelled.
     std::function<std::optional<PrinterChoice>()> askPrinter;
     std::function<std::intptr_t()> windowHandle;
+    // The file the preview offers to save the PDF as ("" for a document not saved yet).
+    std::function<std::string()> pdfFile;
     // Shows an error message with the program's caption.
     std::function<void(const std::string&)> showError;
 };

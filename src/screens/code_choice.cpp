@@ -19,6 +19,7 @@ TCodeChoice::TCodeChoice(const QString& panelName, const QString& buttonName, co
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Panel_, 1);
     layout->addWidget(Button_);
+    Button_->TypedInto(Panel_);
     setFocusProxy(Button_);
 }
 

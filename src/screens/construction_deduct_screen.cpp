@@ -105,7 +105,9 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(mTDeclaration& declaratio
     layout->addWidget(group);
 
     lvObjects_ = new TItemListEditor(QStringLiteral("lvObjects"),
-                                     std::make_unique<ObjectList>(c, Resources().checkDialog), Resources().askYesNo);
+                                     std::make_unique<ObjectList>(c, Resources().checkDialog), Resources().askYesNo,
+                                     {QStringLiteral("Добавить объект"), QStringLiteral("Редактировать объект"),
+                                      QStringLiteral("Удалить объект")});
     lvObjects_->List()->setToolTip(QStringLiteral("Список объектов"));
     connect(lvObjects_, &TItemListEditor::changed, this, [this] {
         ShowTotals();

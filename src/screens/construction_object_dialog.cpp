@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "screens/date_edit.h"
 #include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/masked_edit.h"
@@ -90,6 +91,7 @@ TfmInputConstruction::TfmInputConstruction(const mTConstructionDeductObj& object
         RegionList(),
         [this] { return RegionCode_->text().toStdString(); },
         [this](const std::string& code, const std::string&) { RegionCode_->setText(QString::fromStdString(code)); });
+    fbRegion_->TypedInto(RegionCode_);
     auto* region = new QHBoxLayout;
     region->addWidget(RegionCode_);
     region->addWidget(fbRegion_);
@@ -162,7 +164,7 @@ void TfmInputConstruction::AddText(QFormLayout* form, const QString& label, cons
 }
 
 void TfmInputConstruction::AddDate(QFormLayout* form, const QString& label, const char* name, Date field) {
-    auto* edit = new QDateEdit;
+    auto* edit = new TDateEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     edit->setCalendarPopup(true);

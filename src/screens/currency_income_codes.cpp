@@ -31,6 +31,7 @@ TCurrencyIncomeCodes::TCurrencyIncomeCodes(TThinkingFrame& screen, TFormBuilder&
     meIncomeCode_ = form.Row(QStringLiteral("Код дохода"), NewShortChoicePanel(QStringLiteral("IncomeCode")))
                         .Beside(fbIncomeCode)
                         .Beside(lblIncomeName_ = new QLabel, 1);
+    fbIncomeCode->TypedInto(meIncomeCode_);
     lblIncomeName_->setWordWrap(true);
     fbDeductionCode_ = new TPickButton(
         QStringLiteral("fbDeductionCode"), QStringLiteral("Справочник видов вычетов"),
@@ -40,6 +41,7 @@ TCurrencyIncomeCodes::TCurrencyIncomeCodes(TThinkingFrame& screen, TFormBuilder&
     meDeductionCode_ =
         form.Row(QStringLiteral("Код вычета (расхода)"), NewShortChoicePanel(QStringLiteral("DeductionCode")))
             .Beside(fbDeductionCode_, 1);
+    fbDeductionCode_->TypedInto(meDeductionCode_);
     meDeductionAmount_ = form.Amount(QStringLiteral("Сумма вычета (расхода)"), "DeductionAmount",
                                      Shown_.Field(&mTCurrencyIncome::DeductionAmount))
                              .VisibleWhen([this] { return Deduction_ && Deduction_->Visible; })

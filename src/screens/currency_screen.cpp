@@ -41,7 +41,8 @@ TfrCurrency::TfrCurrency(mTDeclaration& declaration, const ScreenResources& reso
                                                                      return QString::fromStdString(f.SourceName);
                                                                  }}},
         [this](mTCurrencyIncome& item, QWidget* parent) { return EditCurrencySource(item, Resources(), parent); });
-    lvSources_ = new TItemListEditor(QStringLiteral("lvSources"), std::move(sources), Resources().askYesNo);
+    lvSources_ = new TItemListEditor(QStringLiteral("lvSources"), std::move(sources), Resources().askYesNo,
+                                     PaymentSourceButtons(ItemButtonPlace::ColumnBelow));
     lvSources_->setToolTip(QStringLiteral("Список источников выплат"));
     connect(lvSources_, &TItemListEditor::changed, this, &TThinkingFrame::documentModified);
     connect(lvSources_, &TItemListEditor::currentRowChanged, this, &TfrCurrency::ShowSource);

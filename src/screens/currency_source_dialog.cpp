@@ -32,6 +32,7 @@ bool EditCurrencySource(mTCurrencyIncome& income, const ScreenResources& resourc
             if (chosen != meCountry->text()) meCountry->setText(chosen);
         });
 
+    fbCountry->TypedInto(meCountry);
     auto* country = new QHBoxLayout;
     country->addWidget(meCountry);
     country->addWidget(fbCountry);

@@ -5,7 +5,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "app/section.h"
+#include "checks/section.h"
 #include "screens/cb_screen.h"
 #include "screens/construction_deduct_screen.h"
 #include "screens/pens_deduct_screen.h"

@@ -9,9 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/document_paths.h"
-#include "app/platform.h"
-#include "app/ui/window_dialogs.h"
+#include "storage/document_paths.h"
+#include "window/window_dialogs.h"
 #include "screens/field_binder.h"
 #include "screens/screen_widgets.h"
 #include "storage/errors.h"

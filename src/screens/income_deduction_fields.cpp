@@ -26,6 +26,7 @@ QWidget* CodeRow(QLineEdit* panel, TPickButton* button, QLabel* name) {
     panel->setFixedWidth(panel->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     name->setWordWrap(true);
     name->setMinimumWidth(280);
+    button->TypedInto(panel);
     layout->addWidget(panel);
     layout->addWidget(button);
     layout->addWidget(name, 1);

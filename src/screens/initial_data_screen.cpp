@@ -63,6 +63,7 @@ TfrInitialData::TfrInitialData(mTDeclaration& declaration, const ScreenResources
             .Beside(pick)
             .Beside(lblInspectionName_ = new QLabel, 1);
     meInspectionCode_->setMaximumWidth(80);
+    pick->TypedInto(meInspectionCode_);
     lblInspectionName_->setObjectName(QStringLiteral("lblInspectionName"));
     connect(meInspectionCode_, &TCheckedLineEdit::changed, this, &TfrInitialData::ShowInspectionName);
     RegisterFocus(kCheckFieldInspection, meInspectionCode_, pick);

@@ -31,9 +31,9 @@ TfrInvestTov::TfrInvestTov(mTDeclaration& declaration, const ScreenResources& re
            [this](mTInvestTov& partnership, QWidget* p) { return EditInvestSource(partnership, Resources(), p); },
            [this](mTInvestTovIncome& line, QWidget* p) { return EditInvestLine(line, Resources(), p); },
            {},
-           QStringLiteral("Сумма дохода"),
-           {},
-           {}}) {
+           QStringLiteral("Общая сумма дохода"),
+           PaymentSourceButtons(),
+           IncomeLineButtons()}) {
     setObjectName(QStringLiteral("TfrInvestTov"));
     Side()->addStretch(1);
     ShowFirstSource();

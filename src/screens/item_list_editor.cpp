@@ -41,11 +41,12 @@ TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSo
         emit currentRowChanged(CurrentRow());
     });
 
-    auto* buttons = new QHBoxLayout;
+    const bool column = texts.place != ItemButtonPlace::Row;
+    auto* buttons = column ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
     buttons->setObjectName(QStringLiteral("ButtonRow"));
     fbAdd_ = NewButton(QString(), QStringLiteral("fbAdd"), buttons);
-    fbEdit_ = NewButton(QString(), QStringLiteral("fbEdit"), buttons);
     fbDelete_ = NewButton(QString(), QStringLiteral("fbDelete"), buttons);
+    fbEdit_ = NewButton(QString(), QStringLiteral("fbEdit"), buttons);
     SetButtonTexts(texts);
     buttons->addStretch(1);
     connect(fbAdd_, &QPushButton::clicked, this, &TItemListEditor::AddItem);
@@ -53,7 +54,8 @@ TItemListEditor::TItemListEditor(const QString& name, std::unique_ptr<ItemListSo
     connect(fbDelete_, &QPushButton::clicked, this, &TItemListEditor::DeleteItem);
     ItemButtons_ = {fbEdit_, fbDelete_};
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = texts.place == ItemButtonPlace::ColumnBeside ? static_cast<QBoxLayout*>(new QHBoxLayout(this))
+                                                                 : new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(List_, 1);
     layout->addLayout(buttons);
@@ -126,7 +128,7 @@ void TItemListEditor::ShowButtons() {
 }
 
 QPushButton* TItemListEditor::AddItemButton(const QString& text, const QString& name) {
-    auto* row = findChild<QHBoxLayout*>(QStringLiteral("ButtonRow"));
+    auto* row = findChild<QBoxLayout*>(QStringLiteral("ButtonRow"));
     auto* button = new QPushButton(text);
     button->setObjectName(name);
     button->setAutoDefault(false);
@@ -190,6 +192,15 @@ bool TItemListEditor::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+ItemButtonTexts PaymentSourceButtons(ItemButtonPlace place) {
+    return {QStringLiteral("Добавить источник выплат"), QStringLiteral("Редактировать источник выплат"),
+            QStringLiteral("Удалить источник выплат"), place};
+}
+
+ItemButtonTexts IncomeLineButtons() {
+    return {QStringLiteral("Добавить доход"), QStringLiteral("Редактировать доход"), QStringLiteral("Удалить доход")};
 }
 
 }  // namespace kvz

@@ -1,5 +1,5 @@
 #pragma once
-// A list of the model's items with "Добавить", "Изменить" and "Удалить": Enter or
+// A list of the model's items with "Добавить", "Удалить" and "Изменить": Enter or
 // a double click edits the current item, Delete deletes it and Insert adds one.
 // An item that holds data is deleted only after a Yes/No question that names it;
 // an empty item goes without a question.
@@ -19,9 +19,17 @@ namespace kvz {
 
 // The buttons' own texts for a list, e.g. "Добавить договор"; an empty text keeps
 // the generic one.
+// Where the buttons stand: in a row under the list, or one above the other, beside
+// the list or under it (long captions, narrow lists), so the screen keeps its width.
+enum class ItemButtonPlace { Row, ColumnBeside, ColumnBelow };
+
 struct ItemButtonTexts {
     QString add, edit, remove;
+    ItemButtonPlace place = ItemButtonPlace::Row;
 };
+// The buttons of the lists of payment sources and of their income lines.
+ItemButtonTexts PaymentSourceButtons(ItemButtonPlace place = ItemButtonPlace::Row);
+ItemButtonTexts IncomeLineButtons();
 
 class TItemListEditor : public QWidget {
     Q_OBJECT

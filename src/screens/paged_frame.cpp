@@ -4,7 +4,7 @@
 #include <QButtonGroup>
 #include <QVBoxLayout>
 
-#include "app/section.h"
+#include "checks/section.h"
 
 namespace kvz {
 

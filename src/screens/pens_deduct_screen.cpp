@@ -70,7 +70,11 @@ TItemListEditor* TfrFramePensDeduct::ChildEducationList() {
         std::move(ops),
         std::vector<ItemColumn<Money>>{{QStringLiteral("Суммы"), [](const Money& m) { return MoneyScreenText(m); }}},
         [](Money& m, QWidget* parent) { return EditChildEducation(m, parent); });
-    auto* list = new TItemListEditor(QStringLiteral("lvChildEducation"), std::move(source), Resources().askYesNo);
+    auto* list = new TItemListEditor(QStringLiteral("lvChildEducation"), std::move(source), Resources().askYesNo,
+                                     {QStringLiteral("Добавить очередную сумму, уплаченную за обучение"),
+                                      QStringLiteral("Редактировать сумму, уплаченную за обучение детей"),
+                                      QStringLiteral("Удалить сумму, уплаченную за обучение детей"),
+                                      ItemButtonPlace::ColumnBeside});
     list->List()->setToolTip(QStringLiteral("Список сумм, уплаченных за всех детей"));
     connect(list, &TItemListEditor::changed, this, &TThinkingFrame::documentModified);
     return list;
@@ -91,7 +95,7 @@ TItemListEditor* TfrFramePensDeduct::PensionContractList() {
         std::move(ops), std::move(columns),
         [checks](mTPens& c, QWidget* parent) { return EditPensionContract(c, checks, parent); });
     auto* list = new TItemListEditor(QStringLiteral("lvPensionContracts"), std::move(source), Resources().askYesNo,
-                                     {QStringLiteral("Добавить договор"), QStringLiteral("Изменить договор"),
+                                     {QStringLiteral("Добавить договор"), QStringLiteral("Редактировать договор"),
                                       QStringLiteral("Удалить договор")});
     connect(list, &TItemListEditor::changed, this, &TThinkingFrame::documentModified);
     return list;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/section.h"
+#include "checks/section.h"
 #include "model/declaration.h"
 #include "screens/person_address_page.h"
 #include "screens/person_naim_page.h"

@@ -88,9 +88,11 @@ void TfrPersonNaim::BuildCitizenship(TFormBuilder& form) {
         code->setText(QString::fromStdString(chosenCode));
         name->setText(QString::fromStdString(chosenName));
     };
-    code.Beside(name, 1).Beside(new TPickButton(
+    auto* fbCountry = new TPickButton(
         QStringLiteral("fbCountry"), QStringLiteral("Справочник стран"), CountryList(Resources()),
-        [code = code.editor] { return code->text().toStdString(); }, take));
+        [code = code.editor] { return code->text().toStdString(); }, take);
+    fbCountry->TypedInto(code.editor);
+    code.Beside(name, 1).Beside(fbCountry);
     code->setMaximumWidth(60);
     name->setReadOnly(true);
     // The code is typed or picked; the name follows it from the country directory.

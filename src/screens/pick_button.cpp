@@ -1,6 +1,7 @@
 #include "screens/pick_button.h"
 
 #include "screens/pick_list_dialog.h"
+#include "screens/typed_code.h"
 
 namespace kvz {
 
@@ -23,5 +24,19 @@ void TPickButton::Pick() {
     dialog->Preselect(Current_());
     if (dialog->exec() == QDialog::Accepted) Chosen_(dialog->SelectedCode(), dialog->SelectedName());
 }
+
+QString TPickButton::TakeTyped(const QString& typed) {
+    // Without its list (a directory file was missing) a code cannot be checked: it
+    // stays as typed, and the declaration check speaks of it.
+    if (!Dialog_) return {};
+    const std::unique_ptr<TPickListDialog> list = Dialog_(window());
+    if (!list->TakeTyped(typed.trimmed().toStdString()))
+        return QStringLiteral("Кода \"%1\" нет в списке \"%2\". Выберите код из списка кнопкой \"...\".")
+            .arg(typed.trimmed(), list->windowTitle());
+    Chosen_(list->SelectedCode(), list->SelectedName());
+    return {};
+}
+
+void TPickButton::TypedInto(QLineEdit* field) { new TTypedCode(field, this); }
 
 }  // namespace kvz

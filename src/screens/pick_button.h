@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+class QLineEdit;
+
 namespace kvz {
 
 class TPickListDialog;
@@ -25,6 +27,11 @@ public:
 
     // Opens the list (what a click does).
     void Pick();
+    // Takes a code typed instead of picked, as if its row were chosen: the refusal
+    // to show when the list has no such code, else an empty text.
+    QString TakeTyped(const QString& typed);
+    // Lets codes be typed into `field` beside the button (see TTypedCode).
+    void TypedInto(QLineEdit* field);
 
 private:
     DialogFactory Dialog_;

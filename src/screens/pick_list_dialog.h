@@ -38,6 +38,9 @@ public:
 
     // Marks the first row with `code` (see the picker for a code no row has).
     void Preselect(const std::string& code);
+    // Chooses the row of a code the user typed beside the field; false when no
+    // row has it.
+    bool TakeTyped(const std::string& typed) { return SelectTypedCode(Picker_, typed); }
     std::string SelectedCode() const { return Picker_.SelectedCode(); }
     std::string SelectedName() const { return Picker_.SelectedName(); }
 

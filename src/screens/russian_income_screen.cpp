@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "app/section.h"
+#include "checks/section.h"
 #include "model/declaration.h"
 #include "screens/rate_source_screens.h"
 #include "screens/screen_widgets.h"

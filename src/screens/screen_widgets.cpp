@@ -25,7 +25,9 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent) {
     auto* panel = new QLineEdit(parent);
     panel->setObjectName(objectName);
     panel->setReadOnly(true);
-    panel->setFocusPolicy(Qt::NoFocus);
+    // A click gives it the focus, so that nothing typed next lands in the field
+    // before; Tab passes it by.
+    panel->setFocusPolicy(Qt::ClickFocus);
     return panel;
 }
 

@@ -2,7 +2,7 @@
 // The screen of each section of the main window.
 #include <memory>
 
-#include "app/section.h"
+#include "checks/section.h"
 #include "screens/screen_resources.h"
 #include "screens/thinking_frame.h"
 

@@ -49,9 +49,7 @@ public:
             Shape_.dialog, Shape_.holdsData);
         lvSources_ = new TItemListEditor(QStringLiteral("lvSources"), std::move(sources), Resources().askYesNo);
         lvSources_->List()->setToolTip(QStringLiteral("Список источников выплат"));
-        lvSources_->SetButtonTexts({QStringLiteral("Добавить источник выплат"),
-                                    QStringLiteral("Редактировать источник выплат"),
-                                    QStringLiteral("Удалить источник выплат")});
+        lvSources_->SetButtonTexts(PaymentSourceButtons());
         connect(lvSources_, &TItemListEditor::changed, this, [this] {
             ShowPanel();
             emit documentModified();

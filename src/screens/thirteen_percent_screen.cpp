@@ -54,9 +54,8 @@ Shape ThirteenShape(mTItemList<mTThirteenPercent>& sources, bool resident, const
         std::move(lineDialog),
         SourceHoldsData,
         QStringLiteral("Общая сумма дохода"),
-        {QStringLiteral("Добавить источник выплат"), QStringLiteral("Редактировать источник выплат"),
-         QStringLiteral("Удалить источник выплат")},
-        {QStringLiteral("Добавить доход"), QStringLiteral("Редактировать доход"), QStringLiteral("Удалить доход")},
+        PaymentSourceButtons(),
+        IncomeLineButtons(),
         NextMonth,
     };
 }

@@ -1,4 +1,5 @@
 #include "app/document_controller.h"
+#include "storage/document_paths.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -232,9 +233,19 @@ TEST_F(DocumentControllerTest, UntitledSaveAsksForTheNameAndSaveAsKeepsItsExtens
     EXPECT_EQ(platform.saveOptions->defaultExtension, "qz5");
     EXPECT_EQ(platform.saveOptions->filters, (std::vector<FileFilter>{{"Кварзен 2015 *.qz5", "*.qz5"}}));
 
+    EXPECT_EQ(platform.saveOptions->startFile, "");  // the folder used last
+
     platform.saveFiles = {Path("copy.qz4")};
     EXPECT_TRUE(controller->SaveAsDoc());
     EXPECT_TRUE(fs::exists(Path("copy.qz4")));
+    // Dialogs then start at the document: "Сохранить как" at its name, "Открыть" in its folder.
+    platform.saveFiles = {""};
+    EXPECT_FALSE(controller->SaveAsDoc());
+    EXPECT_EQ(platform.saveOptions->startFile, Path("copy.qz4"));
+    platform.openFiles = {""};
+    controller->OpenDoc();
+    EXPECT_EQ(platform.openOptions->startFile, DocumentFolder(Path("copy.qz4")));
+    EXPECT_EQ(DocumentFolder(Path("copy.qz4")).back(), '/');
     EXPECT_FALSE(fs::exists(Path("copy.qz5")));
     EXPECT_EQ(controller->DocumentPath(), Path("copy.qz4"));
     EXPECT_EQ(platform.LastTitle(), "copy.qz4 - Кварзен 2015");
@@ -565,7 +576,10 @@ TEST_F(DocumentControllerTest, ExportReportsEachOutcome) {
     controller->ExportDoc();
     EXPECT_EQ(exportFolders, std::vector<std::string>{out + "/"});
     ExpectOnlyMessage("Сформирован файл " + out + "/ " + exportResult, MessageIcon::Information);
-    EXPECT_EQ(platform.folderTitles, std::vector<std::string>{kCaption});
+    // The folder dialog says what it asks for and starts where the document is (a
+    // new one has no folder: the dialog offers the one used last).
+    EXPECT_EQ(platform.folderTitles, std::vector<std::string>{"Папка для файла xml"});
+    EXPECT_EQ(platform.folderPreselected, "");
     EXPECT_EQ(platform.windowEnabled, (std::vector<bool>{false, true}));
 
     // The export refused the declaration (here a scripted check let it through): the

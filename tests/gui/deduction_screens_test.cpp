@@ -10,9 +10,10 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <QHBoxLayout>
 #include <QtTest>
 
-#include "app/section.h"
+#include "checks/section.h"
 #include "gui_typing.h"
 #include "model/declaration.h"
 #include "screen_harness.h"
@@ -175,17 +176,20 @@ private slots:
         h.declaration.Social.Granted = true;
         h.Open();
         TItemListEditor* contracts = h.List("lvPensionContracts");
-        // The contract list names its own buttons; the child-education list keeps the generic ones.
+        // Both lists name their own buttons, in the row's order: add, delete, edit.
         const auto buttonTexts = [](TItemListEditor* list) {
             QStringList texts;
-            for (const char* name : {"fbAdd", "fbEdit", "fbDelete"})
-                texts << list->findChild<QPushButton*>(name)->text();
+            auto* row = list->findChild<QBoxLayout*>(QStringLiteral("ButtonRow"));
+            for (int i = 0; i < row->count(); ++i)
+                if (auto* button = qobject_cast<QPushButton*>(row->itemAt(i)->widget())) texts << button->text();
             return texts;
         };
-        QCOMPARE(buttonTexts(contracts), (QStringList{QStringLiteral("Добавить договор"), QStringLiteral("Изменить договор"),
-                                                      QStringLiteral("Удалить договор")}));
+        QCOMPARE(buttonTexts(contracts), (QStringList{QStringLiteral("Добавить договор"), QStringLiteral("Удалить договор"),
+                                                      QStringLiteral("Редактировать договор")}));
         QCOMPARE(buttonTexts(h.List("lvChildEducation")),
-                 (QStringList{QStringLiteral("Добавить"), QStringLiteral("Изменить"), QStringLiteral("Удалить")}));
+                 (QStringList{QStringLiteral("Добавить очередную сумму, уплаченную за обучение"),
+                              QStringLiteral("Удалить сумму, уплаченную за обучение детей"),
+                              QStringLiteral("Редактировать сумму, уплаченную за обучение детей")}));
         OnNextModal([](QDialog* d) {
             InDialog<QRadioButton>(d, "rbKind4")->click();
             QVERIFY(!InDialog<QWidget>(d, "OrgName")->isEnabled());

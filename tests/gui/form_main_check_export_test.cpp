@@ -6,6 +6,7 @@
 
 #include "checks/ui/check_all_error_dialog.h"
 #include "form_main_fixture.h"
+#include "storage/document_paths.h"
 #include "support/example_document.h"
 
 namespace kvz::test {
@@ -139,8 +140,10 @@ private slots:
         dialogs.folders.push_back(target.path().toStdString());
         QTest::mouseClick(Find<QToolButton>(*form, "fbExsport"), Qt::LeftButton);
         QCOMPARE(unexpected.titles, QStringList());
-        QCOMPARE(dialogs.folderTitles, std::vector<std::string>{"Кварзен 2015"});
-        QCOMPARE(dialogs.folderPreselected, std::vector<std::string>{""});
+        // The dialog says what it asks for and starts in the document's folder.
+        QCOMPARE(dialogs.folderTitles, std::vector<std::string>{"Папка для файла xml"});
+        QCOMPARE(dialogs.folderPreselected, std::vector<std::string>{DocumentFolder(form->Controller().DocumentPath())});
+        QVERIFY(!dialogs.folderPreselected.front().empty());
 
         const QStringList written = QDir(target.path()).entryList(QDir::Files);
         QCOMPARE(written.size(), 1);

@@ -2,12 +2,16 @@
 // file dialogs, with the dialogs scripted and with the real ones.
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "app/ui/help_window.h"
 #include "app/ui/russian_translation.h"
 #include "form_main_fixture.h"
 
@@ -206,6 +210,49 @@ private slots:
         QCOMPARE(filters, (QStringList{QStringLiteral("Кварзен 2015 (*.qz5)"), QStringLiteral("Кварзен 2014 (*.qz4)")}));
     }
 
+    // The save dialog starts at the document, its name filled in, and lists the
+    // folder in Russian: no "Folder", "KiB" or English month in any column.
+    void qtSaveDialogStartsAtTheDocumentInRussian() {
+        QTemporaryDir target;
+        QDir(target.path()).mkdir(QStringLiteral("Архив"));
+        QFile document(target.filePath(QStringLiteral("2015.qz5")));
+        QVERIFY(document.open(QIODevice::WriteOnly));
+        document.write(QByteArray(3000, 'x'));
+        document.close();
+        QWidget owner;
+        QtWindowDialogs dialogs(&owner);
+        QString shownFolder, typedName;
+        QStringList texts;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) {
+                modal->close();
+                return;
+            }
+            shownFolder = dialog->directory().absolutePath();
+            typedName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+            QAbstractItemModel* model = view->model();
+            // The folder is read in the background.
+            QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(view->rootIndex()), 2, 5000);
+            for (int row = 0; row < 2; ++row)
+                for (int column = 0; column < 4; ++column)
+                    texts << model->index(row, column, view->rootIndex()).data().toString();
+            modal->close();
+        });
+        QCOMPARE(dialogs.AskSaveFile({{{"Кварзен 2015", "*.qz5"}}, "qz5", target.filePath(QStringLiteral("2015.qz5")).toStdString()}),
+                 std::string());
+        QCOMPARE(shownFolder, QDir(target.path()).absolutePath());
+        QCOMPARE(typedName, QStringLiteral("2015.qz5"));
+        QVERIFY2(texts.contains(QStringLiteral("Папка")), qPrintable(texts.join(u'|')));
+        for (const QString& text : texts) {
+            QVERIFY2(!text.contains(QStringLiteral("Folder")) && !text.contains(QStringLiteral("iB")) &&
+                         !text.contains(QRegularExpression(QStringLiteral("[A-Z][a-z]{2}"))),
+                     qPrintable(text));
+        }
+        QVERIFY(texts.filter(QRegularExpression(QStringLiteral("^\\d{2}\\.\\d{2}\\.\\d{4} \\d{2}:\\d{2}$"))).size() == 2);
+    }
+
     void qtFolderDialogPreselectsOnlyAnExistingFolder() {
         QTemporaryDir target;
         QWidget owner;
@@ -294,6 +341,23 @@ private slots:
         QVERIFY(dialogs.AskYesNo("Удалить источник?"));
     }
 
+    // Help opens beside the window where there is room, else over the screen's right
+    // part, leaving the window's left side in view; it never covers the screen.
+    void helpOpensBesideTheWindow_data() {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("help");
+        QTest::newRow("room on the right") << QRect(0, 0, 800, 700) << QRect(800, 0, 480, 800);
+        QTest::newRow("room on the left") << QRect(500, 50, 780, 700) << QRect(0, 0, 500, 800);
+        QTest::newRow("more room on the right than the left") << QRect(430, 0, 400, 800) << QRect(830, 0, 450, 800);
+        QTest::newRow("no room: a wide window") << QRect(90, 20, 1100, 760) << QRect(768, 0, 512, 800);
+        QTest::newRow("no room: a maximised window") << QRect(0, 0, 1280, 800) << QRect(768, 0, 512, 800);
+    }
+    void helpOpensBesideTheWindow() {
+        QFETCH(QRect, window);
+        QFETCH(QRect, help);
+        QCOMPARE(HelpPlace(QRect(0, 0, 1280, 800), window), help);
+    }
+
     void helpOpensTheStartPageOrSaysItIsMissing() {
         ProgramFolder folder;
         DialogScript dialogs;
@@ -304,6 +368,7 @@ private slots:
         auto* browser = form->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
         QVERIFY(browser != nullptr);
         QVERIFY(browser->window()->isVisible());
+        QVERIFY(!browser->window()->isMaximized());
         QCOMPARE(browser->source().fileName(), QStringLiteral("runprogramm.htm"));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("Проверка декларации")));
         QVERIFY(dialogs.messages.empty());

@@ -24,11 +24,11 @@
 #include <string>
 #include <vector>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "app/ui/flash_button.h"
 #include "app/ui/form_main.h"
 #include "app/ui/program_settings.h"
-#include "app/ui/window_dialogs.h"
+#include "window/window_dialogs.h"
 #include "model/declaration.h"
 
 namespace kvz::test {

@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "app/section.h"
+#include "checks/section.h"
 #include "gui_typing.h"
 #include "model/declaration.h"
 #include "screen_harness.h"

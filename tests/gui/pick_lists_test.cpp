@@ -7,12 +7,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "app/section.h"
+#include <map>
+
+#include "checks/section.h"
 #include "gui_typing.h"
 #include "model/declaration.h"
 #include "model/income_code_picker.h"
 #include "screens/russian_income_screen.h"
 #include "screens/pick_lists.h"
+#include "screens/screen_widgets.h"
+#include "screen_test_support.h"
 #include "screens/section_screen_factory.h"
 
 using namespace kvz;
@@ -223,6 +227,98 @@ private slots:
         QCOMPARE(Marked(first), QString("01"));
         QCOMPARE(TwoDigitCode(5), std::string("05"));
         QCOMPARE(TwoDigitCode(91), std::string("91"));
+    }
+
+    // A code typed instead of picked, over every kind of code field: a read-only
+    // panel (document type, region, income and deduction code) and a field typed into
+    // anyway (inspection, country). A known code is taken with its name as if its row
+    // were chosen; an unknown one gets a message and a panel shows what it held.
+    void typedCodesAreTakenOrRefused_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("panel");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");  // "code name"; empty: nothing chosen
+        QTest::addColumn<QString>("message");
+        const QString none;
+        const auto unknown = [](const char* code, const char* list) {
+            return QStringLiteral("Кода \"%1\" нет в списке \"%2\". Выберите код из списка кнопкой \"...\".")
+                .arg(QString::fromUtf8(code), QString::fromUtf8(list));
+        };
+        QTest::newRow("document type") << "doctype" << true << "21" << "21 Паспорт гражданина РФ" << none;
+        QTest::newRow("document type, unknown") << "doctype" << true << "02" << none << unknown("02", "Справочник видов документов");
+        QTest::newRow("region, one digit") << "region" << true << "7" << "07 Кабардино - Балкарская Республика" << none;
+        QTest::newRow("region, unknown") << "region" << true << "00" << none << unknown("00", "Справочник регионов");
+        QTest::newRow("income code") << "income" << true << "2000"
+                                     << "2000 Вознаграждение, получаемое налогоплательщиком за выполнение трудовых или иных обязанностей; денежное содержание и иные налогооблагаемые выплаты военнослужащим и приравненным к ним категориям физических лиц (кроме выплат по договорам гражданско-правового характера)"
+                                     << none;
+        QTest::newRow("income code, unknown") << "income" << true << "1234" << none << unknown("1234", "Справочник видов доходов");
+        QTest::newRow("deduction code of income 2010") << "deduction" << true << "403"
+            << "403 Сумма фактически произведенных и документально подтвержденных расходов, непосредственно связанных с выполнением работ (оказанием услуг) по договорам гражданско-правового характера"
+            << none;
+        QTest::newRow("deduction code, not of that income") << "deduction" << true << "404" << none << unknown("404", "Справочник видов вычетов");
+        QTest::newRow("inspection") << "inspection" << false << "7702" << "7702 ИФНС № 2" << none;
+        QTest::newRow("inspection, unknown") << "inspection" << false << "7799" << none << unknown("7799", "Справочник инспекций");
+        QTest::newRow("country, leading zero") << "country" << false << "0643" << "643 РОССИЯ" << none;
+    }
+
+    void typedCodesAreTakenOrRefused() {
+        QFETCH(QString, list);
+        QFETCH(bool, panel);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QFETCH(QString, message);
+        const InspectionDirectory inspections = Inspections();
+        InspectionDirectory countries;
+        countries.Entries = {{"643", "РОССИЯ"}, {"112", "БЕЛАРУСЬ"}};
+        ScreenResources resources;
+        resources.inspections = &inspections;
+        resources.countries = &countries;
+        const IncomeDictionary dictionary = IncomeDictionary::LoadEmbedded();
+        const std::map<QString, TPickButton::DialogFactory> lists{
+            {"doctype", [](QWidget* p) { return std::make_unique<TfmDocType>(0, p); }},
+            {"region", [](QWidget* p) { return std::make_unique<TfmRegionName>(0, p); }},
+            {"income", IncomeCodeList(dictionary, "")},
+            {"deduction", DeductionCodeList(dictionary, true, [] { return std::string("2010"); })},
+            {"inspection", InspectionList(resources)},
+            {"country", CountryList(resources)},
+        };
+
+        QWidget window;
+        auto* before = new QLineEdit(QStringLiteral("г. Москва"), &window);
+        QLineEdit* field = panel ? NewChoicePanel(QStringLiteral("Code"), &window) : new QLineEdit(&window);
+        field->setText(QStringLiteral("held"));
+        field->move(0, 40);
+        QString taken;
+        auto* button = new TPickButton(
+            QStringLiteral("fbCode"), QString(), lists.at(list), [] { return std::string(); },
+            [&](const std::string& code, const std::string& name) {
+                taken = QString::fromStdString(code + " " + name);
+                field->setText(QString::fromStdString(code));
+            });
+        button->setParent(&window);
+        button->move(0, 80);
+        button->TypedInto(field);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        before->setFocus();
+        // A click into the field makes it the one typed into, read-only or not.
+        QTest::mouseClick(field, Qt::LeftButton);
+        QVERIFY(field->hasFocus());
+        if (!panel) field->clear();
+        QString shownMessage;
+        test::OnNextModal([&](QDialog* box) {
+            shownMessage = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            box->close();
+        });
+        test::TypeKeys(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::qWait(message.isEmpty() ? 0 : 100);
+        QCOMPARE(before->text(), QStringLiteral("г. Москва"));
+        QCOMPARE(taken, chosen);
+        QCOMPARE(shownMessage, message);
+        if (panel && chosen.isEmpty()) QCOMPARE(field->text(), QStringLiteral("held"));
+        if (!panel && chosen.isEmpty()) QCOMPARE(field->text(), typed);  // kept as typed, the check speaks of it
+        QCOMPARE(field->isReadOnly(), panel);
     }
 
     void countryList() {

@@ -20,7 +20,6 @@
 
 #include <algorithm>
 
-#include "app/document_paths.h"
 #include "app/help_pages.h"
 #include "app/ui/about_box.h"
 #include "app/ui/flash_button.h"
@@ -41,6 +40,7 @@
 #include "model/declaration.h"
 #include "screens/screen_widgets.h"
 #include "screens/section_screen_factory.h"
+#include "storage/document_paths.h"
 
 namespace kvz {
 
@@ -356,6 +356,7 @@ PrintHandoverServices TFormMain::PrintServices() {
         return RecipientName(DataFiles_.inspections ? &*DataFiles_.inspections : nullptr, code);
     };
     services.askPrinter = [this] { return Dialogs_->AskPrinter(); };
+    services.pdfFile = [this] { return PdfFileOf(Controller_->DocumentPath()); };
     services.windowHandle = [this] { return static_cast<std::intptr_t>(winId()); };
     services.showError = [this](const std::string& text) {
         Dialogs_->ShowMessage(text, kProgramTitle, MessageIcon::Error, MessageButtons::Ok);
@@ -387,10 +388,10 @@ std::string TFormMain::AskOpenFile(const FileDialogOptions& options) { return Di
 
 std::string TFormMain::AskSaveFile(const FileDialogOptions& options) { return Dialogs_->AskSaveFile(options); }
 
-// The export asks without a preselection; the folder chosen last in this run is
-// offered again while it exists.
+// The folder chosen last in this run is offered again while it exists; before that
+// the one the command proposes (the document's).
 std::optional<std::string> TFormMain::AskFolder(const std::string& title, const std::string& preselected) {
-    std::string folder = preselected.empty() ? LastExportFolder_ : preselected;
+    std::string folder = LastExportFolder_.empty() ? preselected : LastExportFolder_;
     const bool chosen = BrowseForFolder(title, std::string(), folder,
                                         [this](const std::string& dialogTitle, const std::string&,
                                                const std::string& start) {

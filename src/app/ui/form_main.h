@@ -16,7 +16,7 @@
 #include "app/platform.h"
 #include "app/ui/program_data_files.h"
 #include "app/ui/program_settings.h"
-#include "app/ui/window_dialogs.h"
+#include "window/window_dialogs.h"
 #include "export/declaration_export.h"
 #include "print/print_handover.h"
 #include "screens/screen_resources.h"

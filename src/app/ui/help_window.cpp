@@ -5,14 +5,27 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "app/ui/program_icons.h"
 
 namespace kvz {
+
+QRect HelpPlace(const QRect& screen, const QRect& window) {
+    const int least = screen.width() / 3;
+    const int right = screen.right() - window.right();
+    const int left = window.left() - screen.left();
+    if (right >= least) return QRect(window.right() + 1, screen.top(), right, screen.height());
+    if (left >= least) return QRect(screen.left(), screen.top(), left, screen.height());
+    const int width = std::max(least, screen.width() * 2 / 5);
+    return QRect(screen.right() + 1 - width, screen.top(), width, screen.height());
+}
 
 THelpWindow::THelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setObjectName(QStringLiteral("THelpWindow"));
@@ -68,7 +81,14 @@ void THelpWindow::ShowPage(const QString& path) {
     Contents_ = contents.exists() ? contents.absoluteFilePath() : page.absoluteFilePath();
     Browser_->setSearchPaths({page.absolutePath()});
     Browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
-    showMaximized();
+    if (!isVisible()) {
+        // Placed anew each time it opens; while open it stays where the user put it.
+        QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QScreen* screen = owner ? owner->screen() : this->screen();
+        const QRect available = screen->availableGeometry();
+        setGeometry(HelpPlace(available, owner ? owner->frameGeometry() : QRect(available.topLeft(), QSize(0, 0))));
+        showNormal();
+    }
     raise();
     activateWindow();
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "app/ui/form_main.h"
 #include "app/ui/program_settings.h"
 #include "app/ui/russian_translation.h"

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "app/document_controller.h"
-#include "app/document_paths.h"
-#include "app/ui/window_dialogs.h"
+#include "storage/document_paths.h"
+#include "window/window_dialogs.h"
 #include "import/ndfl2_reader.h"
 
 namespace kvz {

@@ -19,8 +19,8 @@ const char* const kCaption = "Кварзен 2015";
 
 }  // namespace
 
-TfmPrintPreview::TfmPrintPreview(PreparedForm form, QWidget* parent)
-    : QPrintPreviewDialog(parent), Form_(std::move(form)) {
+TfmPrintPreview::TfmPrintPreview(PreparedForm form, QWidget* parent, std::string pdfFile)
+    : QPrintPreviewDialog(parent), Form_(std::move(form)), PdfFile_(QString::fromStdString(pdfFile)) {
     setObjectName(QStringLiteral("TfmPrintPreview"));
     setWindowTitle(QStringLiteral("Просмотр декларации %1 - Кварзен 2015").arg(QString::fromStdString(Form_.Content.FormName)));
     printer()->setFullPage(true);
@@ -63,7 +63,10 @@ void TfmPrintPreview::SavePdf(const QString& path) {
 }
 
 void TfmPrintPreview::AskAndSavePdf() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить декларацию в PDF"), QString(),
+    const QString offered = PdfFile_.isEmpty()
+                                ? QStringLiteral("Декларация %1.pdf").arg(QString::fromStdString(Form_.Content.FormName))
+                                : PdfFile_;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить декларацию в PDF"), offered,
                                                 QStringLiteral("Документ PDF (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");

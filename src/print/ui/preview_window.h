@@ -3,6 +3,8 @@
 // form as a PDF file.
 #include <QPrintPreviewDialog>
 
+#include <string>
+
 #include "print/render/pdf_render.h"
 
 namespace kvz {
@@ -10,7 +12,9 @@ namespace kvz {
 class TfmPrintPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
-    TfmPrintPreview(PreparedForm form, QWidget* parent);
+    // `pdfFile` is the file the PDF button offers (the document's name with ".pdf");
+    // empty: a name after the form, in the folder the dialog opens at.
+    TfmPrintPreview(PreparedForm form, QWidget* parent, std::string pdfFile = {});
 
     // Writes the form as a PDF file; throws with the reason.
     void SavePdf(const QString& path);
@@ -21,6 +25,7 @@ private:
     void AskAndSavePdf();
 
     PreparedForm Form_;
+    QString PdfFile_;
 };
 
 }  // namespace kvz

@@ -29,7 +29,8 @@ public:
         // window opens.
         RenderDeclarationPdf(form);
         QWidget* owner = window ? QWidget::find(static_cast<WId>(window)) : nullptr;
-        TfmPrintPreview preview(std::move(form), owner);
+        const auto pdf = Params_.find(kPdfFileParam);
+        TfmPrintPreview preview(std::move(form), owner, pdf == Params_.end() ? std::string() : pdf->second);
         preview.exec();
     }
 

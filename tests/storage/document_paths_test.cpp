@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/document_paths.h"
+#include <vector>
+
+#include "storage/document_paths.h"
 
 namespace kvz {
 namespace {
@@ -23,6 +25,24 @@ TEST(DocumentPaths, CommandLineNamesTheDocument) {
     EXPECT_EQ(CommandLineDocument(Args{"-p", "b.qz5"}), "b.qz5");
     EXPECT_EQ(CommandLineDocument(Args{"-p"}), "");
     EXPECT_EQ(CommandLineDocument(Args{"-p", "a", "b"}), std::nullopt);
+}
+
+// Where dialogs start for a document and the PDF file its preview offers.
+TEST(DocumentPaths, FolderAndPdfOfADocument) {
+    struct Case {
+        std::string document, folder, pdf;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"/home/olga/Декларации/2015.qz5", "/home/olga/Декларации/", "/home/olga/Декларации/2015.pdf"},
+             {"/home/olga/old.qz4", "/home/olga/", "/home/olga/old.pdf"},
+             {"/home/olga/v.1/без расширения", "/home/olga/v.1/", "/home/olga/v.1/без расширения.pdf"},
+             {"/home/olga/.qz5", "/home/olga/", "/home/olga/.qz5.pdf"},
+             {"doc.qz5", "", "doc.pdf"},
+             {"", "", ""},
+         }) {
+        EXPECT_EQ(DocumentFolder(c.document), c.folder) << c.document;
+        EXPECT_EQ(PdfFileOf(c.document), c.pdf) << c.document;
+    }
 }
 
 }  // namespace

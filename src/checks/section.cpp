@@ -1,4 +1,4 @@
-#include "app/section.h"
+#include "checks/section.h"
 
 #include "checks/section_fields.h"
 #include "model/declaration.h"

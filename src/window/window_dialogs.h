@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/platform.h"
+#include "window/dialog_kinds.h"
 #include "print/print_handover.h"
 
 class QWidget;

@@ -1,4 +1,4 @@
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 
 namespace kvz {
 
@@ -38,6 +38,21 @@ std::optional<std::string> CommandLineDocument(const std::vector<std::string>& a
 std::string WithTrailingSeparator(const std::string& folder) {
     if (!folder.empty() && folder.back() == '/') return folder;
     return folder + "/";
+}
+
+std::string DocumentFolder(const std::string& documentPath) {
+    const std::size_t slash = documentPath.rfind('/');
+    return slash == std::string::npos ? std::string() : documentPath.substr(0, slash + 1);
+}
+
+std::string PdfFileOf(const std::string& documentPath) {
+    if (documentPath.empty()) return {};
+    const std::size_t slash = documentPath.rfind('/');
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = documentPath.rfind('.');
+    // A dot only at the name's start (".qz5") is no extension.
+    const std::size_t end = dot != std::string::npos && dot > start ? dot : documentPath.size();
+    return documentPath.substr(0, end) + ".pdf";
 }
 
 }  // namespace kvz

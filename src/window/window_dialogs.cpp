@@ -1,14 +1,19 @@
-#include "app/ui/window_dialogs.h"
+#include "window/window_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "export/export_folder.h"
 
 namespace kvz {
@@ -56,9 +61,70 @@ public:
     }
 };
 
+// The file list's columns in Russian: Qt's own file model writes "Folder", "KiB"
+// and English month names whatever the program's language.
+class RussianFileColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || files == nullptr || index.column() == 0) return QIdentityProxyModel::data(index, role);
+        const QFileInfo file = files->fileInfo(mapToSource(index));
+        const QLocale russian(QLocale::Russian, QLocale::Russia);
+        switch (index.column()) {
+            case 1:
+                return file.isDir() ? QString() : russian.formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat);
+            case 2:
+                if (file.isDir()) return QStringLiteral("Папка");
+                break;
+            case 3:
+                return russian.toString(file.lastModified(), QStringLiteral("dd.MM.yyyy HH:mm"));
+            default:
+                break;
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+void SpeakRussian(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setProxyModel(new RussianFileColumns(&dialog));
+}
+
 void SetFilters(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setNameFilters(NameFilters(options.filters));
     dialog.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+}
+
+// The folder a file or folder dialog was last accepted in, kept between runs
+// ("LastFolder") once the program has named its settings.
+constexpr const char* kLastFolderKey = "LastFolder";
+
+bool HasSettings() { return !QCoreApplication::organizationName().isEmpty(); }
+
+QString LastFolder() { return HasSettings() ? QSettings().value(kLastFolderKey).toString() : QString(); }
+
+void KeepLastFolder(const QString& folder) {
+    if (HasSettings() && !folder.isEmpty()) QSettings().setValue(kLastFolderKey, folder);
+}
+
+// Opens the dialog at the given file (its folder, and its name when `withName`), else
+// in the folder used last; a folder that no longer exists is not offered.
+void StartAt(QFileDialog& dialog, const std::string& startFile, bool withName) {
+    const QFileInfo start(QString::fromStdString(startFile));
+    const QString folder = startFile.empty() ? LastFolder() : start.isDir() ? start.absoluteFilePath() : start.absolutePath();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
+    if (withName && !startFile.empty() && !start.isDir() && !start.fileName().isEmpty()) dialog.selectFile(start.fileName());
+}
+
+std::string ChosenAndKept(QFileDialog& dialog, bool folderChosen) {
+    const std::string chosen = ChosenFile(dialog);
+    if (!chosen.empty()) {
+        const QFileInfo file(QString::fromStdString(chosen));
+        KeepLastFolder(folderChosen ? file.absoluteFilePath() : file.absolutePath());
+    }
+    return chosen;
 }
 
 }  // namespace
@@ -123,8 +189,10 @@ std::string QtWindowDialogs::AskOpenFile(const FileDialogOptions& options) {
     QFileDialog dialog(DialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    SpeakRussian(dialog);
     SetFilters(dialog, options);
-    return ChosenFile(dialog);
+    StartAt(dialog, options.startFile, false);
+    return ChosenAndKept(dialog, false);
 }
 
 std::string QtWindowDialogs::AskSaveFile(const FileDialogOptions& options) {
@@ -133,8 +201,10 @@ std::string QtWindowDialogs::AskSaveFile(const FileDialogOptions& options) {
     // The folder must exist; the commands ask before another existing file is replaced.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    SpeakRussian(dialog);
     SetFilters(dialog, options);
-    return ChosenFile(dialog);
+    StartAt(dialog, options.startFile, true);
+    return ChosenAndKept(dialog, false);
 }
 
 std::optional<std::string> QtWindowDialogs::AskFolder(const std::string& title, const std::string& preselected) {
@@ -142,9 +212,9 @@ std::optional<std::string> QtWindowDialogs::AskFolder(const std::string& title, 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
-    const std::string start = ExistingFolderOrEmpty(preselected);
-    if (!start.empty()) dialog.setDirectory(QString::fromStdString(start));
-    const std::string chosen = ChosenFile(dialog);
+    SpeakRussian(dialog);
+    StartAt(dialog, ExistingFolderOrEmpty(preselected), false);
+    const std::string chosen = ChosenAndKept(dialog, true);
     if (chosen.empty()) return std::nullopt;
     return chosen;
 }

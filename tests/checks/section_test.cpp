@@ -1,4 +1,4 @@
-#include "app/section.h"
+#include "checks/section.h"
 
 #include <gtest/gtest.h>
 

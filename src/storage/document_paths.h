@@ -22,6 +22,12 @@ std::string ApplyExtensionRule(const std::string& documentPath);
 // nothing with no argument or more than two. A lone "-p" names the empty path.
 std::optional<std::string> CommandLineDocument(const std::vector<std::string>& arguments);
 
+// The folder a document lies in, with its trailing "/"; "" for an empty path.
+std::string DocumentFolder(const std::string& documentPath);
+// The PDF file of a printed document: its name with ".pdf" for its extension, in its
+// folder; "" for an empty path.
+std::string PdfFileOf(const std::string& documentPath);
+
 // The folder with exactly one trailing "/" added when it has none.
 std::string WithTrailingSeparator(const std::string& folder);
 
