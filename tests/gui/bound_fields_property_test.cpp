@@ -399,11 +399,25 @@ private slots:
                 TempDir dir;
                 OpenScreen open(kind, *d);
                 QWidget* screen = open.screen.get();
+                // Typed into every editor the user can reach (check boxes below).
                 std::vector<QObject*> reached;
                 for (QObject* editor : open.Editors())
-                    if (Reachable(editor, screen) && TypeNewValue(rng, editor)) reached.push_back(editor);
+                    if (!qobject_cast<QCheckBox*>(editor) && Reachable(editor, screen) && TypeNewValue(rng, editor))
+                        reached.push_back(editor);
                 std::map<QString, QString> typed;
                 for (QObject* editor : reached) typed[editor->objectName()] = Shown(editor);
+
+                // The item shown deleted before anything is stored: another is shown, and
+                // what was typed into the section's own fields stays.
+                const std::vector<QObject*> itemEditors = open.screen->Binder().Editors(FieldScope::Item);
+                const auto lists = open.screen->findChildren<TItemListEditor*>();
+                if (!itemEditors.empty() && !lists.isEmpty() && lists.front()->CurrentRow() >= 0) {
+                    open.questions.Answers.push_back(true);
+                    lists.front()->DeleteItem();
+                    std::erase_if(reached, [&](QObject* e) {
+                        return std::find(itemEditors.begin(), itemEditors.end(), e) != itemEditors.end();
+                    });
+                }
 
                 // Every check box off and back on, storing between: a value its box gates waits.
                 std::vector<QCheckBox*> boxes;
@@ -414,13 +428,20 @@ private slots:
                 for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) (*it)->setChecked(!(*it)->isChecked());
                 open.screen->Store();
 
-                // Another item shown and deleted: the first is shown again, the section's values stay.
-                for (TItemListEditor* list : open.screen->findChildren<TItemListEditor*>()) {
-                    if (list->List()->topLevelItemCount() < 2 || list->CurrentRow() != 0) continue;
-                    list->SetCurrentRow(1);
-                    open.questions.Answers.push_back(true);
-                    list->DeleteItem();
-                    break;
+                // Then each check box the user can reach clicked once as a value of its own;
+                // a box that switches typed fields off is clicked back (the section's data
+                // is then not kept, which the gates above have shown).
+                for (QCheckBox* box : boxes) {
+                    if (!Reachable(box, screen)) continue;
+                    TypeNewValue(rng, box);
+                    const bool gate = std::any_of(reached.begin(), reached.end(),
+                                                  [&](QObject* e) { return !Reachable(e, screen); });
+                    if (gate) {
+                        box->setChecked(!box->isChecked());
+                        continue;
+                    }
+                    reached.push_back(box);
+                    typed[box->objectName()] = Shown(box);
                 }
                 const bool stored = open.screen->Store();
                 for (QObject* editor : reached) {
@@ -442,7 +463,6 @@ private slots:
                 OpenScreen again(kind, loaded);
                 const nlohmann::json info = CliJson(dir, "info", path);
                 for (QObject* editor : reached) {
-                    if (!Reachable(editor, screen)) continue;  // switched off: kept on screen only
                     const QString name = editor->objectName();
                     QObject* shownAgain = again.screen->findChild<QObject*>(name);
                     const QString now = shownAgain ? Shown(shownAgain) : QStringLiteral("-");
