@@ -284,7 +284,10 @@ void DocumentController::SwitchSection(Section section) {
             Platform_.PressSectionButton(CurrentSection_);
             return;
         }
-        Platform_.StoreScreen();
+        if (!Platform_.StoreScreen()) {
+            Platform_.PressSectionButton(CurrentSection_);
+            return;
+        }
         const uint16_t row = static_cast<uint16_t>(Platform_.ValidateScreen() & 0xFFFFu);
         if (row != 0) {
             Platform_.PressSectionButton(CurrentSection_);
@@ -296,7 +299,7 @@ void DocumentController::SwitchSection(Section section) {
 }
 
 CheckOutcome DocumentController::CheckAndGo() {
-    Platform_.StoreScreen();
+    if (!Platform_.StoreScreen()) return CheckOutcome::Declined;
     const uint32_t result = Services_.checkDeclaration(*Declaration_);
     const uint16_t field = CheckFieldOf(result);
     if (field == 0) return CheckOutcome::Passed;
@@ -359,8 +362,9 @@ void DocumentController::UpdateSectionButtons() {
 }
 
 DocumentController::OfferResult DocumentController::OfferToSave() {
-    // Edits still held by the screen count as changes.
-    Platform_.StoreScreen();
+    // Edits still held by the screen count as changes; one the screen could not
+    // write keeps the document open.
+    if (!Platform_.StoreScreen()) return OfferResult::Stop;
     if (Unchanged_) return OfferResult::Proceed;
     const MessageAnswer answer =
         Platform_.ShowMessage(kAskSave, kProgramTitle, MessageIcon::Question, MessageButtons::YesNoCancel);
@@ -377,7 +381,7 @@ DocumentController::OfferResult DocumentController::OfferToSave() {
 }
 
 bool DocumentController::SaveTo(const std::string& path) {
-    Platform_.StoreScreen();
+    if (!Platform_.StoreScreen()) return false;
     // One mis-click must not destroy another declaration.
     if (IsOtherExistingFile(path, DocumentPath_) &&
         Platform_.ShowMessage("Файл " + path + " уже существует. Заменить его?", kProgramTitle, MessageIcon::Question,

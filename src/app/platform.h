@@ -31,9 +31,10 @@ public:
     virtual void SetTitle(const std::string& title) = 0;
 
     // The section screen currently shown: write its free edit fields into the
-    // declaration; check it (0 or the 1-based number of the offending row or field);
+    // declaration (false: a typed value could not be written, the user has been
+    // told, and the command stops); check it (0 or the 1-based number of the offending row or field);
     // put the input focus on a page (kNoPage for one-page screens) and field.
-    virtual void StoreScreen() = 0;
+    virtual bool StoreScreen() = 0;
     virtual uint32_t ValidateScreen() = 0;
     virtual void FocusScreen(int page, int field) = 0;
 

@@ -35,13 +35,14 @@ Money CurrencyToRoubles(Money amount, Money rate, int32_t units) {
 mTCurrencyIncome::mTCurrencyIncome() : IncomeDate(FirstDayOf2015()), TaxPaymentDate(FirstDayOf2015()) {}
 
 void mTCurrencyIncome::SetIncomeInCurrency(Money amount) {
-    IncomeInCurrency = amount;
+    // Converted first: an amount whose equivalent overflows leaves the income as it was.
     IncomeInRoubles = CurrencyToRoubles(amount, RateOnIncomeDate, UnitsOnIncomeDate);
+    IncomeInCurrency = amount;
 }
 
 void mTCurrencyIncome::SetTaxInCurrency(Money amount) {
-    TaxInCurrency = amount;
     TaxInRoubles = CurrencyToRoubles(amount, RateOnTaxDate, UnitsOnTaxDate);
+    TaxInCurrency = amount;
 }
 
 template class mTItemStream<mTCurrencyIncome>;

@@ -83,9 +83,9 @@ void TfrBusinessNew::BuildActivity(TFormBuilder& form, QVBoxLayout* column) {
     QGroupBox* confirmedItems = form.Group(QString());
     column->addWidget(confirmedItems);
     for (const auto& row : kExpenseRows) {
-        FieldAccess<Money> item([this, i = row.item] { return Shown_.Get().ExpenseItems[i]; },
-                                [this, i = row.item](const Money& m) { Shown_.Get().ExpenseItems[i] = m; });
-        form.Amount(row.label, row.name, item);
+        form.Amount(row.label, row.name,
+                    Shown_.Access<Money>([i = row.item](const mTBusinessNew& a) { return a.ExpenseItems[i]; },
+                                         [i = row.item](mTBusinessNew& a, const Money& m) { a.ExpenseItems[i] = m; }));
     }
     QGroupBox* norm = form.Group(QString());
     column->addWidget(norm);
@@ -124,7 +124,7 @@ void TfrBusinessNew::BuildDeclarationValues(TFormBuilder& form, QVBoxLayout* col
 }
 
 void TfrBusinessNew::ShowActivity(int row) {
-    ShowItem(Shown_, row, pnlActivity_, [this] { ShowNorm(); });
+    if (!ShowItem(Shown_, row, pnlActivity_, [this] { ShowNorm(); })) lvActivities_->SetCurrentRow(Shown_.Row());
 }
 
 void TfrBusinessNew::ShowNorm() {

@@ -36,6 +36,7 @@ void TCodeChoice::Take(const std::string& code, const std::string& name) {
 void TCodeChoice::Bind(TFieldBinder& binder, FieldAccess<uint16_t> code, FieldAccess<std::string> name) {
     binder.Watch(this, &TCodeChoice::changed);
     binder.BindCustom(
+        this, code.Scope,
         [=, this] {
             Code_ = code.Get();
             Panel_->setText(QString::fromStdString(name.Get()));

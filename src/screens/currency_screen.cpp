@@ -123,11 +123,11 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
     for (int row : {kIncomeRow, kTaxRow}) {
         Money mTCurrencyIncome::*field = row == kIncomeRow ? &mTCurrencyIncome::IncomeInCurrency : &mTCurrencyIncome::TaxInCurrency;
         // The rouble equivalent follows through the record's own setters.
-        FieldAccess<Money> amount([this, field] { return Shown_.Get().*field; },
-                                  [this, row](const Money& m) {
-                                      row == kIncomeRow ? Shown_.Get().SetIncomeInCurrency(m)
-                                                        : Shown_.Get().SetTaxInCurrency(m);
-                                  });
+        FieldAccess<Money> amount = Shown_.Access<Money>(
+            [field](const mTCurrencyIncome& f) { return f.*field; },
+            [row](mTCurrencyIncome& f, const Money& m) {
+                row == kIncomeRow ? f.SetIncomeInCurrency(m) : f.SetTaxInCurrency(m);
+            });
         column->addWidget(form.Group(groups[row]));
         meInCurrency_[row] = form.Amount(QStringLiteral("В иностранной валюте"), amountNames[row], amount);
         meInRoubles_[row] = NewShortChoicePanel(QString::fromLatin1(roubleNames[row]));
@@ -149,7 +149,7 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
 }
 
 void TfrCurrency::ShowSource(int row) {
-    ShowItem(Shown_, row, pnlIncome_, [this] {
+    const bool shown = ShowItem(Shown_, row, pnlIncome_, [this] {
         Codes_->ShowCodes();
         ShowCurrencyName();
         const AutomaticRates rates = LookUp();
@@ -159,6 +159,7 @@ void TfrCurrency::ShowSource(int row) {
         SetRatesReadOnly(chbAutoRate_->isChecked());
         ShowRoubles();
     });
+    if (!shown) lvSources_->SetCurrentRow(Shown_.Row());
 }
 
 // A check names the income by its row; the editor of the first rule that income

@@ -54,44 +54,86 @@ void TFieldBinder::WhileLoading(const std::function<void()>& fill) {
     Loading_ = was;
 }
 
-void TFieldBinder::Fill() {
-    WhileLoading([this] {
-        for (auto& binding : Bindings_) binding.Fill();
+void TFieldBinder::FillWhere(const std::function<bool(const Binding&)>& which) {
+    WhileLoading([&] {
+        for (auto& binding : Bindings_)
+            if (which(binding)) binding.Fill();
     });
 }
 
-bool TFieldBinder::Store() {
-    bool changed = false;
-    for (auto& binding : Bindings_) changed = binding.Store() || changed;
-    return changed;
+void TFieldBinder::Fill() {
+    FillWhere([](const Binding&) { return true; });
 }
 
-namespace {
+void TFieldBinder::FillItem() {
+    FillWhere([](const Binding& binding) { return binding.Scope == FieldScope::Item; });
+}
+
+StoreResult TFieldBinder::Store() {
+    StoreResult result;
+    for (auto& binding : Bindings_) {
+        Outcome outcome = Outcome::Refused;
+        try {
+            outcome = binding.Store();
+        } catch (const std::exception&) {
+            // The model refused the value (beyond its range, a sum that overflows):
+            // the editor keeps it and the screen says so.
+        }
+        if (outcome == Outcome::Written) result.changed = true;
+        if (outcome == Outcome::Refused && !result.failed) {
+            result.failed = true;
+            result.failedEditor = binding.Editor;
+        }
+    }
+    return result;
+}
+
+std::vector<QObject*> TFieldBinder::Editors(FieldScope scope) const {
+    std::vector<QObject*> editors;
+    for (const auto& binding : Bindings_)
+        if (binding.Scope == scope && binding.Editor) editors.push_back(binding.Editor);
+    return editors;
+}
+
+void TFieldBinder::BindCustom(QObject* editor, FieldScope scope, std::function<void()> fill,
+                              std::function<bool()> store) {
+    Bindings_.push_back({editor, scope, std::move(fill), [store = std::move(store)] {
+                             return store() ? Outcome::Written : Outcome::Unchanged;
+                         }});
+}
 
 // Binds an editor whose state S (its text, number, date or choice) shows a value T
 // of the field. Only a state that differs from the one last filled or stored is the
-// user's edit; `read` gives nothing for a state that is no value of the field,
-// which then keeps its value.
+// user's edit. An edit the field may not take now waits; one that is no value of
+// the field (`read` gives nothing), or that the field does not keep as given, is
+// refused; either way the editor keeps it and it stays an edit still to write.
 template <class S, class T>
-void BindState(TFieldBinder& binder, FieldAccess<T> field, std::function<S()> state, std::function<void(const T&)> show,
-               std::function<std::optional<T>(const S&)> read, std::function<bool()> writable = {}) {
+void TFieldBinder::BindState(QObject* editor, FieldAccess<T> field, std::function<S()> state,
+                             std::function<void(const T&)> show, std::function<std::optional<T>(const S&)> read) {
     auto shown = std::make_shared<S>();
-    binder.BindCustom(
-        [=] {
-            show(field.Get());
-            *shown = state();
-        },
-        [=] {
-            const S now = state();
-            if (now == *shown || (writable && !writable())) return false;
-            const std::optional<T> value = read(now);
-            if (!value) return false;
-            *shown = now;
-            if (*value == field.Get()) return false;
-            field.Set(*value);
-            return true;
-        });
+    Bindings_.push_back({editor, field.Scope,
+                         [=] {
+                             show(field.Get());
+                             *shown = state();
+                         },
+                         [=] {
+                             const S now = state();
+                             if (now == *shown) return Outcome::Unchanged;
+                             if (field.Writable && !field.Writable()) return Outcome::Waiting;
+                             const std::optional<T> value = read(now);
+                             if (!value) return Outcome::Refused;
+                             if (*value == field.Get()) {
+                                 *shown = now;
+                                 return Outcome::Unchanged;
+                             }
+                             field.Set(*value);
+                             if (!(field.Get() == *value)) return Outcome::Refused;
+                             *shown = now;
+                             return Outcome::Written;
+                         }});
 }
+
+namespace {
 
 template <class T>
 std::optional<T> Same(const T& value) {
@@ -104,25 +146,24 @@ void TFieldBinder::BindText(TCheckedLineEdit* edit, const char* name, FieldAcces
                             bool onlyWhenEnabled) {
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &TCheckedLineEdit::changed);
-    std::function<bool()> writable;
-    if (onlyWhenEnabled) writable = [edit, root = Root_] { return edit->isEnabledTo(root); };
+    if (onlyWhenEnabled) field = field.When([edit, root = Root_] { return edit->isEnabledTo(root); });
     BindState<QString, std::string>(
-        *this, std::move(field), [edit] { return edit->text(); },
+        edit, std::move(field), [edit] { return edit->text(); },
         [edit](const std::string& v) { edit->LoadText(QString::fromStdString(v)); },
-        [](const QString& text) { return std::optional<std::string>(text.toStdString()); }, writable);
+        [](const QString& text) { return std::optional<std::string>(text.toStdString()); });
 }
 
 void TFieldBinder::BindMoney(TMaskedEdit* edit, const char* name, FieldAccess<Money> field) {
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &TCheckedLineEdit::changed);
     BindState<QString, Money>(
-        *this, std::move(field), [edit] { return edit->text(); },
+        edit, std::move(field), [edit] { return edit->text(); },
         [edit](const Money& v) { edit->LoadText(MoneyScreenText(v)); },
         [](const QString& text) -> std::optional<Money> {
             try {
                 return MoneyFromScreenText(text);
             } catch (const EConvertError&) {
-                return std::nullopt;  // beyond any amount the document holds: the field keeps its value
+                return std::nullopt;  // beyond any amount the document holds: refused, and still shown
             }
         });
 }
@@ -131,7 +172,7 @@ void TFieldBinder::BindInteger(TMaskedEdit* edit, const char* name, FieldAccess<
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &TCheckedLineEdit::changed);
     BindState<QString, int32_t>(
-        *this, std::move(field), [edit] { return edit->text(); },
+        edit, std::move(field), [edit] { return edit->text(); },
         [edit](const int32_t& v) { edit->LoadText(QString::number(v)); },
         [](const QString& text) -> std::optional<int32_t> {
             if (text.isEmpty()) return 0;
@@ -147,7 +188,7 @@ void TFieldBinder::BindSpin(QSpinBox* spin, const char* name, FieldAccess<int32_
     spin->setObjectName(QString::fromLatin1(name));
     Watch(spin, &QSpinBox::valueChanged);
     BindState<int, int32_t>(
-        *this, std::move(field), [spin] { return spin->value(); }, [spin](const int32_t& v) { spin->setValue(v); },
+        spin, std::move(field), [spin] { return spin->value(); }, [spin](const int32_t& v) { spin->setValue(v); },
         Same<int32_t>);
 }
 
@@ -155,7 +196,7 @@ void TFieldBinder::BindCheck(QCheckBox* box, const char* name, FieldAccess<bool>
     box->setObjectName(QString::fromLatin1(name));
     Watch(box, &QCheckBox::toggled);
     BindState<bool, bool>(
-        *this, std::move(field), [box] { return box->isChecked(); }, [box](const bool& v) { box->setChecked(v); },
+        box, std::move(field), [box] { return box->isChecked(); }, [box](const bool& v) { box->setChecked(v); },
         Same<bool>);
 }
 
@@ -163,7 +204,7 @@ void TFieldBinder::BindDate(QDateEdit* edit, const char* name, FieldAccess<DateT
     edit->setObjectName(QString::fromLatin1(name));
     Watch(edit, &QDateEdit::dateChanged);
     BindState<QDate, DateTime>(
-        *this, std::move(field), [edit] { return edit->date(); },
+        edit, std::move(field), [edit] { return edit->date(); },
         [edit](const DateTime& v) { edit->setDate(DateOfDayCount(v)); },
         [](const QDate& date) { return std::optional<DateTime>(DayCountOfDate(date)); });
 }
@@ -174,7 +215,7 @@ void TFieldBinder::BindChoice(QButtonGroup* group, const char* name, FieldAccess
         if (checked) OnEdited();
     });
     BindState<int, uint8_t>(
-        *this, std::move(field), [group] { return group->checkedId(); },
+        group, std::move(field), [group] { return group->checkedId(); },
         [group](const uint8_t& v) {
             if (QAbstractButton* button = group->button(v)) {
                 button->setChecked(true);

@@ -31,9 +31,7 @@ void TPagedFrame::PlaceButtons(QLayout* buttons) {
     Layout_->addLayout(Body_, 1);
 }
 
-void TPagedFrame::Store() {
-    if (Current_) Current_->Store();
-}
+bool TPagedFrame::Store() { return !Current_ || Current_->Store(); }
 
 uint32_t TPagedFrame::Validate() { return Current_ ? Current_->Validate() : 0; }
 
@@ -43,7 +41,10 @@ bool TPagedFrame::ShowPage(int page) {
         return true;
     }
     if (Current_) {
-        Current_->Store();
+        if (!Current_->Store()) {
+            PressButtonOf(Shown_);
+            return false;
+        }
         if (const uint32_t field = Current_->Validate(); field != 0) {
             PressButtonOf(Shown_);
             Current_->FocusField(kNoPage, static_cast<int>(field));

@@ -20,7 +20,7 @@ class TPagedFrame : public TThinkingFrame {
 public:
     ~TPagedFrame() override;
 
-    void Store() override;
+    bool Store() override;
     uint32_t Validate() override;
 
     // What a button does: false when the shown page refused to be left.

@@ -61,7 +61,10 @@ void TfrPersonData::ShowPage(int page) {
 
 void TfrPersonData::OnPageClicked(int page) {
     if (page == CurrentPage_) return;
-    Page_->Store();
+    if (!Page_->Store()) {
+        PageButtons_->button(CurrentPage_)->setChecked(true);
+        return;
+    }
     if (const uint32_t row = Page_->Validate(); row != 0) {
         PageButtons_->button(CurrentPage_)->setChecked(true);
         Page_->FocusField(kNoPage, static_cast<int>(row));
@@ -70,7 +73,7 @@ void TfrPersonData::OnPageClicked(int page) {
     ShowPage(page);
 }
 
-void TfrPersonData::Store() { Page_->Store(); }
+bool TfrPersonData::Store() { return Page_->Store(); }
 
 uint32_t TfrPersonData::Validate() { return Page_->Validate(); }
 

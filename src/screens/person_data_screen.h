@@ -22,7 +22,7 @@ public:
     TfrPersonData(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
     ~TfrPersonData() override;
 
-    void Store() override;
+    bool Store() override;
     uint32_t Validate() override;
     void FocusField(int page, int field) override;
 

@@ -12,6 +12,10 @@
 
 namespace kvz {
 
+// What a screen says when a typed value could not be written.
+inline constexpr const char* kValueNotStored =
+    "Введенное значение не может быть сохранено в декларации. Исправьте его.";
+
 struct ScreenResources {
     // The parsed "InspectionNumbers.xml"; null when the file was missing, which
     // leaves the inspection picker button disabled.
@@ -27,6 +31,10 @@ struct ScreenResources {
     // A Yes/No question with the caption "Кварзен 2015"; true for "Да".
     // When empty, screens take the answer that keeps the user's data ("Нет").
     std::function<bool(const std::string& text)> askYesNo;
+    // A message with the caption "Кварзен 2015" and the button "OK" (a typed value
+    // the declaration could not take). When empty, the screen shows a message box
+    // of its own.
+    std::function<void(const std::string& text)> showMessage;
     // The dialog that shows the screens' validation messages ("Исправить",
     // "Пропустить", "Пропустить все"). Required by Validate: without it a failed
     // check keeps the user on the screen as if "Исправить" had been chosen.

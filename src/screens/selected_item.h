@@ -1,8 +1,9 @@
 #pragma once
 // The item of one of the declaration's lists that a list-and-detail screen shows
 // in its editors (a foreign income, an activity, a partnership). The editors are
-// bound through Field(), so they always reach the item shown; while none is, they
-// reach a spare item that is never stored anywhere. An item that is deleted is
+// bound through Field() or Access(), so they always reach the item shown and are
+// the item's bindings, which showing another item refills; while none is shown,
+// they reach a spare item that is never stored anywhere. An item that is deleted is
 // forgotten first, so that nothing is ever written into it.
 #include <utility>
 
@@ -29,8 +30,15 @@ public:
     // A field of the item, or of the class it derives from.
     template <class V, class Owner>
     FieldAccess<V> Field(V Owner::*member) {
-        return FieldAccess<V>([this, member] { return static_cast<Owner&>(Get()).*member; },
-                              [this, member](const V& v) { static_cast<Owner&>(Get()).*member = v; });
+        return Access<V>([member](const T& item) { return static_cast<const Owner&>(item).*member; },
+                         [member](T& item, const V& v) { static_cast<Owner&>(item).*member = v; });
+    }
+    // A value of the item read and written by functions (an element of an array,
+    // the item's own setter).
+    template <class V>
+    FieldAccess<V> Access(std::function<V(const T&)> get, std::function<void(T&, const V&)> set) {
+        return FieldAccess<V>([this, get] { return get(Get()); }, [this, set](const V& v) { set(Get(), v); },
+                              FieldScope::Item);
     }
 
     // The list's operations for the item-list editor; `added` completes a new item.

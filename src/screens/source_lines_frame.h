@@ -126,11 +126,12 @@ private:
     }
 
     void ShowSource(int row) {
-        this->ShowItem(Shown_, row, gbTotals_, [this] {
+        const bool shown = this->ShowItem(Shown_, row, gbTotals_, [this] {
             lvLines_->SetSource(
                 Shown_.Chosen() ? LinesOf<Source, Line>(Shown_.Get(), Shape_.lineColumns, Shape_.lineDialog) : nullptr);
             ShowTotal();
         });
+        if (!shown) lvSources_->SetCurrentRow(Shown_.Row());
     }
 
     void ShowTotal() {

@@ -26,20 +26,19 @@ constexpr int kAmountFraction = 2;
 FieldAccess<uint8_t> CodeChoiceOf(int32_t& field, std::initializer_list<int32_t> codes,
                                   std::function<bool()> storable) {
     const std::vector<int32_t> known(codes);
-    return {[&field, known] {
-                return std::find(known.begin(), known.end(), field) != known.end() ? static_cast<uint8_t>(field)
-                                                                                    : uint8_t{0};
-            },
-            [&field, storable](const uint8_t& v) {
-                if (storable()) field = v;
-            }};
+    return FieldAccess<uint8_t>([&field, known] {
+                                    return std::find(known.begin(), known.end(), field) != known.end()
+                                               ? static_cast<uint8_t>(field)
+                                               : uint8_t{0};
+                                },
+                                [&field](const uint8_t& v) { field = v; })
+        .When(std::move(storable));
 }
 
+// Written only while `storable` holds; typed meanwhile, it waits on the screen.
 template <class T>
 FieldAccess<T> StoredWhen(T& field, std::function<bool()> storable) {
-    return {[&field] { return field; }, [&field, storable](const T& v) {
-                if (storable()) field = v;
-            }};
+    return FieldAccess<T>(field).When(std::move(storable));
 }
 
 }  // namespace

@@ -1,5 +1,10 @@
 #include "screens/thinking_frame.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QMessageBox>
+
+#include "app/document_paths.h"
 #include "checks/screen_check_run.h"
 #include "screens/field_binder.h"
 
@@ -13,9 +18,29 @@ TThinkingFrame::TThinkingFrame(mTDeclaration& declaration, const ScreenResources
     connect(Binder_, &TFieldBinder::documentModified, this, &TThinkingFrame::documentModified);
 }
 
-void TThinkingFrame::Store() {
-    const bool bound = Binder_->Store();
-    if (StoreOwn() || bound) emit documentModified();
+bool TThinkingFrame::Store() {
+    const StoreResult bound = Binder_->Store();
+    bool own = false, ownFailed = false;
+    try {
+        own = StoreOwn();
+    } catch (const std::exception&) {
+        ownFailed = true;  // a value derived from what was typed is beyond what the model holds
+    }
+    if (own || bound.changed) emit documentModified();
+    if (!bound.failed && !ownFailed) return true;
+    ReportRefused(bound.failedEditor);
+    return false;
+}
+
+void TThinkingFrame::ReportRefused(QObject* editor) {
+    if (Resources_.showMessage) {
+        Resources_.showMessage(kValueNotStored);
+    } else {
+        QMessageBox::warning(this, QString::fromUtf8(kProgramTitle), QString::fromUtf8(kValueNotStored));
+    }
+    if (auto* widget = qobject_cast<QWidget*>(editor)) widget->setFocus();
+    else if (auto* group = qobject_cast<QButtonGroup*>(editor); group && group->checkedButton())
+        group->checkedButton()->setFocus();
 }
 
 uint32_t TThinkingFrame::Validate() { return AskFindings(Resources_.checkDialog, Findings()); }
@@ -30,7 +55,16 @@ void TThinkingFrame::ApplyRules() {
     });
 }
 
+void TThinkingFrame::FillItem(const std::function<void()>& more) {
+    Binder_->FillItem();
+    Binder_->WhileLoading([&] {
+        if (more) more();
+    });
+    ApplyRules();
+}
+
 void TThinkingFrame::FillForm(const std::function<void()>& more) {
+    Filled_ = true;
     Binder_->Fill();
     Binder_->WhileLoading([&] {
         if (more) more();

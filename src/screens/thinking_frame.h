@@ -34,8 +34,11 @@ public:
     TThinkingFrame(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
 
     // Writes the edited fields (and what StoreOwn writes) into the declaration;
-    // documentModified() when anything changed.
-    virtual void Store();
+    // documentModified() when anything changed. False when a typed value could not
+    // be written: the user has been told, the value stays shown and its editor has
+    // the focus, and whoever stores before going on (leaving the screen, saving)
+    // stops.
+    virtual bool Store();
     // Shows Findings() one by one in the check dialog.
     virtual uint32_t Validate();
     // page is -1 for screens with one page. Runs what the field was registered with.
@@ -64,14 +67,19 @@ protected:
     // without counting as the user's edits. Called once the form is declared.
     void FillForm(const std::function<void()>& more = {});
     // A list-and-detail screen shows the item of another row: the item shown so far
-    // is stored first, the detail is enabled while an item is shown and the form is
-    // filled with it (and `more`).
+    // is stored first, the detail is enabled while an item is shown and the item's
+    // editors (only they: what is typed into the section's own stays) are filled
+    // with it, then `more` runs; the first time, the whole form is filled. False when the item shown so far could not be
+    // stored: it stays shown, and the caller puts its row back.
     template <class T>
-    void ShowItem(SelectedItem<T>& shown, int row, QWidget* detail, const std::function<void()>& more = {}) {
-        if (shown.Chosen()) TThinkingFrame::Store();
+    bool ShowItem(SelectedItem<T>& shown, int row, QWidget* detail, const std::function<void()>& more = {}) {
+        if (shown.Chosen() && shown.Row() == row) return true;
+        if (shown.Chosen() && !TThinkingFrame::Store()) return false;
         shown.Select(row);
         detail->setEnabled(shown.Chosen());
-        FillForm(more);
+        if (Filled_) FillItem(more);
+        else FillForm(more);
+        return true;
     }
     // What Store writes beside the bound fields; true when it changed anything.
     virtual bool StoreOwn() { return false; }
@@ -79,11 +87,16 @@ protected:
     virtual CheckFindings Findings() const { return {}; }
 
 private:
+    void FillItem(const std::function<void()>& more);
+    // Tells the user that a typed value could not be written and goes to it.
+    void ReportRefused(QObject* editor);
+
     mTDeclaration& Declaration_;
     ScreenResources Resources_;
     TFieldBinder* Binder_;
     FieldFocus Focus_;
     std::vector<std::function<void()>> Rules_;
+    bool Filled_ = false;  // the form has been filled once
 };
 
 }  // namespace kvz

@@ -44,9 +44,10 @@ public:
     }
     void SetWindowEnabled(bool enabled) override { windowEnabled.push_back(enabled); }
     void SetTitle(const std::string& title) override { titles.push_back(title); }
-    void StoreScreen() override {
+    bool StoreScreen() override {
         ++stores;
         if (onStore) onStore();
+        return storeResult;
     }
     uint32_t ValidateScreen() override {
         ++validations;
@@ -83,6 +84,7 @@ public:
     std::vector<bool> windowEnabled;
     std::vector<std::string> titles;
     int stores = 0;
+    bool storeResult = true;
     int validations = 0;
     std::vector<std::pair<int, int>> focus;
     std::vector<Section> shown;

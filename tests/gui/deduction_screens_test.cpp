@@ -126,6 +126,16 @@ private slots:
         QVERIFY(h.declaration.Standard == expected);
         // Saved as the stream marker and one byte item.
         QCOMPARE(h.declaration.Standard.StoredSize(), uint32_t(4 + 15 + 4 + 1));
+
+        // What was typed meanwhile is still shown, and written once the deductions are given again.
+        const qsizetype edits = h.modified->count();
+        h.screen->Store();
+        QCOMPARE(h.modified->count(), edits);
+        QCOMPARE(h.Find<TMaskedEdit>("ChildrenCount")->text(), QString("5"));
+        h.Find<QCheckBox>("Granted")->setChecked(true);
+        h.screen->Store();
+        QVERIFY(h.declaration.Standard.Granted);
+        QCOMPARE(h.declaration.Standard.ChildrenCount, 5);
     }
 
     void standardMonthsAndMonthlyDialogs() {

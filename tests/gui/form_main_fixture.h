@@ -194,7 +194,10 @@ public:
     }
 
     Section ShownSection() const { return Section_; }
-    void Store() override { ++S_.stores; }
+    bool Store() override {
+        ++S_.stores;
+        return true;
+    }
     uint32_t Validate() override {
         ++S_.validations;
         return S_.validateResult;

@@ -185,6 +185,33 @@ private slots:
         QCOMPARE(h.Find<QLineEdit>("IncomeTotal")->text(), QString("2 000,00"));
     }
 
+    // Deleting the source shown, or adding the first one, shows another item; the
+    // screen's own amounts typed meanwhile stay and are stored.
+    void anotherSourceKeepsTheScreensOwnFields() {
+        for (const bool deleteShown : {true, false}) {
+            ScreenHarness<TfrThirteenPercent> h;
+            Resident(h.declaration);
+            if (deleteShown) AddSource(h.declaration.Thirteen, "Первый", "1000", "130");
+            h.Open();
+            auto* payments = h.Find<TMaskedEdit>("ForeignerAdvancePayments");
+            test::TypeKeys(payments, "4200");
+            if (deleteShown) {
+                h.questions.Answers.push_back(true);
+                h.List("lvSources")->DeleteItem();
+            } else {
+                OnNextModal([](QDialog* d) {
+                    test::TypeKeys(d->findChild<TMaskedEdit*>("SourceName"), "Второй");
+                    d->findChild<QPushButton*>("fbYes")->click();
+                });
+                h.List("lvSources")->AddItem();
+                QCOMPARE(h.declaration.Thirteen.Count(), 1);
+            }
+            QCOMPARE(payments->text(), QString("4200"));
+            h.screen->Store();
+            QCOMPARE(h.declaration.ForeignerAdvancePayments, MoneyFromText("4200"));
+        }
+    }
+
     void farmGroupFollowsPayInKind() {
         ScreenHarness<TfrThirteenPercent> h;
         Resident(h.declaration);

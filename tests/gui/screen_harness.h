@@ -23,6 +23,7 @@ struct ScreenHarness {
     explicit ScreenHarness(std::deque<int> answers = {}) : checks(std::move(answers)) {
         resources.checkDialog = &checks;
         resources.askYesNo = questions.Callback();
+        resources.showMessage = [this](const std::string& text) { messages.push_back(text); };
     }
     Screen& Open() {
         screen = std::make_unique<Screen>(declaration, resources, nullptr);
@@ -46,6 +47,7 @@ struct ScreenHarness {
     mTDeclaration declaration;
     ScriptedCheckDialog checks;
     ScriptedQuestions questions;
+    std::vector<std::string> messages;
     ScreenResources resources;
     std::unique_ptr<Screen> screen;
     std::unique_ptr<QSignalSpy> modified;

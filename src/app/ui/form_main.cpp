@@ -138,6 +138,9 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     CheckDialog_ = new TfmCheckError(this);
     Resources_.checkDialog = CheckDialog_;
     Resources_.askYesNo = [this](const std::string& text) { return Dialogs_->AskYesNo(text); };
+    Resources_.showMessage = [this](const std::string& text) {
+        Dialogs_->ShowMessage(text, kProgramTitle, MessageIcon::Error, MessageButtons::Ok);
+    };
     Resources_.showInspectionImport = [this] { ShowInspectionImport(); };
 
     Controller_ = std::make_unique<DocumentController>(*this, Services(), ProgramFolder_);
@@ -412,9 +415,7 @@ void TFormMain::SetWindowEnabled(bool enabled) {
 
 void TFormMain::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
 
-void TFormMain::StoreScreen() {
-    if (CurrentScreen_) CurrentScreen_->Store();
-}
+bool TFormMain::StoreScreen() { return !CurrentScreen_ || CurrentScreen_->Store(); }
 
 uint32_t TFormMain::ValidateScreen() { return CurrentScreen_ ? CurrentScreen_->Validate() : 0; }
 

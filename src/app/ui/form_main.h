@@ -81,7 +81,7 @@ public:
     std::optional<std::string> AskFolder(const std::string& title, const std::string& preselected) override;
     void SetWindowEnabled(bool enabled) override;
     void SetTitle(const std::string& title) override;
-    void StoreScreen() override;
+    bool StoreScreen() override;
     uint32_t ValidateScreen() override;
     void FocusScreen(int page, int field) override;
     void ShowSection(Section section) override;
