@@ -4,7 +4,7 @@
 #include <QButtonGroup>
 #include <QMessageBox>
 
-#include "app/document_paths.h"
+#include "storage/document_paths.h"
 #include "checks/screen_check_run.h"
 #include "screens/field_binder.h"
 
