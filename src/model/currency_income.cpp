@@ -34,14 +34,15 @@ Money CurrencyToRoubles(Money amount, Money rate, int32_t units) {
 
 mTCurrencyIncome::mTCurrencyIncome() : IncomeDate(FirstDayOf2015()), TaxPaymentDate(FirstDayOf2015()) {}
 
+// The equivalent first: an amount whose equivalent overflows leaves the record as it was.
 void mTCurrencyIncome::SetIncomeInCurrency(Money amount) {
-    IncomeInCurrency = amount;
     IncomeInRoubles = CurrencyToRoubles(amount, RateOnIncomeDate, UnitsOnIncomeDate);
+    IncomeInCurrency = amount;
 }
 
 void mTCurrencyIncome::SetTaxInCurrency(Money amount) {
-    TaxInCurrency = amount;
     TaxInRoubles = CurrencyToRoubles(amount, RateOnTaxDate, UnitsOnTaxDate);
+    TaxInCurrency = amount;
 }
 
 template class mTItemStream<mTCurrencyIncome>;
