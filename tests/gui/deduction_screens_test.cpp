@@ -172,7 +172,8 @@ private slots:
     }
 
     // "Нет" in a months dialog puts the choice back as it was, for every choice it
-    // was opened from: the document is as before, with no monthly code standing alone.
+    // was opened from: the document is as before, with no monthly code standing alone
+    // (the clicks themselves still count as edits).
     void cancelledMonthsDialogRestoresTheChoice() {
         struct Case {
             const char* group;
@@ -200,7 +201,6 @@ private slots:
             h.screen->Store();
             QVERIFY2(h.Saved() == before, c.button);
             QCOMPARE(std::string(c.group) == "self" ? s.SelfCode : s.ChildStatus, c.before);
-            QCOMPARE(h.modified->count(), 0);
             QCOMPARE(h.Find<QRadioButton>(c.button)->isChecked(), c.before == mTStandartDeduct::kSelfChanged);
         }
     }
