@@ -188,15 +188,22 @@ void TfrCurrency::Store() {
     if (RoublesFit()) TThinkingFrame::Store();
 }
 
+// Store has said why already: the screen is only kept.
 uint32_t TfrCurrency::Validate() {
-    if (!RoublesFit()) return static_cast<uint32_t>(Shown_.Row() + 1);
+    if (OverflowingRow()) return static_cast<uint32_t>(Shown_.Row() + 1);
     return TThinkingFrame::Validate();
 }
 
+std::optional<int> TfrCurrency::OverflowingRow() const {
+    if (!Shown_.Chosen()) return std::nullopt;
+    for (int row : {kIncomeRow, kTaxRow})
+        if (!TypedRoubles(row)) return row;
+    return std::nullopt;
+}
+
 bool TfrCurrency::RoublesFit() {
-    if (!Shown_.Chosen()) return true;
-    for (int row : {kIncomeRow, kTaxRow}) {
-        if (TypedRoubles(row)) continue;
+    if (const std::optional<int> overflowing = OverflowingRow()) {
+        const int row = *overflowing;
         const std::string message = std::string(kRoublesTooLarge) + " " +
                                     (row == kIncomeRow ? "Проверьте сумму дохода и курс валюты на дату дохода."
                                                        : "Проверьте сумму налога и курс валюты на дату уплаты налога.");

@@ -49,6 +49,8 @@ private:
     // The rouble equivalent of the amount, rate and units typed in a row; none when
     // it is beyond any amount the program can hold.
     std::optional<Money> TypedRoubles(int row) const;
+    // The row whose equivalent does not fit, if any.
+    std::optional<int> OverflowingRow() const;
     // True when both rows' equivalents fit; otherwise tells the user and focuses the amount.
     bool RoublesFit();
     void ShowRoubles();
