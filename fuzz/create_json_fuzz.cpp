@@ -1,12 +1,13 @@
 // The JSON of `kvarzen-cli create` taken as far as the tool takes it: parsed, read
-// into a declaration, checked, exported as the authority's XML text, and saved and
-// loaded again as a document. Every refusal must be one of the program's own errors.
+// into a declaration, its derived values filled, checked, exported as the authority's
+// XML text, and saved and loaded again as a document. Every refusal must be one of the program's own errors.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "checks/declaration_check.h"
+#include "directory/derived_values.h"
 #include "export/declaration_export.h"
 #include "model/declaration.h"
 #include "model/declaration_json.h"
@@ -40,7 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const nlohmann::json json =
             kvz::ParseDocumentJson(std::string_view(reinterpret_cast<const char*>(data), size));
         kvz::DeclarationFromJson(json, declaration);
+        kvz::DeriveDeclarationValues(declaration, kvz::ProgramDerivationSources());
     } catch (const kvz::EJsonError&) {
+        return 0;
+    } catch (const kvz::EDerivedValueError&) {
         return 0;
     }
     kvz::CheckDeclarationForExport(declaration);

@@ -1,5 +1,6 @@
 // Sheet Б: income received abroad, one record per rate (13, 9, 35), with the tax
 // that would be due here and the foreign tax credited against it.
+#include "calc/foreign_sheet_rate.h"
 #include "calc/rounding.h"
 #include "calc/svod_sum.h"
 #include "model/declaration.h"
@@ -62,6 +63,13 @@ void AddToTotals(kTSvodSumPrilB& sheet, const DohodCur& item) {
 
 }  // namespace
 
+int32_t ForeignSheetRate(const mTCurrencyIncome& income) {
+    if (income.IncomeCode == kMaterialBenefitIncome) return 0;
+    for (int32_t rate : kForeignSheetRates)
+        if (RateCodeBelongs(income.IncomeRate, rate)) return rate;
+    return 0;
+}
+
 bool kTSvodSum::CalcPrilB(int32_t rate) {
     kTSvodSumPrilB* sheet = PrilBOfRate(rate);
     if (!sheet) return true;
@@ -70,7 +78,7 @@ bool kTSvodSum::CalcPrilB(int32_t rate) {
     if (!(d.IncomeKinds & kIncomeForeign)) return true;
     for (int i = 0; i < d.Foreign.Count(); ++i) {
         const mTCurrencyIncome& income = d.Foreign.Get(i);
-        if (!RateCodeBelongs(income.IncomeRate, rate) || income.IncomeCode == kMaterialBenefitIncome) continue;
+        if (ForeignSheetRate(income) != rate) continue;
         sheet->Items.push_back(MakeItem(income, rate));
         sheet->Items.back().SourceRow = i + 1;
         AddToTotals(*sheet, sheet->Items.back());

@@ -8,6 +8,7 @@
 #include "checks/amount_sign_checks.h"
 #include "checks/field_rules.h"
 #include "checks/schema_field_checks.h"
+#include "checks/uncounted_income_checks.h"
 #include "export/declaration_export.h"
 #include "model/declaration.h"
 
@@ -54,8 +55,12 @@ public:
             if (kinds != 0 && Nothing()) CheckSection = kCheckSectionDeductionsEnd;
             Enter(kCheckSectionAddress, notExpected, Shown::First,
                   [&] { return ResidenceOktmoFindings(D_, OktmoRequired); });
+            // The rules beyond the sections' own come after all of them, so that the
+            // sections' findings keep their order and the window opens their screens first.
+            if (Nothing()) ShowFirstKeepAll(DeductionAmountFindings(D_));
             CheckEnteredValues();
             CheckAmountSigns();
+            if (Nothing()) ShowFirstKeepAll(UncountedIncomeFindings(D_));
         }
         return (static_cast<uint32_t>(static_cast<uint16_t>(CheckField)) << 16) | CheckSection;
     }

@@ -7,6 +7,7 @@
 #include "checks/check_text.h"
 #include "checks/inn_check.h"
 #include "checks/section_checks_deductions.h"
+#include "checks/uncounted_income_checks.h"
 #include "model/declaration.h"
 #include "model/income_dictionary.h"
 #include "storage/money.h"
@@ -272,6 +273,8 @@ CheckFindings ForeignFindings(const mTDeclaration& d, CheckUse use) {
 std::string ForeignFieldToFix(const mTCurrencyIncome& f) {
     for (const ForeignRule& rule : kForeignRules)
         if (rule.fails(f)) return rule.field;
+    // An income no sheet takes is put right by its code, which gives the rate.
+    if (!UncountedForeignIncome(f).empty()) return "IncomeCode";
     return "";
 }
 
@@ -329,31 +332,52 @@ CheckFindings InvestLineFindings(const mTInvestTovIncome& line) {
     return out.Take();
 }
 
-CheckFindings SocialFindings(const mTDeclaration& d) {
-    Findings social(kCheckSectionDeductions, kCaptionSocial);
+namespace {
+
+void AddNoSocialData(Findings& social, const mTDeclaration& d) {
     social.Add(d.Social.Granted && NoSocialData(d.Social), "Не введены данные по социальным налоговым вычетам",
                kCheckFieldSocialDeductions);
-    // The file states these contributions with their contract, so a bare amount
-    // cannot be carried into the calculation; it must not vanish without a word.
+}
+
+// The file states these contributions with their contract, so a bare amount
+// cannot be carried into the calculation; it must not vanish without a word.
+void AddBarePensionContributions(Findings& social, const mTDeclaration& d) {
     social.Add(d.Social.Granted && !d.Social.ExtraPensionContributions.IsZero(), kExtraPensionNotCounted,
                kSocialFieldExtraPension);
+}
+
+}  // namespace
+
+CheckFindings SocialFindings(const mTDeclaration& d) {
+    Findings social(kCheckSectionDeductions, kCaptionSocial);
+    AddNoSocialData(social, d);
+    AddBarePensionContributions(social, d);
     return social.Take();
 }
 
 CheckFindings DeductionFindings(const mTDeclaration& d) {
-    CheckFindings out = SocialFindings(d);
+    Findings social(kCheckSectionDeductions, kCaptionSocial);
+    AddNoSocialData(social, d);
+    CheckFindings out = social.Take();
     Findings standard(kCheckSectionDeductions, kCaptionStandard);
     const bool onePlaceRule = d.Standard.Granted && !d.Standard.MonthlyBusiness && !(d.IncomeKinds & kIncomeBusiness) &&
                               (d.IncomeKinds & kIncomeRussian);
     standard.Add(onePlaceRule && MonthMarkedTwice(d),
                  "Вы не могли получать стандартные вычеты работая в нескольких местах ОДНОВРЕМЕННО.",
                  kCheckFieldStandardDeductions);
+    for (CheckFinding& f : standard.Take()) out.push_back(std::move(f));
+    return out;
+}
+
+CheckFindings DeductionAmountFindings(const mTDeclaration& d) {
+    Findings social(kCheckSectionDeductions, kCaptionSocial);
+    AddBarePensionContributions(social, d);
+    CheckFindings out = social.Take();
     // The screen keeps the deduction within its limit; a document made elsewhere may not.
     Findings losses(kCheckSectionDeductions, kCaptionLosses);
     losses.Add(BoundInvestmentDeduction(d.InvestmentDeduction) != d.InvestmentDeduction,
                "Сумма инвестиционного вычета не может быть больше 400000", kCheckFieldLossesAndInvestment);
-    for (Findings* part : {&standard, &losses})
-        for (CheckFinding& f : part->Take()) out.push_back(std::move(f));
+    for (CheckFinding& f : losses.Take()) out.push_back(std::move(f));
     return out;
 }
 

@@ -85,9 +85,13 @@ CheckFindings ActivityCodeFindings(const std::string& code);
 CheckFindings InvestLineFindings(const mTInvestTovIncome& line);
 // Social deductions granted without any data (the social screen's own check).
 CheckFindings SocialFindings(const mTDeclaration& declaration);
-// The social findings, standard deductions taken at two places at once, and an
-// investment deduction above its limit.
+// Social deductions granted without any data, and standard deductions taken at two
+// places at once.
 CheckFindings DeductionFindings(const mTDeclaration& declaration);
+// Deduction amounts the calculation cannot take as they stand: bare additional pension
+// contributions and an investment deduction above its limit. The declaration check
+// asks them after its own sections.
+CheckFindings DeductionAmountFindings(const mTDeclaration& declaration);
 
 // Whether a document was issued before the holder's 14th birthday; a birthday on
 // 29 February turns 14 on 28 February. A birth date outside the calendar has no

@@ -74,14 +74,21 @@ void Guarded(const ExportSettings& settings, std::string& result, const Step& st
 
 std::string BuildDeclarationDocument(xmlDoc* document, const mTDeclaration& d, const kTSvodSum& sum) {
     const DateTime today = Today();
-    const std::string guid = NewGuidText();
-    if (d.DeclarationKind == kDecl4Ndfl) {
-        const std::string identifier = Ndfl4FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid);
-        BuildNdfl4Document(document, d, identifier, today);
-        return identifier;
-    }
-    const std::string identifier = Ndfl3FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid);
-    BuildNdfl3Document(document, d, sum, identifier, today);
+    const bool ndfl4 = d.DeclarationKind == kDecl4Ndfl;
+    const auto identifierWith = [&](const std::string& guid) {
+        return ndfl4 ? Ndfl4FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid)
+                     : Ndfl3FileIdentifier(d.InspectionCode, d.Person.PersonInn, today, guid);
+    };
+    // Built first under an empty identifier, which then takes the GUID of that content:
+    // the same declaration on the same day is the same file, wherever it is built.
+    if (ndfl4) BuildNdfl4Document(document, d, identifierWith(std::string()), today);
+    else BuildNdfl3Document(document, d, sum, identifierWith(std::string()), today);
+    xmlNode* root = RootOf(document).Node();
+    static const xmlChar* const kIdAttribute = reinterpret_cast<const xmlChar*>("ИдФайл");
+    xmlSetProp(root, kIdAttribute, reinterpret_cast<const xmlChar*>(""));
+    const std::string identifier = identifierWith(ContentGuidText(SerializeUtf8(document)));
+    if (!xmlSetProp(root, kIdAttribute, reinterpret_cast<const xmlChar*>(identifier.c_str())))
+        throw std::runtime_error("атрибут ИдФайл не записан в документ XML");
     return identifier;
 }
 

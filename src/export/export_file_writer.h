@@ -1,6 +1,7 @@
 #pragma once
 // Writing an export file so that a failure never leaves a partial file under the
 // final name: the caller tells success by the file's existence.
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,8 @@ void WriteExportFile(const std::string& path, std::string_view bytes);
 // is under its name only once the group is committed.
 class ExportFileGroup {
 public:
-    // Throws EExportWriteFailed as WriteExportFile does.
+    // Throws EExportWriteFailed as WriteExportFile does. The same file again (one
+    // declaration twice: its name comes from its content) is written once.
     void Add(const std::string& path, std::string_view bytes);
     std::size_t Size() const { return Paths_.size(); }
     // One entry per added file, in the order added: empty when the file was
@@ -28,6 +30,8 @@ public:
 private:
     ReplaceFileGroup Files_;
     std::vector<std::string> Paths_;
+    std::vector<std::size_t> StagedOf_;  // for each added file, its place in Files_
+    std::map<std::string, std::pair<std::size_t, std::string>> Staged_;  // path → place and bytes
 };
 
 }  // namespace kvz

@@ -18,9 +18,15 @@ GuidSource& SourceSlot() {
     return source;
 }
 
-std::string PlatformGuidText() {
+// The namespace of this program's file identifiers; fixed forever, since changing it
+// changes every identifier.
+constexpr const char* kFileIdNamespace = "6B0C5E1A-93D4-4F27-B8A1-2E7D40C9F315";
+
+std::string NameBasedGuidText(std::string_view content) {
+    uuid_t space;
+    uuid_parse(kFileIdNamespace, space);
     uuid_t id;
-    uuid_generate(id);
+    uuid_generate_sha1(id, space, content.data(), content.size());
     char text[37];
     uuid_unparse_upper(id, text);
     return text;
@@ -33,13 +39,13 @@ void SetGuidSource(GuidSource source) {
     SourceSlot() = std::move(source);
 }
 
-std::string NewGuidText() {
+std::string ContentGuidText(std::string_view content) {
     GuidSource source;
     {
         std::lock_guard lock(SourceMutex());
         source = SourceSlot();
     }
-    return source ? source() : PlatformGuidText();
+    return source ? source() : NameBasedGuidText(content);
 }
 
 }  // namespace kvz

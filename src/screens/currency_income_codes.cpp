@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "directory/derived_values.h"
 #include "model/deduction_amount.h"
 #include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
@@ -83,11 +84,7 @@ void TCurrencyIncomeCodes::TakeIncomeCode(const std::string& text) {
     mTCurrencyIncome& f = Shown_.Get();
     if (!income || income->Code == std::to_string(f.IncomeCode)) return;
     // Another income: the deduction of the one before goes.
-    f.IncomeCode = std::stoi(income->Code);
-    f.IncomeName = income->Name;
-    f.IncomeRate = RateNumber(income->Stav);
-    f.DeductionCode = 0;
-    f.DeductionRate = 0;
+    kvz::TakeIncomeCode(f, *income);
     meDeductionAmount_->clear();
     ShowCodes();
     emit changed();
@@ -98,8 +95,7 @@ void TCurrencyIncomeCodes::TakeDeductionCode(const std::string& text) {
     for (const DeductionEntry* entry : Dictionary_.DeductionsFor(std::to_string(f.IncomeCode), true)) {
         if (entry->Code != text) continue;
         if (entry == Deduction_) return;
-        f.DeductionCode = std::stoi(entry->Code);
-        f.DeductionRate = entry->Percent;
+        kvz::TakeDeductionCode(f, *entry);
         ShowCodes();
         ShowDeductionAmount();
         emit changed();

@@ -161,15 +161,6 @@ const Case kCases[] = {
     {"social deductions without data", kDecl3Ndfl, [](mTDeclaration& d) { d.Social.Granted = true; },
      kCheckSectionDeductions, kCaptionSocial, "Не введены данные по социальным налоговым вычетам",
      kCheckFieldSocialDeductions},
-    {"extra pension contributions as a bare amount", kDecl3Ndfl,
-     [](mTDeclaration& d) {
-         d.Social.Granted = true;
-         d.Social.ExtraPensionContributions = Rub(12000);
-     },
-     kCheckSectionDeductions, kCaptionSocial,
-     "Сумма дополнительных страховых пенсионных взносов в расчет не попадает. Введите ее в списке договоров "
-     "договором вида \"Доп. страх. взносы на накопительную часть труд. пенс.\" и очистите это поле",
-     kSocialFieldExtraPension},
     {"two employers in March", kDecl3Ndfl,
      [](mTDeclaration& d) {
          AddEmployer(d, 1000, 130);
@@ -187,22 +178,104 @@ const Case kCases[] = {
      kCheckFieldAddressOktmo},
 };
 
+// Rules beyond the sections' own: each is asked only after every section's rule.
+const Case kExtraCases[] = {
+    {"extra pension contributions as a bare amount", kDecl3Ndfl,
+     [](mTDeclaration& d) {
+         d.Social.Granted = true;
+         d.Social.ExtraPensionContributions = Rub(12000);
+     },
+     kCheckSectionDeductions, kCaptionSocial,
+     "Сумма дополнительных страховых пенсионных взносов в расчет не попадает. Введите ее в списке договоров "
+     "договором вида \"Доп. страх. взносы на накопительную часть труд. пенс.\" и очистите это поле",
+     kSocialFieldExtraPension},
+    {"investment deduction above its limit", kDecl3Ndfl,
+     [](mTDeclaration& d) {
+         d.InvestmentDeduction = Money::FromRaw(4000000100);
+         // Income enough that tax is still due, so that the residence ОКТМО is still needed.
+         AddEmployer(d, 5000000, 0);
+     },
+     kCheckSectionDeductions,
+     kCaptionLosses, "Сумма инвестиционного вычета не может быть больше 400000", kCheckFieldLossesAndInvestment},
+    {"income code the dictionary does not know", kDecl3Ndfl,
+     [](mTDeclaration& d) {
+         mTSourseIncome line;
+         line.IncomeCode = 1234;
+         line.IncomeAmount = Rub(1000);
+         d.Thirteen.Get(0).AddLine(line);
+     },
+     kCheckSectionThirteen, kCaptionThirteen, "Источник выплаты 1, строка 2. Код дохода 1234 отсутствует в справочнике",
+     1},
+    {"dividends without their taxable amount", kDecl3Ndfl,
+     [](mTDeclaration& d) {
+         mTThirtyPercent& s = d.Dividends.Get(d.Dividends.Add());
+         s.SourceName = "ПАО Сбербанк";
+         s.Inn = "7707083893";
+         s.Kpp = "773601001";
+         s.Oktmo = "45397000";
+         s.IncomeCode = mTThirtyPercent::kDividendIncomeCode;
+         s.IncomeTotal = Rub(10000);
+     },
+     kCheckSectionDividends, kCaptionDividends,
+     "Сумма дивидендов не попадает в расчет: не указана облагаемая сумма дивидендов", 1},
+    {"foreign income without its rate", kDecl3Ndfl,
+     [](mTDeclaration& d) {
+         d.SetIncomeKinds(d.IncomeKinds | kIncomeForeign);
+         AddForeignIncome(d).IncomeRate = 0;
+     },
+     kCheckSectionForeign, kCaptionForeign, "Доход не попадает в расчет: по коду дохода не определена ставка налога",
+     1},
+    {"foreign income at a rate no sheet computes", kDecl3NdflNonResident,
+     [](mTDeclaration& d) {
+         d.SetIncomeKinds(d.IncomeKinds | kIncomeForeign);
+         AddForeignIncome(d).IncomeRate = 30;
+     },
+     kCheckSectionForeign, kCaptionForeign,
+     "Доход не попадает в расчет: ставка 30 не относится ни к 13%, ни к 9%, ни к 35%", 1},
+};
+
+void ExpectOnlyItsMessage(const Case& c) {
+    SCOPED_TRACE(c.name);
+    auto d = CompleteDeclaration(c.kind);
+    c.spoil(*d);
+
+    CheckRun fix = Check(*d, {kCheckAnswerFix});
+    EXPECT_EQ(fix.result, Result(c.section, c.field));
+    ASSERT_EQ(fix.dialog.Shown.size(), 1u);
+    EXPECT_EQ(fix.dialog.Shown[0].caption, c.caption);
+    EXPECT_EQ(fix.dialog.Shown[0].message, c.message);
+
+    EXPECT_EQ(Check(*d, {kCheckAnswerSkip}).result, Result(c.section, kDeclined));
+    EXPECT_EQ(Check(*d, {kCheckAnswerClosed}).result, Result(c.section, kDeclined));
+    EXPECT_EQ(CheckDeclarationForExport(*d), (CheckFindings{{c.section, c.caption, c.field, c.message}}));
+}
+
 TEST(CheckDeclaration, EachMessageWithItsSectionAndField) {
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.name);
-        auto d = CompleteDeclaration(c.kind);
-        c.spoil(*d);
+    for (const Case& c : kCases) ExpectOnlyItsMessage(c);
+    for (const Case& c : kExtraCases) ExpectOnlyItsMessage(c);
+}
 
-        CheckRun fix = Check(*d, {kCheckAnswerFix});
-        EXPECT_EQ(fix.result, Result(c.section, c.field));
-        ASSERT_EQ(fix.dialog.Shown.size(), 1u);
-        EXPECT_EQ(fix.dialog.Shown[0].caption, c.caption);
-        EXPECT_EQ(fix.dialog.Shown[0].message, c.message);
-
-        EXPECT_EQ(Check(*d, {kCheckAnswerSkip}).result, Result(c.section, kDeclined));
-        EXPECT_EQ(Check(*d, {kCheckAnswerClosed}).result, Result(c.section, kDeclined));
-        EXPECT_EQ(CheckDeclarationForExport(*d), (CheckFindings{{c.section, c.caption, c.field, c.message}}));
-    }
+// Whatever else is wrong, the sections' own rules are shown first, so that the window
+// opens the screen of the first of them.
+TEST(CheckDeclaration, EverySectionRuleComesBeforeEveryExtraRule) {
+    int pairs = 0;
+    for (const Case& own : kCases)
+        for (const Case& extra : kExtraCases) {
+            // Bare pension contributions are social data: with them the social rule
+            // has nothing to say.
+            if (extra.kind != own.kind || (own.field == kCheckFieldSocialDeductions && extra.caption == own.caption))
+                continue;
+            SCOPED_TRACE(std::string(own.name) + " + " + extra.name);
+            auto d = CompleteDeclaration(own.kind);
+            own.spoil(*d);
+            extra.spoil(*d);
+            CheckRun fix = Check(*d, {kCheckAnswerFix});
+            EXPECT_EQ(fix.result, Result(own.section, own.field));
+            ASSERT_FALSE(fix.dialog.Shown.empty());
+            EXPECT_EQ(fix.dialog.Shown[0].message, own.message);
+            ++pairs;
+        }
+    EXPECT_GT(pairs, 100);
 }
 
 TEST(CheckDeclaration, CancelledInspectionStillAsksForTheRepresentativeButNoMore) {

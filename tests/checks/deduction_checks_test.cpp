@@ -240,9 +240,9 @@ TEST(LossesAndInvestment, LimitAndShownTotals) {
     // A document made without the screen: the declaration check names the excess.
     mTDeclaration d;
     d.InvestmentDeduction = Money::FromUnits(400000);
-    EXPECT_TRUE(DeductionFindings(d).empty());
+    EXPECT_TRUE(DeductionAmountFindings(d).empty());
     d.InvestmentDeduction = Money::FromRaw(4000000001);
-    const CheckFindings findings = DeductionFindings(d);
+    const CheckFindings findings = DeductionAmountFindings(d);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].field, kCheckFieldLossesAndInvestment);
     EXPECT_EQ(findings[0].sectionTitle, kCaptionLosses);

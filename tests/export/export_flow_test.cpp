@@ -60,22 +60,33 @@ TEST(ExportModes, TextModeGivesTheFilesTreeInUtf8AndWritesNothing) {
     EXPECT_EQ(text.Result.substr(declaration.size()), file.substr(fileDeclaration.size()));
 }
 
-TEST(ExportModes, EveryExportGetsItsOwnGuidAndDate) {
+TEST(ExportModes, TheGuidIsTheContentsOwnSoOneDeclarationIsOneFileAndAnotherIsAnother) {
     SetClock([] { return EncodeDate(2016, 4, 30) + 0.99; });
     auto d = Resident();
     TempDir dir;
     std::vector<std::string> messages;
-    std::string first, second;
+    std::string first, second, text;
     ExportDeclaration(dir.Path() + "/", *d, kExportFileMode, first, CollectingSettings(messages));
+    const std::string firstBytes = ReadBytes(dir.File(first));
     ExportDeclaration(dir.Path() + "/", *d, kExportFileMode, second, CollectingSettings(messages));
+    // The text the printed form and its barcode are made from names the same file.
+    ExportDeclaration("", *d, kExportTextMode, text, CollectingSettings(messages));
+    d->Thirteen.Get(0).TaxWithheld = Rub(15601);
+    std::string changed;
+    ExportDeclaration(dir.Path() + "/", *d, kExportFileMode, changed, CollectingSettings(messages));
     SetClock(nullptr);
+    // Version 5 (name-based, SHA-1) in the third group, the RFC variant in the fourth.
     const std::regex name(
-        "NO_NDFL3_7724_7724_772412345636_20160430_[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\.xml");
+        "NO_NDFL3_7724_7724_772412345636_20160430_[0-9A-F]{8}-[0-9A-F]{4}-5[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}\\.xml");
     EXPECT_TRUE(std::regex_match(first, name)) << first;
-    EXPECT_TRUE(std::regex_match(second, name)) << second;
-    EXPECT_NE(first, second);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(ReadBytes(dir.File(second)), firstBytes);
+    EXPECT_EQ(XmlView(text).Value("/Файл/@ИдФайл") + ".xml", first);
+    EXPECT_EQ(XmlView(firstBytes).Value("/Файл/@ИдФайл") + ".xml", first);
+    EXPECT_TRUE(std::regex_match(changed, name)) << changed;
+    EXPECT_NE(changed, first);
     EXPECT_EQ(FilesIn(dir.Path()).size(), 2u);
-    EXPECT_EQ(XmlView(ReadBytes(dir.File(first))).Value("//Документ/@ДатаДок"), "30.04.2016");
+    EXPECT_EQ(XmlView(firstBytes).Value("//Документ/@ДатаДок"), "30.04.2016");
 }
 
 TEST(ExportFailures, AFailedCalculationIsToldAndNothingIsExported) {

@@ -110,9 +110,11 @@ void AddIncomeSources(std::mt19937& rng, mTDeclaration& d) {
     for (int i = Uniform(rng, 0, 3); i > 0; --i) AddThirteenSource(rng, d.Thirteen);
     if (d.DeclarationKind == kDecl3NdflNonResident)
         for (int i = Uniform(rng, 0, 2); i > 0; --i) AddThirteenSource(rng, d.ThirteenNR);
-    for (int i = Uniform(rng, 0, 2); i > 0; --i) AddFlatSource(rng, d.Nine, mTThirtyPercent::kNineIncomeCode, 9);
     for (int i = Uniform(rng, 0, 2); i > 0; --i)
         AddFlatSource(rng, d.Dividends, mTThirtyPercent::kDividendIncomeCode, 13);
+    // A non-resident's window has no 9 % and no 35 % screen: his declaration takes neither.
+    if (d.DeclarationKind == kDecl3NdflNonResident) return;
+    for (int i = Uniform(rng, 0, 2); i > 0; --i) AddFlatSource(rng, d.Nine, mTThirtyPercent::kNineIncomeCode, 9);
     for (int i = Uniform(rng, 0, 2); i > 0; --i) {
         mTThirtyFivePercent& s = d.ThirtyFive.Get(d.ThirtyFive.Add());
         s.IncomeCode = Chance(rng, 70) ? 2740 : 2620;
