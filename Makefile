@@ -37,7 +37,7 @@ bench: deps
 	for b in $(BUILD_BENCH)/bin/kvz_bench_*; do $$b; done
 
 # Runs every fuzz target for FUZZ_SECONDS each (see docs/RELIABILITY.md).
-FUZZ_TARGETS := load_document create_json soun_table rate_files
+FUZZ_TARGETS := load_document create_json soun_table rate_files ndfl2_import
 fuzz: deps
 	CXX=clang++-14 cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVZ_FUZZ=ON -DKVZ_GUI=OFF
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target $(addprefix kvz_fuzz_,$(FUZZ_TARGETS))

@@ -11,6 +11,7 @@
 #include "app/document_paths.h"
 #include "app/help_pages.h"
 #include "checks/declaration_check.h"
+#include "import/ndfl2_apply.h"
 #include "model/declaration.h"
 #include "storage/dates.h"
 #include "storage/errors.h"
@@ -324,6 +325,25 @@ void DocumentController::OfferRefusedField() {
 
 void DocumentController::DocumentModified() {
     if (!Loading_) Unchanged_ = false;
+}
+
+bool DocumentController::FreshDocument() const {
+    return DocumentPath_.empty() && Unchanged_ && !PersonIdOf(Declaration_->Person);
+}
+
+Ndfl2Target DocumentController::CertificateTarget() {
+    Platform_.StoreScreen();
+    if (FreshDocument()) return {};
+    return {PersonIdOf(Declaration_->Person), Declaration_->DeclarationKind};
+}
+
+Ndfl2ImportReport DocumentController::ImportCertificates(const Ndfl2Plan& plan, const std::vector<bool>& take) {
+    Platform_.StoreScreen();
+    const Ndfl2ImportReport report = ApplyNdfl2Plan(*Declaration_, plan, FreshDocument(), take);
+    Unchanged_ = false;
+    UpdateSectionButtons();
+    ShowSectionScreen(Section::RussianIncome);
+    return report;
 }
 
 void DocumentController::UpdateSectionButtons() {

@@ -11,6 +11,8 @@
 
 #include "app/platform.h"
 #include "app/section.h"
+#include "import/ndfl2_plan.h"
+#include "import/ndfl2_report.h"
 #include "print/print_handover.h"
 
 namespace kvz {
@@ -73,6 +75,15 @@ public:
     // when the income kinds or the declaration type change).
     void UpdateSectionButtons();
 
+    // Where employers' certificates go: a document not yet named nor changed takes its
+    // taxpayer and kind from them, so it names no person and no kind here. Stores the
+    // screen first, so that a name just typed counts.
+    Ndfl2Target CertificateTarget();
+    // Carries the chosen items of a planned import in (take: per item; empty takes
+    // all), marks the document modified and shows the income screen. Saving stays
+    // the user's choice.
+    Ndfl2ImportReport ImportCertificates(const Ndfl2Plan& plan, const std::vector<bool>& take);
+
     mTDeclaration& Declaration() { return *Declaration_; }
     const mTDeclaration& Declaration() const { return *Declaration_; }
     const std::string& DocumentPath() const { return DocumentPath_; }
@@ -96,6 +107,7 @@ private:
     std::unique_ptr<mTDeclaration> LoadDocument(const std::string& path);
     void Install(std::unique_ptr<mTDeclaration> declaration, const std::string& path);
     void ShowSectionScreen(Section section);
+    bool FreshDocument() const;
     void Output(int mode);
     void ShowError(const std::string& text);
     void ShowInformation(const std::string& text);

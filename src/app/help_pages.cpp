@@ -25,6 +25,7 @@ std::string HelpPageOf(std::string_view name) {
         {"help/deduct_losses.htm", {"TfrCB"}},
         // The inspection directory is explained where its updating is.
         {"help/EditSOUN.htm", {"TfmInputInspectionNumber", "TfmLoadSoun"}},
+        {"help/import_2ndfl.htm", {"TfmNdfl2Import"}},
     };
     for (const auto& p : kPages)
         for (std::string_view own : p.names)

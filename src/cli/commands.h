@@ -19,6 +19,7 @@ int RunExport(const Args& args);
 int RunPdf(const Args& args);
 int RunImportSoun(const Args& args);
 int RunImportRates(const Args& args);
+int RunImport2Ndfl(const Args& args);
 
 // True when args hold "--help" or "-h".
 bool WantsHelp(const Args& args);

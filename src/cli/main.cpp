@@ -23,6 +23,7 @@ const Command kCommands[] = {
     {"calc", kvz::cli::RunCalc, "calc FILE.qz5                 расчет всех листов в JSON"},
     {"import-soun", kvz::cli::RunImportSoun, "import-soun SOUN1.DBF OUT.xml  справочник инспекций из классификатора"},
     {"import-rates", kvz::cli::RunImportRates, "import-rates FILE... OUT.xml  курсы валют из файлов Банка России"},
+    {"import-2ndfl", kvz::cli::RunImport2Ndfl, "import-2ndfl DOC.qz5 FILE.xml... [--person KEY] [--json]  справки 2-НДФЛ в декларацию"},
     {nullptr, nullptr, nullptr},
 };
 

@@ -41,6 +41,22 @@ void Derive(T& field, const T& derived, const std::string& path, const char* key
     field = derived;
 }
 
+// A name only describes its code: one given in other words (an abbreviation, an older
+// edition of the classifier) is the user's and stays; an empty one is filled.
+void DeriveName(std::string& field, const std::string& derived) {
+    if (!Given(field)) field = derived;
+}
+
+// Roubles computed elsewhere may round the last kopeck another way; within a kopeck the
+// amount is the same one and the program's own rounding is kept, beyond it the rate and
+// the amount disagree.
+void DeriveRoubles(Money& field, Money derived, const std::string& path, const char* key) {
+    const Money kopeck = Money::FromRaw(Money::kScale / 100);
+    const Money difference = field > derived ? field - derived : derived - field;
+    if (Given(field) && difference <= kopeck) field = derived;
+    Derive(field, derived, path, key, kFromRates);
+}
+
 const DeductionEntry* DeductionOf(const IncomeDictionary& incomes, int32_t incomeCode, int32_t deductionCode,
                                   bool resident) {
     for (const DeductionEntry* entry : incomes.DeductionsFor(std::to_string(incomeCode), resident))
@@ -96,7 +112,7 @@ Money Roubles(Money amount, Money rate, int32_t units, const std::string& path, 
 
 void DeriveIncomeEntry(mTCurrencyIncome& f, const IncomeEntry& entry, const std::string& path) {
     Derive(f.IncomeRate, static_cast<int32_t>(RateNumber(entry.Stav)), path, "IncomeRate", kFromCode);
-    Derive(f.IncomeName, entry.Name, path, "IncomeName", kFromCode);
+    DeriveName(f.IncomeName, entry.Name);
 }
 
 // The name a code of a fixed list shows; the list's codes have two digits.
@@ -153,7 +169,7 @@ void DeriveIncomeLine(mTSourseIncome& line, const IncomeDictionary& incomes, boo
     // A code the dictionary does not know keeps what is given; the check names it.
     const IncomeEntry* entry = incomes.FindIncome(std::to_string(line.IncomeCode));
     if (!entry) return;
-    Derive(line.IncomeName, entry->Name, path, "IncomeName", kFromCode);
+    DeriveName(line.IncomeName, entry->Name);
     // A non-resident deducts only with the incomes the law names.
     const DeductionEntry* deduction = resident || NonResidentMayDeduct(line.IncomeCode)
                                           ? DeductionOf(incomes, line.IncomeCode, line.DeductionCode, resident)
@@ -163,14 +179,15 @@ void DeriveIncomeLine(mTSourseIncome& line, const IncomeDictionary& incomes, boo
 
 void DeriveForeignIncome(mTCurrencyIncome& f, const DerivationSources& sources, const std::string& path) {
     const Currency* currency = sources.Rates ? sources.Rates->Find(f.CurrencyCode) : nullptr;
-    if (currency) Derive(f.CurrencyName, currency->Name, path, "CurrencyName", "по коду валюты");
+    if (currency) DeriveName(f.CurrencyName, currency->Name);
     DeriveAutomaticRates(f, sources.Rates, path);
     if (f.UnitsOnIncomeDate != 0 && !f.RateOnIncomeDate.IsZero())
-        Derive(f.IncomeInRoubles, Roubles(f.IncomeInCurrency, f.RateOnIncomeDate, f.UnitsOnIncomeDate, path, "IncomeInRoubles"),
-               path, "IncomeInRoubles", kFromRates);
+        DeriveRoubles(f.IncomeInRoubles,
+                      Roubles(f.IncomeInCurrency, f.RateOnIncomeDate, f.UnitsOnIncomeDate, path, "IncomeInRoubles"), path,
+                      "IncomeInRoubles");
     if (f.UnitsOnTaxDate != 0 && !f.RateOnTaxDate.IsZero())
-        Derive(f.TaxInRoubles, Roubles(f.TaxInCurrency, f.RateOnTaxDate, f.UnitsOnTaxDate, path, "TaxInRoubles"), path,
-               "TaxInRoubles", kFromRates);
+        DeriveRoubles(f.TaxInRoubles, Roubles(f.TaxInCurrency, f.RateOnTaxDate, f.UnitsOnTaxDate, path, "TaxInRoubles"),
+                      path, "TaxInRoubles");
     if (f.IncomeCode == 0) return;
     const IncomeEntry* entry = sources.Incomes.FindIncome(std::to_string(f.IncomeCode));
     if (!entry) {

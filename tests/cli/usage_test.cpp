@@ -28,6 +28,7 @@ TEST(CommandUsage, HelpOnStdoutAndRefusedArgumentsOnStderr) {
         {"pdf", "", 2},
         {"import-soun", "soun1.dbf", 1},
         {"import-rates", "", 1},
+        {"import-2ndfl", "doc.qz5 --person", 2},
     };
     TempDir dir;
     for (const auto& c : commands) {

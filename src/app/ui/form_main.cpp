@@ -21,10 +21,13 @@
 #include <algorithm>
 
 #include "app/document_paths.h"
+#include "app/help_pages.h"
 #include "app/ui/about_box.h"
 #include "app/ui/flash_button.h"
 #include "app/ui/help_key.h"
 #include "app/ui/help_window.h"
+#include "app/ui/ndfl2_drop.h"
+#include "app/ui/ndfl2_import_dialog.h"
 #include "app/ui/print_module_loader.h"
 #include "app/ui/program_icons.h"
 #include "checks/declaration_check.h"
@@ -137,6 +140,7 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     Controller_ = std::make_unique<DocumentController>(*this, Services(), ProgramFolder_);
     new THelpKey(
         *this, [this] { return CurrentScreen_.get(); }, [this](const std::string& page) { Controller_->Help(page); });
+    new TNdfl2Drop(*this, [this](const QStringList& files) { ImportCertificates(files); });
     resize(1100, 760);
 }
 
@@ -170,6 +174,7 @@ void TFormMain::BuildMenu() {
     command(file, "miOpen", "&Открыть", [this] { Controller_->OpenDoc(); }, QKeySequence::Open);
     command(file, "miSave", "Со&хранить", [this] { Controller_->SaveDoc(); }, QKeySequence::Save);
     command(file, "miSaveAs", "Сохранить &как...", [this] { Controller_->SaveAsDoc(); });
+    command(file, "miImport2Ndfl", "&Загрузить справку 2-НДФЛ…", [this] { ImportCertificates(AskNdfl2Files(this)); });
     file->addSeparator();
     command(file, "miExit", "В&ыход", [this] { close(); });
 
@@ -352,6 +357,10 @@ PrintHandoverServices TFormMain::PrintServices() {
         Dialogs_->ShowMessage(text, kProgramTitle, MessageIcon::Error, MessageButtons::Ok);
     };
     return services;
+}
+
+void TFormMain::ImportCertificates(const QStringList& files) {
+    RunNdfl2Import(this, *Controller_, *Dialogs_, files, [this] { ShowHelp(HelpPageOf("TfmNdfl2Import")); });
 }
 
 void TFormMain::ShowInspectionImport() {

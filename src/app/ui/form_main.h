@@ -4,6 +4,7 @@
 // document controller: the controller decides, the window shows.
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -105,6 +106,7 @@ private:
     ExportSettings WindowExportSettings();
     PrintHandoverServices PrintServices();
     void ShowInspectionImport();
+    void ImportCertificates(const QStringList& files);
     void FocusFirstListRow(Section section);
     void SaveWindowPlace();
 
