@@ -11,6 +11,7 @@
 #include "app/document_paths.h"
 #include "app/help_pages.h"
 #include "checks/declaration_check.h"
+#include "checks/findings_report.h"
 #include "import/ndfl2_apply.h"
 #include "model/declaration.h"
 #include "storage/dates.h"
@@ -21,7 +22,6 @@ namespace kvz {
 namespace {
 
 constexpr const char* kAskSave = "Вы хотите сохранить декларацию?";
-constexpr const char* kCheckPassed = "Проверка декларации завершена успешно";
 constexpr const char* kExportFailed = "Файл не сформирован.";
 constexpr const char* kGoToField = "\nПерейти к этому полю?";
 constexpr const char* kExportWritten = "Сформирован файл ";
@@ -209,7 +209,7 @@ bool DocumentController::CloseRequest() {
 
 void DocumentController::CheckDoc() {
     Guarded([&] {
-        if (CheckAndGo() == CheckOutcome::Passed) ShowInformation(kCheckPassed);
+        if (CheckAndGo() == CheckOutcome::Passed) ShowInformation(CheckPassedText(*Declaration_));
     });
 }
 

@@ -23,6 +23,7 @@ std::string HelpPageOf(std::string_view name) {
         {"help/deduct_social.htm", {"TfrFramePensDeduct"}},
         {"help/deduct_property.htm", {"TfrMultyConstructionDeduct"}},
         {"help/deduct_losses.htm", {"TfrCB"}},
+        {"help/result_panel.htm", {"ResultPanel"}},
         // The inspection directory is explained where its updating is.
         {"help/EditSOUN.htm", {"TfmInputInspectionNumber", "TfmLoadSoun"}},
         {"help/import_2ndfl.htm", {"TfmNdfl2Import"}},

@@ -1,6 +1,13 @@
 #include "checks/findings_report.h"
 
+#include "calc/result_summary.h"
+#include "calc/result_summary_text.h"
+
 namespace kvz {
+
+std::string CheckPassedText(const mTDeclaration& declaration) {
+    return std::string(kCheckPassedText) + "\n" + ResultHeadline(SummarizeResult(declaration));
+}
 
 std::string FindingsText(const CheckFindings& findings) {
     if (findings.empty()) return std::string(kCheckPassedText) + "\n";

@@ -15,10 +15,11 @@ namespace {
 void PrintCheckUsage(std::ostream& out) {
     out << "Использование: kvarzen-cli check FILE.qz5... [--json]\n"
            "Проверяет декларацию так же, как перед выгрузкой, и печатает каждое замечание:\n"
-           "номер раздела, номер поля (или строки списка) и сообщение; с --json - объект\n"
+           "номер раздела, номер поля (или строки списка) и сообщение, а без замечаний -\n"
+           "итог декларации (к возврату, к уплате или отсутствие налога); с --json - объект\n"
            "{\"passed\", \"findings\": [{\"section\", \"sectionTitle\", \"field\", \"message\"}]}.\n"
            "Несколько документов проверяются за один запуск, по строке на документ:\n"
-           "  FILE: " << kCheckPassedText << "\n"
+           "  FILE: " << kCheckPassedText << "; К возврату: 156 000 руб.\n"
            "  FILE: замечания: ...\n"
            "  FILE: ошибка: причина\n"
            "с --json - по объекту в строке, с полем \"file\" (и \"error\" у непрочитанного).\n"
@@ -34,11 +35,13 @@ std::string JsonText(const nlohmann::ordered_json& j, int indent) {
 
 // The findings of one document, or nothing (error then says why) when it cannot be
 // read or checked.
-std::optional<CheckFindings> FindingsOf(const std::string& path, std::string& error) {
+std::optional<CheckFindings> FindingsOf(const std::string& path, std::string& error, std::string& passed) {
     try {
         auto declaration = LoadDocument(path, error);
         if (!declaration) return std::nullopt;
-        return CheckDeclarationForExport(*declaration);
+        CheckFindings findings = CheckDeclarationForExport(*declaration);
+        if (findings.empty()) passed = CheckPassedText(*declaration) + "\n";
+        return findings;
     } catch (const std::exception& e) {
         error = e.what();
         return std::nullopt;
@@ -48,7 +51,8 @@ std::optional<CheckFindings> FindingsOf(const std::string& path, std::string& er
 // One document of a batch: its verdict as text, or as one JSON object.
 DocumentOutcome CheckDocument(const std::string& path, bool json) {
     std::string error;
-    const std::optional<CheckFindings> findings = FindingsOf(path, error);
+    std::string passed;
+    const std::optional<CheckFindings> findings = FindingsOf(path, error, passed);
     if (json) {
         nlohmann::ordered_json j{{"file", path}};
         if (findings)
@@ -58,7 +62,8 @@ DocumentOutcome CheckDocument(const std::string& path, bool json) {
         return {findings && findings->empty(), JsonText(j, -1)};
     }
     if (!findings) return {false, kBatchErrorWord + error};
-    return {findings->empty(), (findings->empty() ? "" : kFindingsWord) + FindingsText(*findings)};
+    if (findings->empty()) return {true, passed};
+    return {false, kFindingsWord + FindingsText(*findings)};
 }
 
 int CheckBatch(const std::vector<std::string>& paths, bool json) {
@@ -99,7 +104,7 @@ int RunCheck(const Args& args) {
     if (json)
         std::cout << JsonText(FindingsJson(findings), 2) << "\n";
     else
-        std::cout << FindingsText(findings);
+        std::cout << (findings.empty() ? CheckPassedText(*declaration) + "\n" : FindingsText(findings));
     return findings.empty() ? 0 : 1;
 }
 

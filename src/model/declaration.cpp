@@ -70,6 +70,10 @@ mTDeclaration::mTDeclaration()
 
 mTDeclaration::~mTDeclaration() = default;
 
+std::unique_ptr<mTDeclaration> mTDeclaration::Copy() const {
+    return std::unique_ptr<mTDeclaration>(new mTDeclaration(*this));
+}
+
 void mTDeclaration::SetIncomeKinds(uint8_t bits) {
     auto toggle = [&](uint8_t bit, auto&& destroy, auto&& create) {
         bool had = (IncomeKinds & bit) != 0;

@@ -52,8 +52,11 @@ class mTDeclaration {
 public:
     mTDeclaration();
     ~mTDeclaration();
-    mTDeclaration(const mTDeclaration&) = delete;
     mTDeclaration& operator=(const mTDeclaration&) = delete;
+
+    // A deep copy, for work that must not touch the document itself (the calculation
+    // writes into the sources).
+    std::unique_ptr<mTDeclaration> Copy() const;
 
     // Switches income kinds on and off; a kind switched off loses its lists.
     void SetIncomeKinds(uint8_t bits);
@@ -131,6 +134,9 @@ public:
     mTCBDeduct CB;
 
 private:
+    // Copies are made only on purpose, through Copy.
+    mTDeclaration(const mTDeclaration&) = default;
+
     LoadedDocument LoadFromStorage(mTDocumentStorage& storage);
     void LoadCurrentYear(mTDocumentStorage& storage);
     void LoadDeclInfo(mTDocumentStorage& storage);

@@ -11,6 +11,19 @@ namespace kvz {
 template <class T>
 class mTItemList {
 public:
+    mTItemList() = default;
+    // A copy holds copies of the items, never the same ones.
+    mTItemList(const mTItemList& other) : Exists_(other.Exists_) {
+        Items_.reserve(other.Items_.size());
+        for (const auto& item : other.Items_) Items_.push_back(std::make_unique<T>(*item));
+    }
+    mTItemList& operator=(const mTItemList& other) {
+        if (this != &other) *this = mTItemList(other);
+        return *this;
+    }
+    mTItemList(mTItemList&&) noexcept = default;
+    mTItemList& operator=(mTItemList&&) noexcept = default;
+
     bool Exists() const { return Exists_; }
     void Create() { Exists_ = true; }
     void Destroy() { Items_.clear(); Exists_ = false; }

@@ -542,8 +542,12 @@ TEST_F(DocumentControllerTest, CheckCommandReportsSuccessOnly) {
     controller->CheckDoc();
     EXPECT_TRUE(platform.messages.empty());
     checkResult = 0;
+    controller->Declaration().Person.Surname = "Иванов";
+    controller->Declaration().Person.FirstName = "Иван";
     controller->CheckDoc();
-    ExpectOnlyMessage("Проверка декларации завершена успешно", MessageIcon::Information);
+    // The verdict says what the declaration comes to.
+    ExpectOnlyMessage("Проверка декларации завершена успешно\nНалог к уплате и возврату отсутствует",
+                      MessageIcon::Information);
     EXPECT_EQ(checks, 2);
 }
 

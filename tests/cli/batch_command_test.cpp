@@ -123,7 +123,7 @@ TEST(BatchCommand, CheckGivesEachDocumentItsVerdict) {
     EXPECT_EQ(text.code, 1);
     EXPECT_EQ(Lines(text.out),
               (std::vector<std::string>{
-                  docs.a + ": Проверка декларации завершена успешно",
+                  docs.a + ": Проверка декларации завершена успешно; К возврату: 84 708 руб.",
                   docs.b + ": ошибка: Неправильный формат файла декларации, возможно он поврежден.",
                   docs.c + ": замечания: раздел 2, поле 1 (Сведения о декларанте): Не введена фамилия",
               }));

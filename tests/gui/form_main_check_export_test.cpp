@@ -89,8 +89,11 @@ private slots:
         QVERIFY(dialogs.messages.empty());
 
         finding = 0;
+        form->Controller().Declaration().Person.Surname = "Иванов";
+        form->Controller().Declaration().Person.FirstName = "Иван";
         Find<QAction>(*form, "miCheck")->trigger();
-        QCOMPARE(dialogs.Texts(), std::vector<std::string>{"Проверка декларации завершена успешно"});
+        QCOMPARE(dialogs.Texts(), std::vector<std::string>{
+                                      "Проверка декларации завершена успешно\nНалог к уплате и возврату отсутствует"});
         QCOMPARE(dialogs.messages[0].caption, std::string("Кварзен 2015"));
         QCOMPARE(dialogs.messages[0].icon, MessageIcon::Information);
     }

@@ -29,6 +29,7 @@
 #include "app/ui/ndfl2_drop.h"
 #include "app/ui/ndfl2_import_dialog.h"
 #include "app/ui/print_module_loader.h"
+#include "app/ui/result_panel.h"
 #include "app/ui/program_icons.h"
 #include "checks/declaration_check.h"
 #include "checks/ui/check_all_error_dialog.h"
@@ -123,6 +124,8 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     ContainerLayout_ = new QVBoxLayout(PnlFormContainer);
     ContainerLayout_->setContentsMargins(0, 0, 0, 0);
     row->addWidget(PnlFormContainer, 1);
+    ResultPanel_ = new TResultPanel([this]() -> const mTDeclaration& { return Controller_->Declaration(); }, centre);
+    row->addWidget(ResultPanel_);
     setCentralWidget(centre);
 
     ApplyToolbarSettings(ReadToolbarSettings());
@@ -141,7 +144,8 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
     new THelpKey(
         *this, [this] { return CurrentScreen_.get(); }, [this](const std::string& page) { Controller_->Help(page); });
     new TNdfl2Drop(*this, [this](const QStringList& files) { ImportCertificates(files); });
-    resize(1100, 760);
+    // Room for the section column, a screen and the result beside it.
+    resize(1260, 760);
 }
 
 TFormMain::~TFormMain() {
@@ -420,7 +424,10 @@ void TFormMain::FocusScreen(int page, int field) {
 void TFormMain::ShowSection(Section section) {
     std::unique_ptr<TThinkingFrame> screen =
         Parts_.screenFactory(section, Controller_->Declaration(), Resources_, PnlFormContainer);
-    connect(screen.get(), &TThinkingFrame::documentModified, this, [this] { Controller_->DocumentModified(); });
+    connect(screen.get(), &TThinkingFrame::documentModified, this, [this] {
+        Controller_->DocumentModified();
+        ResultPanel_->ScheduleUpdate();
+    });
     connect(screen.get(), &TThinkingFrame::sectionsChanged, this, [this] { Controller_->UpdateSectionButtons(); });
     std::unique_ptr<TThinkingFrame> old = std::exchange(CurrentScreen_, std::move(screen));
     if (old) ContainerLayout_->removeWidget(old.get());
@@ -429,6 +436,8 @@ void TFormMain::ShowSection(Section section) {
     CurrentScreen_->show();
     PressSectionButton(section);
     FocusFirstListRow(section);
+    // A new or opened document, or a screen left after its store.
+    ResultPanel_->ScheduleUpdate();
     // The screen that replaced the one holding the focus gets it, so that typing
     // goes on at once instead of into nothing.
     if (!CurrentScreen_->isAncestorOf(focusWidget())) FocusFirstField(CurrentScreen_.get());

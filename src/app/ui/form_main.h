@@ -31,6 +31,7 @@ class QVBoxLayout;
 namespace kvz {
 
 class TFlashButton;
+class TResultPanel;
 class TfmCheckError;
 class THelpWindow;
 
@@ -67,6 +68,7 @@ public:
 
     DocumentController& Controller() { return *Controller_; }
     TThinkingFrame* CurrentScreen() const { return CurrentScreen_.get(); }
+    TResultPanel* ResultPanel() const { return ResultPanel_; }
     TFlashButton* SectionButton(Section section) const;
     const ScreenResources& Resources() const { return Resources_; }
     const ProgramDataFiles& DataFiles() const { return DataFiles_; }
@@ -126,6 +128,7 @@ private:
     QWidget* PnlSelectGroup = nullptr;
     QWidget* PnlFormContainer = nullptr;
     QVBoxLayout* ContainerLayout_ = nullptr;
+    TResultPanel* ResultPanel_ = nullptr;
     QButtonGroup* SectionGroup_ = nullptr;
     std::map<Section, TFlashButton*> SectionButtons_;
     QPointer<THelpWindow> HelpWindow_;
