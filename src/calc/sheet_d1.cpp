@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/property_totals.h"
 #include "calc/rounding.h"
 #include "calc/svod_sum.h"
 #include "model/declaration.h"
@@ -103,6 +104,17 @@ std::vector<Money> SpreadOverObjects(Money expenses, const std::vector<mTConstru
 
 }  // namespace
 
+PropertyTotals PropertyTotalsOf(const mTConstructionDeduct& section, uint8_t declarationKind) {
+    PropertyTotals totals;
+    if (declarationKind != kDecl3Ndfl || !section.Granted || section.Objects.empty()) return totals;
+    for (const mTConstructionDeductObj& object : section.Objects) {
+        totals.cost += object.ObjectCost;
+        totals.interest += object.CreditInterest;
+    }
+    totals.cost = CappedExpenses(totals.cost, LimitOf(section.Objects));
+    return totals;
+}
+
 bool kTSvodSum::CalcPrilZ() {
     PrilZ.Clear();
     const mTDeclaration& declaration = Declaration();
@@ -110,17 +122,15 @@ bool kTSvodSum::CalcPrilZ() {
     if (declaration.DeclarationKind != kDecl3Ndfl || !section.Granted || section.Objects.empty()) return true;
     kTSvodSumPrilZ& z = PrilZ;
 
-    for (const mTConstructionDeductObj& object : section.Objects) {
-        z.AcquisitionExpenses += object.ObjectCost;
-        z.InterestPaid += object.CreditInterest;
-    }
+    const PropertyTotals totals = PropertyTotalsOf(section, declaration.DeclarationKind);
+    z.AcquisitionExpenses = totals.cost;
+    z.InterestPaid = totals.interest;
     z.ObjectOldRulesMark.assign(section.Objects.size(), 0);
     const LimitAndShare limit = LimitOf(section.Objects);
     if (limit.DecidingObject >= 0 &&
         RightsYear(section.Objects[static_cast<std::size_t>(limit.DecidingObject)]) < kFirstYearOfNewRules)
         z.ObjectOldRulesMark[static_cast<std::size_t>(limit.DecidingObject)] = kOldRulesMark;
     z.OwnershipShare = static_cast<long double>(limit.Part.Numerator) / limit.Part.Denominator;
-    z.AcquisitionExpenses = CappedExpenses(z.AcquisitionExpenses, limit);
     z.ObjectExpensesTaken = SpreadOverObjects(z.AcquisitionExpenses, section.Objects);
 
     z.CarriedFromLastYear = section.ConstrAmount1;

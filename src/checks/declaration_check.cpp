@@ -89,7 +89,7 @@ private:
     CheckFindings FirstActivityFindings() const {
         for (int i = 0; i < D_.Business.Count(); ++i)
             if (CheckFindings findings = ActivityFindings(D_, i); !findings.empty()) return findings;
-        return {};
+        return FarmFindings(D_);
     }
 
     // A declaration that cannot be calculated cannot pass: its error is reported as

@@ -174,15 +174,15 @@ private:
                                                  "Объект № " + std::to_string(i + 1) + ". " + f.message});
     }
 
+    // The limits of the object dialog, for objects that did not come through it.
     void FirstUseYears() {
-        for (int i = 0; i < D_.Construction.ObjectCount(); ++i) {
-            const int year = YearOf(D_.Construction.Object(i).FirstUseYear);
-            if (year > kTaxYear) {
-                Add(kCheckSectionDeductions, PropertyObjectField(i + 1), kCaptionProperty,
-                    "Объект № " + std::to_string(i + 1) + ". Год начала использования вычета " + std::to_string(year) +
-                        " не может быть позже " + std::to_string(kTaxYear) + " года, за который подается декларация");
-                return;
-            }
+        const int count = D_.Construction.ObjectCount();
+        for (int i = 0; i < count; ++i) {
+            const std::string refusal = FirstUseYearRefusal(D_.Construction.Object(i), IsLaterObject(count, i));
+            if (refusal.empty()) continue;
+            Add(kCheckSectionDeductions, PropertyObjectField(i + 1), kCaptionProperty,
+                "Объект № " + std::to_string(i + 1) + ". " + refusal);
+            return;
         }
     }
 

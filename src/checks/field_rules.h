@@ -2,8 +2,8 @@
 // Rules on entered values that the authority's schema cannot state: names of
 // people in letters only, country codes from the country directory with the name
 // that belongs to the code (and given for every foreign income), pension contracts
-// of a known kind, a month for each 13 % line the standard deductions count, property objects as their dialog accepts them and first used no
-// later than the tax year, and the 4-НДФЛ codes that no schema reads. They run after
+// of a known kind, a month for each 13 % line the standard deductions count, property objects as their dialog accepts them, with
+// a year of first use inside the dialog's limits, and the 4-НДФЛ codes that no schema reads. They run after
 // the declaration's own checks, before the schema's.
 #include <string>
 

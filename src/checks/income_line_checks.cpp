@@ -31,6 +31,10 @@ public:
         if (!failed || Result_ != kIncomeAccepted) return;
         if (Dialog_.Ask(Title_, message, CheckButtons{skip, false}) == kCheckAnswerFix) Result_ = field;
     }
+    // Ends the run on `field` when nothing else did.
+    void Refuse(bool failed, int field) {
+        if (failed && Result_ == kIncomeAccepted) Result_ = field;
+    }
     int Result() const { return Result_; }
 
 private:
@@ -68,6 +72,10 @@ int CheckThirteenLine(CheckDialog& dialog, const IncomeLineValues& line, Thirtee
                  !DeductionMayExceedIncome(line.IncomeCode, line.DeductionCode.value_or(0), kind),
              "Сумма вычета превышает сумму дохода",
              noDeduction ? kIncomeFieldDeductionCode : kIncomeFieldDeductionAmount, false);
+    // A line is an income of some kind and amount: skipping or closing the questions
+    // does not make a line without them.
+    run.Refuse(noCode, kIncomeFieldCode);
+    run.Refuse(Nil(line.IncomeAmount), kIncomeFieldAmount);
     return run.Result();
 }
 

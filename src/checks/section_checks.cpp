@@ -47,6 +47,11 @@ const ForeignRule kForeignRules[] = {
          // Securities operations may legitimately have nil expenses.
          return f.DeductionCode != 0 && f.DeductionAmount.IsZero() && !IsSecuritiesOperationIncome(f.IncomeCode);
      }},
+    // Without the rate of its day the tax paid abroad counts as 0 roubles: its credit would be lost unsaid.
+    {"По данному источнику выплаты не указан курс валюты на дату уплаты налога", "RateOnTaxDate",
+     [](const mTCurrencyIncome& f) {
+         return !f.TaxInCurrency.IsZero() && (f.UnitsOnTaxDate == 0 || f.RateOnTaxDate.IsZero());
+     }},
 };
 
 // Amounts inside messages: shortest decimal text with the screens' comma.
@@ -296,12 +301,21 @@ CheckFindings ActivityFindings(const mTDeclaration& d, int index, CheckUse use) 
     return out.Take();
 }
 
+CheckFindings FarmFindings(const mTDeclaration& d) {
+    Findings out(kCheckSectionBusiness, kCaptionBusiness);
+    out.Add(d.IsFarmHead && FarmYearOf(d.FarmStartDate) == kNoFarmYear,
+            "Не указан год образования крестьянского (фермерского) хозяйства", kBusinessFieldFarmYear);
+    return out.Take();
+}
+
 CheckFindings BusinessScreenFindings(const mTDeclaration& d) {
     CheckFindings out;
     for (int i = 0; i < d.Business.Count(); ++i) {
         CheckFindings activity = ActivityFindings(d, i, CheckUse::Screen);
         out.insert(out.end(), activity.begin(), activity.end());
     }
+    CheckFindings farm = FarmFindings(d);
+    out.insert(out.end(), farm.begin(), farm.end());
     return out;
 }
 

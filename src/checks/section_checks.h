@@ -75,7 +75,9 @@ std::string ForeignFieldToFix(const mTCurrencyIncome& income);
 // equal to its parts; the declaration check the code, labour, the components of
 // other expenses and a total not below its parts.
 CheckFindings ActivityFindings(const mTDeclaration& declaration, int index, CheckUse use = CheckUse::Declaration);
-// Every activity in turn as the business screen checks it.
+// The farm's year, asked for when the taxpayer heads a farm.
+CheckFindings FarmFindings(const mTDeclaration& declaration);
+// Every activity in turn as the business screen checks it, then the farm's year.
 CheckFindings BusinessScreenFindings(const mTDeclaration& declaration);
 // A code taken from the activity classifier: at least four characters, the point included.
 CheckFindings ActivityCodeFindings(const std::string& code);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "checks/check_text.h"
+#include "checks/field_rules.h"
 #include "checks/source_check.h"
 #include "model/construction_deduct.h"
 #include "model/pens.h"
@@ -43,13 +44,31 @@ ConstructionDateLimits ObjectDateLimits(bool laterObject, bool pensioner) {
     ConstructionDateLimits limits{};
     limits.earliest = laterObject ? EncodeDate(2014, 1, 1) : EncodeDate(1990, 1, 1);
     limits.firstUseYearMin = laterObject ? 2014 : 1992;
-    limits.latest = pensioner ? EncodeDate(2018, 12, 31) : EncodeDate(2015, 12, 31);
-    limits.firstUseYearMax = pensioner ? 2018 : 2015;
+    limits.firstUseYearMax = pensioner ? kTaxYear + 3 : kTaxYear;
+    limits.latest = EncodeDate(limits.firstUseYearMax, 12, 31);
     return limits;
 }
 
 int BoundFirstUseYear(int year, const ConstructionDateLimits& limits) {
     return std::clamp(year, limits.firstUseYearMin, limits.firstUseYearMax);
+}
+
+std::string FirstUseYearRefusal(const mTConstructionDeductObj& o, bool laterObject) {
+    const ConstructionDateLimits limits = ObjectDateLimits(laterObject, o.Pensioner);
+    const int year = YearOf(o.FirstUseYear);
+    const std::string text = "Год начала использования вычета " + std::to_string(year);
+    if (year > limits.firstUseYearMax)
+        return text + " не может быть позже " + std::to_string(limits.firstUseYearMax) +
+               (limits.firstUseYearMax == kTaxYear ? " года, за который подается декларация" : " года");
+    if (year < limits.firstUseYearMin)
+        return text + " не может быть раньше " + std::to_string(limits.firstUseYearMin) + " года";
+    return {};
+}
+
+mTConstructionDeductObj NewPropertyObject() {
+    mTConstructionDeductObj o;
+    o.FirstUseYear = EncodeDate(kTaxYear, 1, 1);
+    return o;
 }
 
 CheckFindings ConstructionObjectFindings(const mTConstructionDeductObj& o) {
@@ -62,6 +81,15 @@ CheckFindings ConstructionObjectFindings(const mTConstructionDeductObj& o) {
     add(o.TaxpayerSign == 0, "Не введен признак налогоплательщика", kObjectFieldTaxpayerSign);
     // A region code has two digits; an empty or one-character text means none was chosen.
     add(TrimmedLength(o.RegionCode) <= 1, "Не заполненно поле \"Код субъекта РФ\"", kObjectFieldRegion);
+    const ObjectDatesNeeded needed = DatesNeeded(o);
+    add(needed.rightReg && o.RightRegDate == 0,
+        "Не введена дата регистрации права собственности на жилой дом, квартиру, комнату", kObjectFieldRightRegDate);
+    add(needed.transferAct && o.TransferActDate == 0, "Не введена дата акта о передаче квартиры, комнаты или доли в них",
+        kObjectFieldTransferActDate);
+    add(needed.landReg && o.LandRegDate == 0, "Не введена дата регистрации права собственности на земельный участок",
+        kObjectFieldLandRegDate);
+    add(needed.application && o.ApplicationDate == 0,
+        "Не введена дата заявления о распределении имущественного вычета", kObjectFieldApplicationDate);
     if (out.empty() && !o.Pensioner) AddYearFinding(out, o);
     return out;
 }
@@ -82,6 +110,9 @@ int CheckPensionContract(CheckDialog& dialog, const mTPens& c) {
         if (result == 0 && IsBlank(c.ContractNumber) &&
             Ask(dialog, kTitlePensionContracts, "Введите номер договора") == kCheckAnswerFix)
             result = kContractFieldNumber;
+        if (result == 0 && c.ContractDate == 0 &&
+            Ask(dialog, kTitlePensionContracts, "Введите дату договора") == kCheckAnswerFix)
+            result = kContractFieldDate;
     }
     if (result == 0 && c.Contribution < c.AgentDeduction &&
         Ask(dialog, kTitlePensionContracts, "Сумма взносов меньше суммы предоставленного вычета") == kCheckAnswerFix)
@@ -97,6 +128,7 @@ void AcceptPensionContract(const mTPens& edited, mTPens& target) {
         target.OrgInn = before.OrgInn;
         target.OrgKpp = before.OrgKpp;
         target.ContractNumber = before.ContractNumber;
+        target.ContractDate = before.ContractDate;
     }
 }
 

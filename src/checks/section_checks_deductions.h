@@ -4,6 +4,7 @@
 // of the investment deduction. The screens only show what these decide.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "checks/check_dialog.h"
 #include "checks/section_checks.h"
@@ -23,6 +24,10 @@ enum ConstructionObjectField : int {
     kObjectFieldTaxpayerSign = 3,
     kObjectFieldRegion = 4,  // focusing it opens the region list
     kObjectFieldFirstUseYear = 5,
+    kObjectFieldRightRegDate = 6,
+    kObjectFieldTransferActDate = 7,
+    kObjectFieldLandRegDate = 8,
+    kObjectFieldApplicationDate = 9,
 };
 
 // Fields of the pension contract dialog that its check puts right: the source
@@ -31,6 +36,7 @@ enum ConstructionObjectField : int {
 enum PensionContractField : int {
     kContractFieldNumber = 4,  // where the source check would name the territory code
     kContractFieldContribution = 5,
+    kContractFieldDate = 6,
 };
 
 inline constexpr const char* kCaptionObjectData = "Проверка данных объекта";
@@ -52,9 +58,15 @@ bool IsLaterObject(int objectCount, int editedIndex);
 ConstructionDateLimits ObjectDateLimits(bool laterObject, bool pensioner);
 // The year of first use brought inside the limits (raised or lowered).
 int BoundFirstUseYear(int year, const ConstructionDateLimits& limits);
+// The refusal of a year of first use the dialog would not allow the object, or
+// an empty text: the declaration check holds stored objects to the same limits.
+std::string FirstUseYearRefusal(const mTConstructionDeductObj& object, bool laterObject);
+
+// A new object of the dialog: first used in the tax year.
+mTConstructionDeductObj NewPropertyObject();
 
 // The findings of the object dialog in the order they are shown: the three lists,
-// the region, then (only when these pass, and not for a pensioner) the year of
+// the region, the dates the object needs (DatesNeeded) left without a day, then (only when these pass, and not for a pensioner) the year of
 // first use against the year of the transfer act or of the ownership registration
 // after 2008.
 CheckFindings ConstructionObjectFindings(const mTConstructionDeductObj& object);
@@ -63,11 +75,11 @@ CheckFindings ConstructionObjectFindings(const mTConstructionDeductObj& object);
 int CheckConstructionObject(CheckDialog& dialog, const mTConstructionDeductObj& object);
 
 // The acceptance of the pension contract dialog: kinds 1 … 3 run the strict source
-// check with the fixed territory code and want a contract number; every kind wants
+// check with the fixed territory code and want a contract number and date; every kind wants
 // a contribution at least as large as the deduction the tax agent gave.
 int CheckPensionContract(CheckDialog& dialog, const mTPens& contract);
 // The contract the dialog accepted written over `target`: the organisation's texts
-// only for kinds 1 … 3, as kind 4 has no organisation.
+// and the contract date only for kinds 1 … 3, as kind 4 has no organisation.
 void AcceptPensionContract(const mTPens& edited, mTPens& target);
 
 // The investment deduction is at most 400 000.

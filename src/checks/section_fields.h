@@ -44,6 +44,11 @@ enum AddressField : int {
     kCheckFieldFlat = 10, kCheckFieldForeignAddress = 11, kCheckFieldPhone = 12
 };
 
+// The business screen: activities by their 1-based row; the farm's year beyond any row.
+enum BusinessField : int {
+    kBusinessFieldFarmYear = 32000,
+};
+
 // The line dialog of an investment partnership.
 enum InvestLineField : int {
     kCheckFieldOperationKind = 1,

@@ -43,8 +43,8 @@ void ActivityPicker::FillBelow(int level, const std::string& kod) {
 void ActivityPicker::Choose(int level, int row) {
     if (level < 1 || level > kActivityLevels || row < 0 || row >= static_cast<int>(LevelRows(level).size())) return;
     Chosen_[level - 1] = row;
-    // "нет" offers below it what lies under the choice above it.
-    const ActivityEntry* entry = Deepest(level);
+    // "нет" takes back the levels below it too: they offer only "нет" again.
+    const ActivityEntry* entry = LevelRows(level)[static_cast<std::size_t>(row)];
     FillBelow(level, entry ? entry->Kod : std::string());
 }
 

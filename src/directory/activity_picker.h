@@ -12,8 +12,8 @@
 
 namespace kvz {
 
-// The first row of every list below the first: nothing chosen at that level; the
-// lists below it then offer what lies under the choice above it.
+// The first row of every list below the first: nothing chosen at that level, nor
+// below it; the lists below it then hold only "нет".
 inline constexpr const char* kNoActivityLevel = "нет";
 
 class ActivityPicker {

@@ -3,8 +3,10 @@
 // professional (ПрофНалВыч).
 #include <initializer_list>
 #include <stdexcept>
+#include <tuple>
 
 #include "export/ndfl3_parts.h"
+#include "model/construction_deduct.h"
 
 namespace kvz::ndfl3 {
 
@@ -33,15 +35,13 @@ void WriteObject(const XmlElement& calculation, const mTConstructionDeductObj& o
     e.Set("ВидСобствОб", OwnershipText(o.OwnershipKind));
     e.Set("ПризнакНП", TaxpayerSignText(o.TaxpayerSign));
     e.Set("ВычЗаяв220.10", o.Pensioner ? "1" : "0");
-    // Bought by investment: the act of transfer; by contract: the registration of the right.
-    if (o.ByInvestment) {
-        e.Set("ДатаАкт", ExportDateText(o.TransferActDate));
-    } else {
-        e.Set("ДатаРегЖил", ExportDateText(o.RightRegDate));
-        if (o.ObjectNameCode > 4) e.Set("ДатаРегЗем", ExportDateText(o.LandRegDate));
-    }
-    if (o.OwnershipKind == 3 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2))
-        e.Set("ДатаЗаявВыч", ExportDateText(o.ApplicationDate));
+    // Only the object's own dates, and only given ones: day 0 would read 30.12.1899.
+    const ObjectDatesNeeded needed = DatesNeeded(o);
+    for (auto [name, wanted, date] : {std::tuple{"ДатаАкт", needed.transferAct, o.TransferActDate},
+                                      std::tuple{"ДатаРегЖил", needed.rightReg, o.RightRegDate},
+                                      std::tuple{"ДатаРегЗем", needed.landReg, o.LandRegDate},
+                                      std::tuple{"ДатаЗаявВыч", needed.application, o.ApplicationDate}})
+        if (wanted && date != 0) e.Set(name, ExportDateText(date));
     if (o.ShareNumerator > 0 && o.ShareDenominator > 0)
         e.Set("ДолСобств", IntegerText(o.ShareNumerator) + "/" + IntegerText(o.ShareDenominator));
     e.Set("ГодНачИспВыч", YearText(o.FirstUseYear));

@@ -1,6 +1,9 @@
 // Foreign income (ДоходИстИно), business income (ДоходПредпр) and income exempt up
 // to a limit (ДоходОсвПрев).
+#include <string>
+
 #include "export/ndfl3_parts.h"
+#include "model/business_new.h"
 
 namespace kvz::ndfl3 {
 
@@ -80,7 +83,8 @@ void WriteBusinessIncome(const XmlElement& ndfl3, const mTDeclaration& d, const 
     for (int i = 0; i < d.Business.Count(); ++i) WriteActivity(e, d.Business.Get(i));
     if (d.IsFarmHead) {
         const XmlElement farm = e.Add("СведКФХ");
-        farm.Set("ГодРегКФХ", YearText(d.FarmStartDate));
+        // Without a year the attribute is missing, which the check names, rather than a made-up one.
+        if (const int year = FarmYearOf(d.FarmStartDate); year != kNoFarmYear) farm.Set("ГодРегКФХ", std::to_string(year));
         SetKopecks(farm, "ДоходНеНал", d.FarmExemptIncome);
     }
     // The self-corrected base and tax of the business screen.

@@ -7,17 +7,18 @@ namespace kvz {
 
 namespace {
 
-constexpr int kStoredNoFarmYear = 2000;
+// Day 0 (30.12.1899) is before any farm year; 01.01.2000 is the year 2000.
+constexpr DateTime kStoredNoFarmYear = 0;
 
 }  // namespace
 
 int FarmYearOf(DateTime startDate) {
-    if (startDate == FarmStartDateOf(kNoFarmYear)) return kNoFarmYear;
+    if (startDate == kStoredNoFarmYear) return kNoFarmYear;
     const int year = YearOf(startDate);
     return year >= kFirstFarmYear && year <= kLastFarmYear ? year : kNoFarmYear;
 }
 
-DateTime FarmStartDateOf(int year) { return EncodeDate(year == kNoFarmYear ? kStoredNoFarmYear : year, 1, 1); }
+DateTime FarmStartDateOf(int year) { return year == kNoFarmYear ? kStoredNoFarmYear : EncodeDate(year, 1, 1); }
 
 void mTBusinessNew::Clear() {
     ActivityKind.clear();

@@ -60,7 +60,8 @@ inline constexpr auto kBusinessNewFields =
               Field("Income", &mTBusinessNew::Income), Field("ExpensesConfirmed", &mTBusinessNew::ExpensesConfirmed));
 
 // The farm's year of formation is kept on the declaration as 1 January of that
-// year; a declaration without one keeps 01.01.2000, which reads back as no year.
+// year; a declaration without one keeps day 0, so that every year from 1900 on,
+// 2000 too, reads back as itself.
 inline constexpr int kNoFarmYear = 0;
 inline constexpr int kFirstFarmYear = 1900;
 inline constexpr int kLastFarmYear = 2100;

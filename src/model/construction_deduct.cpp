@@ -22,6 +22,15 @@ mTConstructionDeductObj::mTConstructionDeductObj()
       TransferActDate(DateFromText(kDefaultObjectDate)),
       FirstUseYear(DateFromText(kDefaultObjectDate)) {}
 
+ObjectDatesNeeded DatesNeeded(const mTConstructionDeductObj& o) {
+    ObjectDatesNeeded needed{};
+    needed.transferAct = o.ByInvestment;
+    needed.rightReg = !o.ByInvestment;
+    needed.landReg = !o.ByInvestment && o.ObjectNameCode > 4;
+    needed.application = o.OwnershipKind == 3 || (o.OwnershipKind == 1 && o.TaxpayerSign == 2);
+    return needed;
+}
+
 std::string mTConstructionDeductObj::StreamName(uint16_t index) { return SectionStreamName(kStream, index); }
 
 template class mTItemStream<mTConstructionDeductObj>;

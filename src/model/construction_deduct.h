@@ -68,6 +68,18 @@ inline constexpr auto kConstructionDeductObjFields =
                              Field("CreditInterest", &mTConstructionDeductObj::CreditInterest)));
 constexpr const auto& FieldsOf(const mTConstructionDeductObj&) { return kConstructionDeductObjFields; }
 
+// The dates the declaration carries for an object: bought by investment, the act
+// of transfer; by contract, the registration of the right and, for land (kinds 5 …
+// 8), of the land; the application that shares the deduction for common joint
+// ownership or for the spouse of a sole owner. Other dates are not the object's.
+struct ObjectDatesNeeded {
+    bool transferAct;
+    bool rightReg;
+    bool landReg;
+    bool application;
+};
+ObjectDatesNeeded DatesNeeded(const mTConstructionDeductObj& object);
+
 class mTConstructionDeduct {
 public:
     static constexpr const char* kStreamName = "@ConstructionDeduct";

@@ -34,8 +34,8 @@ Money CurrencyToRoubles(Money amount, Money rate, int32_t units) {
 
 mTCurrencyIncome::mTCurrencyIncome() : IncomeDate(FirstDayOf2015()), TaxPaymentDate(FirstDayOf2015()) {}
 
+// The equivalent first: an amount whose equivalent overflows leaves the record as it was.
 void mTCurrencyIncome::SetIncomeInCurrency(Money amount) {
-    // Converted first: an amount whose equivalent overflows leaves the income as it was.
     IncomeInRoubles = CurrencyToRoubles(amount, RateOnIncomeDate, UnitsOnIncomeDate);
     IncomeInCurrency = amount;
 }

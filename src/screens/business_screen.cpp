@@ -115,7 +115,7 @@ void TfrBusinessNew::BuildDeclarationValues(TFormBuilder& form, QVBoxLayout* col
     Binder().BindCheck(farmHead, "IsFarmHead", d.IsFarmHead);
     connect(farmHead, &QCheckBox::toggled, this, &TThinkingFrame::ApplyRules);
     const auto farm = [farmHead] { return farmHead->isChecked(); };
-    auto* year = new TYearSpin(kFirstFarmYear, kLastFarmYear, kDefaultFarmYear);
+    auto* year = FarmYear_ = new TYearSpin(kFirstFarmYear, kLastFarmYear, kDefaultFarmYear);
     Binder().BindSpin(year, "FarmStartDate",
                       {[this] { return FarmYearOf(Declaration().FarmStartDate); },
                        [this](const int32_t& y) { Declaration().FarmStartDate = FarmStartDateOf(y); }});
@@ -144,6 +144,10 @@ bool TfrBusinessNew::StoreOwn() {
 CheckFindings TfrBusinessNew::Findings() const { return BusinessScreenFindings(Declaration()); }
 
 void TfrBusinessNew::FocusField(int, int field) {
+    if (field == kBusinessFieldFarmYear) {
+        FarmYear_->setFocus();
+        return;
+    }
     lvActivities_->FocusRow(field);
 }
 

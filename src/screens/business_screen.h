@@ -7,6 +7,7 @@
 #include "screens/thinking_frame.h"
 
 class QLineEdit;
+class QSpinBox;
 class QVBoxLayout;
 
 namespace kvz {
@@ -20,7 +21,7 @@ class TfrBusinessNew : public TThinkingFrame {
 public:
     TfrBusinessNew(mTDeclaration& declaration, const ScreenResources& resources, QWidget* parent);
 
-    // Selects the activity of the 1-based row.
+    // Selects the activity of the 1-based row, or goes to the farm's year.
     void FocusField(int page, int field) override;
 
 protected:
@@ -38,6 +39,7 @@ private:
     QWidget* pnlActivity_ = nullptr;
     TMaskedEdit* meIncome_ = nullptr;
     QLineEdit* meNorm_ = nullptr;
+    QSpinBox* FarmYear_ = nullptr;
 };
 
 }  // namespace kvz

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "calc/svod_sum.h"
+#include "calc/property_totals.h"
 #include "model/declaration.h"
 #include "screens/construction_object_dialog.h"
 #include "screens/field_binder.h"
@@ -28,7 +28,7 @@ public:
     QStringList Texts(int row) const override { return {ObjectCaption(Section_.Object(row))}; }
     bool HoldsData(int row) const override { return !(Section_.Object(row) == mTConstructionDeductObj()); }
     bool Add(QWidget* parent) override {
-        mTConstructionDeductObj object;
+        mTConstructionDeductObj object = NewPropertyObject();
         if (!EditConstructionObject(object, IsLaterObject(Count(), -1), Checks_, parent)) return false;
         Section_.ObjectAdd(std::move(object));
         return true;
@@ -69,6 +69,7 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(mTDeclaration& declaratio
     auto* granted = Granted_ = new QCheckBox(QStringLiteral("Предоставить имущественный налоговый вычет"));
     Binder().BindCheck(granted, "Granted", c.Granted);
     connect(granted, &QCheckBox::toggled, this, &TThinkingFrame::ApplyRules);
+    connect(granted, &QCheckBox::toggled, this, &TfrMultyConstructionDeduct::ShowTotals);
     grid->addWidget(granted, 0, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Общий размер вычета")), 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Проценты по кредитам за все годы")), 1, 2);
@@ -102,6 +103,11 @@ TfrMultyConstructionDeduct::TfrMultyConstructionDeduct(mTDeclaration& declaratio
     grid->addWidget(new QLabel(QStringLiteral("Общая стоимость всех объектов (с учетом ограничений вычета)")), row, 0);
     grid->addWidget(pnlCostTotal_ = NewPanel("pnlCostTotal"), row, 1);
     grid->addWidget(pnlInterestTotal_ = NewPanel("pnlInterestTotal"), row, 2);
+    lblTotalsError_ = new QLabel;
+    lblTotalsError_->setObjectName(QStringLiteral("lblTotalsError"));
+    lblTotalsError_->setWordWrap(true);
+    lblTotalsError_->hide();
+    grid->addWidget(lblTotalsError_, row + 1, 0, 1, 3);
     layout->addWidget(group);
 
     lvObjects_ = new TItemListEditor(QStringLiteral("lvObjects"),
@@ -129,18 +135,22 @@ void TfrMultyConstructionDeduct::FocusField(int, int row) {
     lvObjects_->FocusRow(row);
 }
 
-// The totals as the calculation takes them, the limits of the deduction applied.
+// The totals as the deduction takes them, for the objects and the box as shown:
+// the declaration itself is only read.
 void TfrMultyConstructionDeduct::ShowTotals() {
-    kTSvodSum sum;
+    mTConstructionDeduct shown = Declaration().Construction;
+    shown.Granted = Granted_->isChecked();
     try {
-        sum.Calculate(Declaration());
-    } catch (const std::exception&) {
+        const PropertyTotals totals = PropertyTotalsOf(shown, Declaration().DeclarationKind);
+        pnlCostTotal_->setText(QString::fromStdString(MoneyToText(totals.cost, ',')));
+        pnlInterestTotal_->setText(QString::fromStdString(MoneyToText(totals.interest, ',')));
+        lblTotalsError_->hide();
+    } catch (const std::exception& e) {
         pnlCostTotal_->clear();
         pnlInterestTotal_->clear();
-        return;
+        lblTotalsError_->setText(QStringLiteral("Итоги по объектам не рассчитаны: ") + QString::fromUtf8(e.what()));
+        lblTotalsError_->show();
     }
-    pnlCostTotal_->setText(QString::fromStdString(MoneyToText(sum.PrilZ.AcquisitionExpenses, ',')));
-    pnlInterestTotal_->setText(QString::fromStdString(MoneyToText(sum.PrilZ.InterestPaid, ',')));
 }
 
 }  // namespace kvz

@@ -27,6 +27,7 @@ private:
     TItemListEditor* lvObjects_ = nullptr;
     QLabel* pnlCostTotal_ = nullptr;
     QLabel* pnlInterestTotal_ = nullptr;
+    QLabel* lblTotalsError_ = nullptr;  // why the totals could not be shown
 };
 
 }  // namespace kvz

@@ -17,6 +17,7 @@
 #include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/masked_edit.h"
+#include "screens/optional_date.h"
 #include "screens/pick_lists.h"
 
 namespace kvz {
@@ -139,12 +140,15 @@ TfmInputConstruction::TfmInputConstruction(const mTConstructionDeductObj& object
     form->addRow(buttons);
     connect(Pensioner_, &QCheckBox::toggled, this, &TfmInputConstruction::ApplyLimits);
     ApplyLimits();
-    for (DateField& d : Dates_) d.shown = d.edit->date();
+    for (const DateField& d : Dates_) ShowOptionalDate(d.edit, Object_.*(d.field));
     Focus_.Add(kObjectFieldName, ObjectName_);
     Focus_.Add(kObjectFieldOwnership, Ownership_);
     Focus_.Add(kObjectFieldTaxpayerSign, TaxpayerSign_);
     Focus_.Add(kObjectFieldRegion, fbRegion_, fbRegion_);
     Focus_.Add(kObjectFieldFirstUseYear, FirstUseYear_);
+    // The dates in the order of their field numbers.
+    for (std::size_t i = 0; i < Dates_.size(); ++i)
+        Focus_.Add(kObjectFieldRightRegDate + static_cast<int>(i), Dates_[i].edit);
 }
 
 QComboBox* TfmInputConstruction::NewList(const char* name, const QStringList& items, int32_t code) {
@@ -168,16 +172,17 @@ void TfmInputConstruction::AddDate(QFormLayout* form, const QString& label, cons
     edit->setObjectName(QString::fromLatin1(name));
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     edit->setCalendarPopup(true);
-    edit->setDate(DateOfDayCount(Object_.*field));
-    Dates_.push_back({edit, field, QDate()});
+    AllowNoDate(edit);
+    Dates_.push_back({edit, field});
     form->addRow(label, edit);
 }
 
-// A date outside the limits is shown at the nearest limit; it is written back only
-// when the user changes it.
+// A date outside the limits is shown at the nearest limit, and "Да" writes what is
+// shown: the object keeps the dates the user saw.
 void TfmInputConstruction::ApplyLimits() {
     const ConstructionDateLimits limits = ObjectDateLimits(Later_, Pensioner_->isChecked());
-    for (const DateField& d : Dates_) d.edit->setDateRange(DateOfDayCount(limits.earliest), DateOfDayCount(limits.latest));
+    for (const DateField& d : Dates_)
+        SetOptionalDateRange(d.edit, DateOfDayCount(limits.earliest), DateOfDayCount(limits.latest));
     const int year = BoundFirstUseYear(FirstUseYear_->value(), limits);
     FirstUseYear_->setRange(limits.firstUseYearMin, limits.firstUseYearMax);
     FirstUseYear_->setValue(year);
@@ -191,8 +196,7 @@ mTConstructionDeductObj TfmInputConstruction::Edited() {
     o.ByInvestment = Acquisition_->checkedId() == kByInvestment;
     o.RegionCode = RegionCode_->text().toStdString();
     for (const auto& [edit, field] : Texts_) o.*field = edit->text().trimmed().toStdString();
-    for (const DateField& d : Dates_)
-        if (d.edit->date() != d.shown) o.*(d.field) = DayCountOfDate(d.edit->date());
+    for (const DateField& d : Dates_) o.*(d.field) = ShownOptionalDate(d.edit, Object_.*(d.field));
     o.ShareNumerator = NumberOf(ShareNumerator_);
     o.ShareDenominator = NumberOf(ShareDenominator_);
     if (FirstUseYear_->value() != YearOf(Object_.FirstUseYear)) o.FirstUseYear = EncodeDate(FirstUseYear_->value(), 1, 1);

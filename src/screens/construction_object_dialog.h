@@ -40,7 +40,6 @@ private:
     struct DateField {
         QDateEdit* edit;
         Date field;
-        QDate shown;  // the day the dialog showed, so that an untouched date keeps its value
     };
     QComboBox* NewList(const char* name, const QStringList& items, int32_t code);
     void AddText(QFormLayout* form, const QString& label, const char* name, Text field, int length);

@@ -5,6 +5,7 @@
 
 #include "directory/derived_values.h"
 #include "model/deduction_amount.h"
+#include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/form_builder.h"
 #include "screens/masked_edit.h"
@@ -46,6 +47,15 @@ TCurrencyIncomeCodes::TCurrencyIncomeCodes(TThinkingFrame& screen, TFormBuilder&
                                      Shown_.Field(&mTCurrencyIncome::DeductionAmount))
                              .VisibleWhen([this] { return Deduction_ && Deduction_->Visible; })
                              .EnabledWhen([this] { return Deduction_ && Deduction_->Enabled; });
+    connect(meDeductionAmount_, &TCheckedLineEdit::changed, this, &TCurrencyIncomeCodes::LimitTyped);
+}
+
+// A typed amount at or above the deduction's ceiling becomes the ceiling.
+void TCurrencyIncomeCodes::LimitTyped() {
+    if (Screen_.Binder().Loading() || !Deduction_ || !Deduction_->Enabled) return;
+    const Money typed = TypedAmount(meDeductionAmount_);
+    const Money limited = TypedDeductionAmount(typed, DeductionAmountRule::Of(*Deduction_));
+    if (limited != typed) meDeductionAmount_->setText(MoneyScreenText(limited));
 }
 
 void TCurrencyIncomeCodes::ShowDeductionAmount() {

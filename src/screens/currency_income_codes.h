@@ -1,7 +1,8 @@
 #pragma once
 // The income code, the deduction code and the deduction amount of the foreign
 // income shown: the two code pickers, and the deduction's rules (shown, editable,
-// a share of the rouble equivalent or the equivalent itself up to a ceiling).
+// a share of the rouble equivalent or the equivalent itself up to a ceiling, which
+// a typed amount does not pass either).
 #include <QObject>
 
 #include <functional>
@@ -40,6 +41,7 @@ signals:
 private:
     void TakeIncomeCode(const std::string& code);
     void TakeDeductionCode(const std::string& code);
+    void LimitTyped();
 
     TThinkingFrame& Screen_;
     SelectedItem<mTCurrencyIncome>& Shown_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -30,6 +31,8 @@ namespace {
 
 constexpr int kIncomeRow = 0;  // the rates of the income date and the income
 constexpr int kTaxRow = 1;     // the rates of the tax payment date and the tax paid
+
+constexpr const char* kRoublesTooLarge = "Сумма в рублях слишком велика.";
 
 }  // namespace
 
@@ -136,7 +139,8 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
     }
 
     column->addLayout(form.Grid());
-    Codes_ = new TCurrencyIncomeCodes(*this, form, Shown_, [this] { return TypedRoubles(kIncomeRow); });
+    Codes_ = new TCurrencyIncomeCodes(*this, form, Shown_,
+                                      [this] { return TypedRoubles(kIncomeRow).value_or(Money()); });
     connect(Codes_, &TCurrencyIncomeCodes::changed, this, &TThinkingFrame::documentModified);
 
     // Kept on the declaration and not shown, as in the declarations of earlier years.
@@ -149,6 +153,12 @@ void TfrCurrency::BuildIncome(TFormBuilder& form, QVBoxLayout* column) {
 }
 
 void TfrCurrency::ShowSource(int row) {
+    // The typed amounts stay on screen, with the income they belong to, until they fit.
+    if (Shown_.Chosen() && row != Shown_.Row() && !RoublesFit()) {
+        const QSignalBlocker quiet(lvSources_);
+        lvSources_->SetCurrentRow(Shown_.Row());
+        return;
+    }
     const bool shown = ShowItem(Shown_, row, pnlIncome_, [this] {
         Codes_->ShowCodes();
         ShowCurrencyName();
@@ -173,6 +183,36 @@ void TfrCurrency::FocusField(int, int field) {
 }
 
 CheckFindings TfrCurrency::Findings() const { return ForeignFindings(Declaration(), CheckUse::Screen); }
+
+// Amounts whose rouble equivalent the program cannot hold are not stored: the user
+// is told, and what was typed stays to be put right.
+bool TfrCurrency::Store() { return RoublesFit() && TThinkingFrame::Store(); }
+
+// Store has said why already: the screen is only kept.
+uint32_t TfrCurrency::Validate() {
+    if (OverflowingRow()) return static_cast<uint32_t>(Shown_.Row() + 1);
+    return TThinkingFrame::Validate();
+}
+
+std::optional<int> TfrCurrency::OverflowingRow() const {
+    if (!Shown_.Chosen()) return std::nullopt;
+    for (int row : {kIncomeRow, kTaxRow})
+        if (!TypedRoubles(row)) return row;
+    return std::nullopt;
+}
+
+bool TfrCurrency::RoublesFit() {
+    if (const std::optional<int> overflowing = OverflowingRow()) {
+        const int row = *overflowing;
+        const std::string message = std::string(kRoublesTooLarge) + " " +
+                                    (row == kIncomeRow ? "Проверьте сумму дохода и курс валюты на дату дохода."
+                                                       : "Проверьте сумму налога и курс валюты на дату уплаты налога.");
+        if (CheckDialog* dialog = Resources().checkDialog) dialog->Ask(kCaptionForeign, message, CheckButtons{false, false});
+        meInCurrency_[row]->setFocus();
+        return false;
+    }
+    return true;
+}
 
 bool TfrCurrency::StoreOwn() {
     if (!Shown_.Chosen()) return false;
@@ -232,20 +272,22 @@ void TfrCurrency::ShowRates(const RateRow& onIncomeDate, const RateRow& onTaxDat
     }
 }
 
-Money TfrCurrency::TypedRoubles(int row) const {
+std::optional<Money> TfrCurrency::TypedRoubles(int row) const {
     try {
         return CurrencyToRoubles(TypedAmount(meInCurrency_[row]), TypedAmount(meRate_[row]),
                                  meUnits_[row]->text().toInt());
     } catch (const std::overflow_error&) {
-        return Money();
+        return std::nullopt;
     }
 }
 
 // Always the kopecks the record will hold, whichever editor changed.
 void TfrCurrency::ShowRoubles() {
     for (int row : {kIncomeRow, kTaxRow}) {
-        const Money roubles = TypedRoubles(row);
-        meInRoubles_[row]->setText(roubles.IsZero() ? QStringLiteral("0") : MoneyScreenText(roubles));
+        const std::optional<Money> roubles = TypedRoubles(row);
+        meInRoubles_[row]->setText(!roubles             ? QString::fromUtf8(kRoublesTooLarge)
+                                   : roubles->IsZero() ? QStringLiteral("0")
+                                                        : MoneyScreenText(*roubles));
     }
     Codes_->ShowDeductionAmount();
 }

@@ -2,6 +2,8 @@
 // "Доходы за пределами РФ": the incomes received abroad, one a payment source,
 // with the dates, the currency and its rates, the amounts in currency and their
 // rouble equivalents, the tax paid abroad and the deduction.
+#include <optional>
+
 #include "directory/automatic_rates.h"
 #include "model/currency_income.h"
 #include "screens/selected_item.h"
@@ -27,6 +29,10 @@ public:
     // Selects the income of the 1-based row.
     void FocusField(int page, int field) override;
 
+    // Stores only amounts whose rouble equivalent fits; otherwise says so.
+    bool Store() override;
+    uint32_t Validate() override;
+
 protected:
     bool StoreOwn() override;
     CheckFindings Findings() const override;
@@ -40,8 +46,13 @@ private:
     void TakeAutomaticRates();
     void SetRatesReadOnly(bool readOnly);
     void ShowRates(const RateRow& onIncomeDate, const RateRow& onTaxDate);
-    // The rouble equivalent of the amount, rate and units typed in a row.
-    Money TypedRoubles(int row) const;
+    // The rouble equivalent of the amount, rate and units typed in a row; none when
+    // it is beyond any amount the program can hold.
+    std::optional<Money> TypedRoubles(int row) const;
+    // The row whose equivalent does not fit, if any.
+    std::optional<int> OverflowingRow() const;
+    // True when both rows' equivalents fit; otherwise tells the user and focuses the amount.
+    bool RoublesFit();
     void ShowRoubles();
 
     SelectedItem<mTCurrencyIncome> Shown_;

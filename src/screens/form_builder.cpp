@@ -38,8 +38,10 @@ void RowWidgets::VisibleWhen(std::function<bool()> rule) {
 }
 
 void RowWidgets::EnabledWhen(std::function<bool()> rule) {
-    Screen_->AddRule([used = Used_, rule = std::move(rule)] {
+    // The label greys with its editor, so that the row reads as one.
+    Screen_->AddRule([label = Label_, used = Used_, rule = std::move(rule)] {
         const bool enabled = rule();
+        if (label) label->setEnabled(enabled);
         for (QWidget* w : *used) w->setEnabled(enabled);
     });
 }

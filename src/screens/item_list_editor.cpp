@@ -156,7 +156,7 @@ void TItemListEditor::DeleteItem() {
     const int row = CurrentRow();
     if (row < 0) return;
     if (Source_->HoldsData(row)) {
-        const QString name = Source_->Texts(row).value(0).trimmed();
+        const QString name = Source_->Name(row).trimmed();
         const std::string question =
             name.isEmpty() ? "Удалить выбранную запись?" : "Удалить запись \"" + name.toStdString() + "\"?";
         if (!AskYesNo_ || !AskYesNo_(question)) return;

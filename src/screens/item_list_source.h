@@ -25,6 +25,9 @@ public:
     virtual QStringList Texts(int row) const = 0;
     // Whether deleting the item loses anything the user entered.
     virtual bool HoldsData(int row) const = 0;
+    // How the question before deleting names the item: its first column unless
+    // the list says more.
+    virtual QString Name(int row) const { return Texts(row).value(0); }
     // A new item edited in the dialog joins the end of the list; true when it did.
     virtual bool Add(QWidget* parent) = 0;
     // The item edited in the dialog; true when it changed.
@@ -56,14 +59,18 @@ using ItemDialog = std::function<bool(T& item, QWidget* parent)>;
 template <class T>
 using ItemHoldsData = std::function<bool(const T& item)>;
 
+// The item as the question before deleting it names it.
+template <class T>
+using ItemName = std::function<QString(const T& item)>;
+
 template <class T>
 class ItemList : public ItemListSource {
 public:
     // Without `holdsData` an item holds data unless it is still as the dialog creates it.
     ItemList(ItemListOps<T> ops, std::vector<ItemColumn<T>> columns, ItemDialog<T> dialog,
-             ItemHoldsData<T> holdsData = {})
+             ItemHoldsData<T> holdsData = {}, ItemName<T> name = {})
         : Ops_(std::move(ops)), Columns_(std::move(columns)), Dialog_(std::move(dialog)),
-          HoldsData_(std::move(holdsData)) {}
+          HoldsData_(std::move(holdsData)), Name_(std::move(name)) {}
 
     QStringList Titles() const override {
         QStringList titles;
@@ -81,6 +88,7 @@ public:
         const T item = Ops_.get(row);
         return HoldsData_ ? HoldsData_(item) : !(item == T{});
     }
+    QString Name(int row) const override { return Name_ ? Name_(Ops_.get(row)) : ItemListSource::Name(row); }
     bool Add(QWidget* parent) override {
         T item{};
         if (!Dialog_(item, parent)) return false;
@@ -100,6 +108,7 @@ private:
     std::vector<ItemColumn<T>> Columns_;
     ItemDialog<T> Dialog_;
     ItemHoldsData<T> HoldsData_;
+    ItemName<T> Name_;
 };
 
 // The items of one of the declaration's lists.
@@ -115,12 +124,13 @@ std::unique_ptr<ItemListSource> ItemsOf(mTItemList<T>& list, std::vector<ItemCol
 // that its total follows them.
 template <class Source, class Line>
 std::unique_ptr<ItemListSource> LinesOf(Source& source, std::vector<ItemColumn<Line>> columns,
-                                        ItemDialog<Line> dialog) {
+                                        ItemDialog<Line> dialog, ItemName<Line> name = {}) {
     ItemListOps<Line> ops{[&source] { return source.LineCount(); }, [&source](int i) { return source.Line(i); },
                           [&source](const Line& line) { source.AddLine(line); },
                           [&source](int i, const Line& line) { source.ReplaceLine(i, line); },
                           [&source](int i) { source.ReplaceLine(i, std::nullopt); }};
-    return std::make_unique<ItemList<Line>>(std::move(ops), std::move(columns), std::move(dialog));
+    return std::make_unique<ItemList<Line>>(std::move(ops), std::move(columns), std::move(dialog), ItemHoldsData<Line>{},
+                                            std::move(name));
 }
 
 }  // namespace kvz

@@ -12,6 +12,7 @@
 #include "screens/dialog_parts.h"
 #include "screens/field_binder.h"
 #include "screens/masked_edit.h"
+#include "screens/optional_date.h"
 #include "screens/screen_widgets.h"
 
 namespace kvz {
@@ -67,7 +68,9 @@ TfmInputSoursePens::TfmInputSoursePens(const mTPens& contract, CheckDialog* chec
                  ContractNumber_ = NewText("ContractNumber", edtNone, 30, contract.ContractNumber));
     ContractDate_ = NewPastDateEdit();
     ContractDate_->setObjectName(QStringLiteral("ContractDate"));
-    ContractDate_->setDate(DateOfDayCount(contract.ContractDate));
+    AllowNoDate(ContractDate_);
+    SetOptionalDateRange(ContractDate_, ContractDate_->minimumDate(), ContractDate_->maximumDate());
+    ShowOptionalDate(ContractDate_, contract.ContractDate);
     form->addRow(QStringLiteral("Дата договора"), ContractDate_);
     form->addRow(QStringLiteral("Сумма взноса"), Contribution_ = NewAmountEdit("Contribution", contract.Contribution));
     form->addRow(QStringLiteral("Сумма взноса к вычету"),
@@ -85,6 +88,7 @@ TfmInputSoursePens::TfmInputSoursePens(const mTPens& contract, CheckDialog* chec
     Focus_.Add(kSourceFieldKpp, OrgKpp_);
     Focus_.Add(kContractFieldNumber, ContractNumber_);
     Focus_.Add(kContractFieldContribution, Contribution_);
+    Focus_.Add(kContractFieldDate, ContractDate_);
 }
 
 mTPens TfmInputSoursePens::Edited() const {
@@ -94,9 +98,7 @@ mTPens TfmInputSoursePens::Edited() const {
     c.OrgInn = TextOf(OrgInn_);
     c.OrgKpp = TextOf(OrgKpp_);
     c.ContractNumber = TextOf(ContractNumber_);
-    // The day the user sees; an untouched date keeps the stored value.
-    if (ContractDate_->date() != DateOfDayCount(Contract_.ContractDate))
-        c.ContractDate = DayCountOfDate(ContractDate_->date());
+    c.ContractDate = ShownOptionalDate(ContractDate_, Contract_.ContractDate);
     c.Contribution = TypedAmount(Contribution_);
     c.ContributionToDeduct = TypedAmount(ContributionToDeduct_);
     c.AgentDeduction = TypedAmount(AgentDeduction_);

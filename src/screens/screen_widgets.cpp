@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QStringList>
 
 #include "screens/date_edit.h"
 #include "screens/field_binder.h"
@@ -57,6 +58,14 @@ bool FocusFirstField(QWidget* area) {
 QString CodeOrNo(int32_t code) { return code ? QString::number(code) : QStringLiteral("Нет"); }
 
 // Roubles in groups of three and at least two decimals: "4 321,50".
+QString MonthName(int month) {
+    static const QStringList kNames = {
+        QStringLiteral("Январь"),   QStringLiteral("Февраль"), QStringLiteral("Март"),    QStringLiteral("Апрель"),
+        QStringLiteral("Май"),      QStringLiteral("Июнь"),    QStringLiteral("Июль"),    QStringLiteral("Август"),
+        QStringLiteral("Сентябрь"), QStringLiteral("Октябрь"), QStringLiteral("Ноябрь"), QStringLiteral("Декабрь")};
+    return month >= 1 && month <= 12 ? kNames[month - 1] : QString();
+}
+
 QString AmountOr(Money amount, const QString& zero) {
     if (amount.IsZero()) return zero;
     QString text = MoneyScreenText(amount);

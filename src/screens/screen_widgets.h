@@ -21,6 +21,8 @@ QLineEdit* NewChoicePanel(const QString& objectName, QWidget* parent = nullptr);
 // groups of three with kopecks ("4 321,50"), or `zero` when it is zero.
 QString CodeOrNo(int32_t code);
 QString AmountOr(Money amount, const QString& zero);
+// "Январь" … "Декабрь" for 1 … 12; an empty text for any other number.
+QString MonthName(int month);
 
 // Puts the focus in the first field of `area` in Tab order: an editor, a list, a
 // check box or a radio button, not a command button. False when there is none.

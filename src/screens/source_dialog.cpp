@@ -56,10 +56,10 @@ void TSourceDialog::OnYes() {
 }
 
 bool TSourceDialog::ExecInto(mTSourseIncomeInfo& source) {
-    if (exec() != QDialog::Accepted) return false;
-    const bool nameBlank = IsBlank(Text(kName));
-    if (nameBlank && IsBlank(source.SourceName)) return false;
-    if (!nameBlank) source.SourceName = Text(kName);
+    // A source without a name is not one: a new one stays uncreated, an existing
+    // one keeps everything it had.
+    if (exec() != QDialog::Accepted || IsBlank(Text(kName))) return false;
+    source.SourceName = Text(kName);
     source.Inn = Text(kInn);
     source.Kpp = Text(kKpp);
     source.Oktmo = Text(kOktmo);

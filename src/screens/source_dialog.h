@@ -46,8 +46,7 @@ public:
     void SetOwnChecks(std::function<bool(CheckDialog&)> checks) { OwnChecks_ = std::move(checks); }
 
     // Shows the dialog. On acceptance writes the requisites and returns true, except
-    // when the name is blank: a new source (blank name) then stays uncreated (false),
-    // an existing one keeps its name.
+    // when the name is blank: then nothing is written (false).
     bool ExecInto(mTSourseIncomeInfo& source);
 
 private:

@@ -44,6 +44,8 @@ struct SourceLinesShape {
     ItemButtonTexts lineButtons;
     // The line that "Повторить" adds after the chosen one; none: no such button.
     std::function<Line(const Line&)> repeated = {};
+    // How the question before deleting a line names it; none: its first column.
+    ItemName<Line> lineName = {};
 };
 
 template <class Source, class Line>
@@ -128,7 +130,8 @@ private:
     void ShowSource(int row) {
         const bool shown = this->ShowItem(Shown_, row, gbTotals_, [this] {
             lvLines_->SetSource(
-                Shown_.Chosen() ? LinesOf<Source, Line>(Shown_.Get(), Shape_.lineColumns, Shape_.lineDialog) : nullptr);
+                Shown_.Chosen() ? LinesOf<Source, Line>(Shown_.Get(), Shape_.lineColumns, Shape_.lineDialog, Shape_.lineName)
+                                  : nullptr);
             ShowTotal();
         });
         if (!shown) lvSources_->SetCurrentRow(Shown_.Row());

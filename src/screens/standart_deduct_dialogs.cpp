@@ -6,17 +6,9 @@
 #include <QLabel>
 
 #include "screens/dialog_parts.h"
+#include "screens/screen_widgets.h"
 
 namespace kvz {
-
-namespace {
-
-const QStringList kMonthNames = {
-    QStringLiteral("Январь:"), QStringLiteral("Февраль:"), QStringLiteral("Март:"),    QStringLiteral("Апрель:"),
-    QStringLiteral("Май:"),    QStringLiteral("Июнь:"),    QStringLiteral("Июль:"),    QStringLiteral("Август:"),
-    QStringLiteral("Сентябрь:"), QStringLiteral("Октябрь:"), QStringLiteral("Ноябрь:"), QStringLiteral("Декабрь:")};
-
-}  // namespace
 
 TMonthChoiceDialog::TMonthChoiceDialog(const QString& heading, const QStringList& choices, const Months& values,
                                        QWidget* parent)
@@ -33,7 +25,7 @@ TMonthChoiceDialog::TMonthChoiceDialog(const QString& heading, const QStringList
         box->setCurrentIndex(value >= 0 && value < choices.size() ? value : 0);
         Months_[static_cast<std::size_t>(m)] = box;
         // Two columns of six months.
-        grid->addWidget(new QLabel(kMonthNames[m]), row + m % 6, (m / 6) * 2);
+        grid->addWidget(new QLabel(MonthName(m + 1) + QLatin1Char(':')), row + m % 6, (m / 6) * 2);
         grid->addWidget(box, row + m % 6, (m / 6) * 2 + 1);
     }
     QDialogButtonBox* buttons = YesNoButtons(this);

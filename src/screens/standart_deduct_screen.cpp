@@ -74,6 +74,8 @@ TfrFrameStandartDeduct::TfrFrameStandartDeduct(mTDeclaration& declaration, const
          {mTStandartDeduct::kSelfNone, QStringLiteral("Нет ни 104, ни 105 вычета")},
          {mTStandartDeduct::kSelfChanged, QStringLiteral("Код менялся")}},
         Qt::Vertical);
+    SelfCodes_ = {self, mTStandartDeduct::kSelfChanged};
+    KeepChoiceBefore(SelfCodes_);
     connect(self->button(mTStandartDeduct::kSelfChanged), &QAbstractButton::clicked, this,
             &TfrFrameStandartDeduct::EditSelfCodes);
     codes->addWidget(form.Group(QStringLiteral("Вычеты на детей")));
@@ -87,6 +89,8 @@ TfrFrameStandartDeduct::TfrFrameStandartDeduct(mTDeclaration& declaration, const
          {mTStandartDeduct::kChildSingleParent, QStringLiteral("Вычет на ребенка (детей) одинокому родителю")},
          {mTStandartDeduct::kChildChanged, QStringLiteral("Статус менялся")}},
         Qt::Vertical);
+    ChildStatus_ = {child, mTStandartDeduct::kChildChanged};
+    KeepChoiceBefore(ChildStatus_);
     connect(child->button(mTStandartDeduct::kChildChanged), &QAbstractButton::clicked, this,
             &TfrFrameStandartDeduct::EditChildStatus);
 
@@ -181,24 +185,47 @@ bool TfrFrameStandartDeduct::StoreOwn() {
 void TfrFrameStandartDeduct::EditSelfCodes() {
     mTStandartDeduct& s = Declaration().Standard;
     TfmDif dialog(s.MonthlySelfCodes, window());
-    TakeMonths(dialog, s.MonthlySelfCodesGiven, s.MonthlySelfCodes, &mTStandartDeduct::SetMonthlySelfCodes);
+    if (!TakeMonths(dialog, s.MonthlySelfCodesGiven, s.MonthlySelfCodes, &mTStandartDeduct::SetMonthlySelfCodes))
+        RestoreChoiceBefore(SelfCodes_);
 }
 
 void TfrFrameStandartDeduct::EditChildStatus() {
     mTStandartDeduct& s = Declaration().Standard;
     TfmDif2 dialog(s.MonthlyChildStatus, window());
-    TakeMonths(dialog, s.MonthlyChildStatusGiven, s.MonthlyChildStatus, &mTStandartDeduct::SetMonthlyChildStatus);
+    if (!TakeMonths(dialog, s.MonthlyChildStatusGiven, s.MonthlyChildStatus, &mTStandartDeduct::SetMonthlyChildStatus))
+        RestoreChoiceBefore(ChildStatus_);
 }
 
-void TfrFrameStandartDeduct::TakeMonths(TMonthChoiceDialog& dialog, bool given, const MonthValues& current,
+bool TfrFrameStandartDeduct::TakeMonths(TMonthChoiceDialog& dialog, bool given, const MonthValues& current,
                                         void (mTStandartDeduct::*set)(int, int32_t)) {
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted) return false;
     const MonthValues values = dialog.Values();
     // A list never given is written even when the dialog's first choices were kept.
-    if (given && values == current) return;
+    if (given && values == current) return true;
     mTStandartDeduct& s = Declaration().Standard;
     for (int m = 1; m <= 12; ++m) (s.*set)(m, values[static_cast<std::size_t>(m - 1)]);
     emit documentModified();
+    return true;
+}
+
+// The choice is remembered as the button is pressed, before it changes: by mouse,
+// by key or by click(), which all press it first.
+void TfrFrameStandartDeduct::KeepChoiceBefore(MonthlyChoice& choice) {
+    connect(choice.group->button(choice.changedId), &QAbstractButton::pressed, this,
+            [&choice] { choice.before = choice.group->checkedId(); });
+}
+
+// "Нет" in the months dialog: the choice goes back to what it was (to none when
+// none was chosen), so that no monthly code stands without its months.
+void TfrFrameStandartDeduct::RestoreChoiceBefore(const MonthlyChoice& choice) {
+    if (choice.before == choice.changedId) return;
+    if (QAbstractButton* before = choice.group->button(choice.before)) {
+        before->setChecked(true);
+        return;
+    }
+    choice.group->setExclusive(false);
+    choice.group->button(choice.changedId)->setChecked(false);
+    choice.group->setExclusive(true);
 }
 
 }  // namespace kvz

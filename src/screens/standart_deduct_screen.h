@@ -7,6 +7,7 @@
 
 #include "screens/thinking_frame.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
 
@@ -38,12 +39,23 @@ private:
     void EditChildStatus();
     // Opens the months dialog of one monthly list and writes what was chosen there.
     using MonthValues = std::array<int32_t, 12>;
-    void TakeMonths(TMonthChoiceDialog& dialog, bool given, const MonthValues& current,
+    // False when the user cancelled.
+    bool TakeMonths(TMonthChoiceDialog& dialog, bool given, const MonthValues& current,
                     void (mTStandartDeduct::*set)(int, int32_t));
+    // A group with a choice "…менялся" that opens a months dialog.
+    struct MonthlyChoice {
+        QButtonGroup* group = nullptr;
+        int changedId = 0;
+        int before = -1;  // the checked id as the choice was pressed
+    };
+    void KeepChoiceBefore(MonthlyChoice& choice);
+    void RestoreChoiceBefore(const MonthlyChoice& choice);
     bool Granted() const;
 
     QCheckBox* chbGranted_ = nullptr;
     std::array<QCheckBox*, 12> chbMonths_{};
+    MonthlyChoice SelfCodes_;
+    MonthlyChoice ChildStatus_;
 };
 
 }  // namespace kvz

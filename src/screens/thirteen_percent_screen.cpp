@@ -27,6 +27,16 @@ std::vector<ItemColumn<mTSourseIncome>> LineColumns() {
     };
 }
 
+// A line as the question before deleting it names it: "май, 2000, 50 000,00",
+// leaving out what it does not have.
+QString LineName(const mTSourseIncome& l) {
+    QStringList parts;
+    if (!MonthName(l.Month).isEmpty()) parts << MonthName(l.Month).toLower();
+    if (l.IncomeCode != 0) parts << QString::number(l.IncomeCode);
+    if (!l.IncomeAmount.IsZero()) parts << AmountOr(l.IncomeAmount, QString());
+    return parts.join(QStringLiteral(", "));
+}
+
 // Deleting a source loses data only when it has lines or amounts of its own.
 bool SourceHoldsData(const mTThirteenPercent& s) {
     return s.LineCount() > 0 || !s.TaxWithheld.IsZero() || !s.TaxableAmount.IsZero() || !s.TaxComputed.IsZero();
@@ -57,6 +67,7 @@ Shape ThirteenShape(mTItemList<mTThirteenPercent>& sources, bool resident, const
         PaymentSourceButtons(),
         IncomeLineButtons(),
         NextMonth,
+        LineName,
     };
 }
 

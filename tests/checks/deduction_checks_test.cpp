@@ -38,6 +38,67 @@ TEST(ConstructionObjectLimits, LaterObjectsFrom2014AndPensionersUntil2018) {
     EXPECT_EQ(BoundFirstUseYear(2017, ObjectDateLimits(false, false)), 2015);
 }
 
+// One rule for the dialog and the declaration check: a stored year is refused
+// exactly when the dialog would have moved it, for every place and pensioner.
+TEST(ConstructionObjectLimits, TheCheckRefusesWhatTheDialogWouldMove) {
+    for (bool later : {false, true})
+        for (bool pensioner : {false, true})
+            for (int year = 1985; year <= 2022; ++year) {
+                mTConstructionDeductObj o = test::CompleteFlat();
+                o.Pensioner = pensioner;
+                o.FirstUseYear = EncodeDate(year, 1, 1);
+                const bool moved = BoundFirstUseYear(year, ObjectDateLimits(later, pensioner)) != year;
+                EXPECT_EQ(!FirstUseYearRefusal(o, later).empty(), moved)
+                    << year << " later " << later << " pensioner " << pensioner;
+            }
+    mTConstructionDeductObj o = test::CompleteFlat();
+    o.FirstUseYear = EncodeDate(2017, 1, 1);
+    o.Pensioner = true;
+    EXPECT_EQ(FirstUseYearRefusal(o, false), "");
+    o.Pensioner = false;
+    EXPECT_EQ(FirstUseYearRefusal(o, false),
+              "Год начала использования вычета 2017 не может быть позже 2015 года, за который подается декларация");
+    o.FirstUseYear = EncodeDate(2010, 1, 1);
+    EXPECT_EQ(FirstUseYearRefusal(o, true), "Год начала использования вычета 2010 не может быть раньше 2014 года");
+    EXPECT_EQ(YearOf(NewPropertyObject().FirstUseYear), 2015);
+}
+
+// A date the object needs and does not have is asked for, with the field to
+// correct; a date of another kind of object is not.
+TEST(ConstructionObjectCheck, TheDatesTheObjectNeedsAreAskedFor) {
+    struct Case {
+        bool investment;
+        int32_t kind, ownership, sign;
+        std::vector<int> fields;  // with every date at 0
+    };
+    const Case cases[] = {
+        {false, 2, 1, 1, {kObjectFieldRightRegDate}},
+        {true, 2, 1, 1, {kObjectFieldTransferActDate}},
+        {false, 5, 1, 1, {kObjectFieldRightRegDate, kObjectFieldLandRegDate}},
+        {true, 5, 1, 1, {kObjectFieldTransferActDate}},
+        {false, 2, 3, 1, {kObjectFieldRightRegDate, kObjectFieldApplicationDate}},
+        {false, 2, 1, 2, {kObjectFieldRightRegDate, kObjectFieldApplicationDate}},
+        {true, 2, 2, 2, {kObjectFieldTransferActDate}},
+    };
+    for (const Case& c : cases) {
+        mTConstructionDeductObj o = test::CompleteFlat();
+        o.ByInvestment = c.investment;
+        o.ObjectNameCode = c.kind;
+        o.OwnershipKind = c.ownership;
+        o.TaxpayerSign = c.sign;
+        mTConstructionDeductObj dated = o;
+        o.RightRegDate = o.TransferActDate = o.LandRegDate = o.ApplicationDate = 0;
+        std::vector<int> fields;
+        for (const CheckFinding& f : ConstructionObjectFindings(o)) {
+            fields.push_back(f.field);
+            EXPECT_EQ(f.message.rfind("Не введена дата ", 0), 0u) << f.message;
+        }
+        EXPECT_EQ(fields, c.fields) << c.kind << " " << c.ownership << "/" << c.sign;
+        dated.RightRegDate = dated.TransferActDate = dated.LandRegDate = dated.ApplicationDate = EncodeDate(2014, 5, 6);
+        EXPECT_TRUE(ConstructionObjectFindings(dated).empty());
+    }
+}
+
 TEST(ConstructionObjectCheck, ListsAndRegionInOrderEachWithItsField) {
     ScriptedCheckDialog dialog({kCheckAnswerClosed, kCheckAnswerClosed, kCheckAnswerFix});
     mTConstructionDeductObj o;  // nothing chosen
@@ -99,6 +160,7 @@ mTPens ValidContract() {
     c.OrgInn = "1234567894";
     c.OrgKpp = "123456789";
     c.ContractNumber = "17-А";
+    c.ContractDate = EncodeDate(2012, 3, 4);
     c.Contribution = Money::FromUnits(12000);
     return c;
 }
@@ -116,6 +178,13 @@ TEST(PensionContractCheck, OrganisationNumberAndContribution) {
     EXPECT_EQ(numberDialog.Messages(), std::vector<std::string>{"Введите номер договора"});
     EXPECT_EQ(numberDialog.Shown[0].caption, kTitlePensionContracts);
     EXPECT_EQ(numberDialog.Shown[0].buttons, (CheckButtons{false, false}));
+
+    // The file carries the contract's date: day 0 is asked for, not sent as 30.12.1899.
+    mTPens noDate = ValidContract();
+    noDate.ContractDate = 0;
+    ScriptedCheckDialog dateDialog({kCheckAnswerFix});
+    EXPECT_EQ(CheckPensionContract(dateDialog, noDate), kContractFieldDate);
+    EXPECT_EQ(dateDialog.Messages(), std::vector<std::string>{"Введите дату договора"});
 
     mTPens badInn = ValidContract();
     badInn.OrgInn = "1234567895";
@@ -145,10 +214,12 @@ TEST(PensionContractCheck, KindFourHasNoOrganisation) {
     mTPens typed = kind4;
     typed.OrgName = "Фонд";
     typed.OrgInn = "1234567894";
+    typed.ContractDate = EncodeDate(1900, 1, 1);
     mTPens added;
     AcceptPensionContract(typed, added);
     EXPECT_TRUE(added.OrgName.empty());
     EXPECT_TRUE(added.OrgInn.empty());
+    EXPECT_EQ(added.ContractDate, 0);
     EXPECT_EQ(added.Contribution, Money::FromUnits(5000));
     AcceptPensionContract(ValidContract(), added);
     EXPECT_EQ(added, ValidContract());

@@ -1,5 +1,6 @@
 // The acceptance checks of the income dialogs: which messages, in which order,
 // with which buttons, and what each answer asks the dialog to correct.
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,7 @@ IncomeLineValues ExcessDeduction(int32_t income, int32_t deduction) {
 
 TEST(ThirteenLineCheck, EmptyLineAsksForTheIncomeThenItsAmountWithoutSkipAll) {
     ScriptedCheckDialog dialog({kSkip, kClose});
-    EXPECT_EQ(CheckThirteenLine(dialog, IncomeLineValues{}, ThirteenLineDialog::Common), kIncomeAccepted);
+    EXPECT_EQ(CheckThirteenLine(dialog, IncomeLineValues{}, ThirteenLineDialog::Common), kIncomeFieldCode);
     EXPECT_EQ(dialog.Messages(), (Strings{"Не выбран доход", "Не указана сумма дохода"}));
     EXPECT_EQ(dialog.Shown[0].caption, "Доходы, облагаемые по ставке 13%");
     EXPECT_EQ(dialog.Shown[0].buttons, kSkippable);
@@ -56,6 +57,35 @@ TEST(ThirteenLineCheck, EmptyLineAsksForTheIncomeThenItsAmountWithoutSkipAll) {
     ScriptedCheckDialog fixFirst({kFix});
     EXPECT_EQ(CheckThirteenLine(fixFirst, IncomeLineValues{}, ThirteenLineDialog::Common), kIncomeFieldCode);
     EXPECT_EQ(fixFirst.Shown.size(), 1u);
+}
+
+// Answers as a user can: "Пропустить" where it is offered, else the window is closed.
+class UserAnswers : public CheckDialog {
+public:
+    explicit UserAnswers(std::deque<int> answers) : Answers_(std::move(answers)) {}
+    int Ask(const std::string&, const std::string&, CheckButtons enabled) override {
+        const int answer = Answers_.empty() ? kCheckAnswerClosed : Answers_.front();
+        if (!Answers_.empty()) Answers_.pop_front();
+        return answer == kCheckAnswerSkip && !enabled.skip ? kCheckAnswerClosed : answer;
+    }
+
+private:
+    std::deque<int> Answers_;
+};
+
+// However its messages are answered or closed, a line without an income code or
+// without an amount is never accepted; a complete line always is.
+TEST(ThirteenLineCheck, NoAnswerAcceptsALineWithoutCodeOrAmount) {
+    const IncomeLineValues lines[] = {IncomeLineValues{}, Line(2000, "0"), Line(0, "100"), Line(2000, "100")};
+    for (const IncomeLineValues& line : lines)
+        for (int first : {kFix, kSkip, kClose})
+            for (int second : {kFix, kSkip, kClose})
+                for (auto kind : {ThirteenLineDialog::Common, ThirteenLineDialog::Specialists}) {
+                    UserAnswers dialog({first, second});
+                    const bool complete = line.IncomeCode != 0 && line.IncomeAmount > Money();
+                    EXPECT_EQ(CheckThirteenLine(dialog, line, kind) == kIncomeAccepted, complete)
+                        << line.IncomeCode << " " << MoneyToText(line.IncomeAmount) << " " << first << "/" << second;
+                }
 }
 
 TEST(ThirteenLineCheck, DeductionToChooseAndDeductionAboveIncome) {

@@ -54,6 +54,49 @@ TEST(ScreenSectionChecks, ForeignScreenNamesTheFirstFailingIncomeWithItsFirstRul
     EXPECT_EQ(ForeignFieldToFix(f), "RateOnIncomeDate");
 }
 
+// Tax paid abroad without the rate of its day would be 0 roubles: the screen and
+// the declaration check both name it, on the field of that rate.
+TEST(ScreenSectionChecks, TaxPaidAbroadNeedsTheRateOfItsDay) {
+    struct Case {
+        const char* tax;
+        int32_t units;
+        const char* rate;
+        bool named;
+    };
+    const Case cases[] = {{"100", 0, "0", true},  {"100", 1, "0", true}, {"100", 0, "70", true},
+                          {"100", 1, "70", false}, {"0", 0, "0", false}};
+    for (const Case& c : cases) {
+        auto d = With(kIncomeForeign);
+        mTCurrencyIncome& f = test::AddForeignIncome(*d);
+        f.UnitsOnTaxDate = c.units;
+        f.RateOnTaxDate = MoneyFromText(c.rate);
+        f.SetTaxInCurrency(MoneyFromText(c.tax));
+        const std::vector<std::string> expected =
+            c.named ? std::vector<std::string>{"По данному источнику выплаты не указан курс валюты на дату уплаты налога"}
+                    : std::vector<std::string>{};
+        EXPECT_EQ(Messages(ForeignFindings(*d, CheckUse::Screen)), expected) << c.tax << " " << c.units << " " << c.rate;
+        EXPECT_EQ(Messages(ForeignFindings(*d, CheckUse::Declaration)), expected);
+        EXPECT_EQ(ForeignFieldToFix(f), c.named ? "RateOnTaxDate" : "");
+    }
+}
+
+// A farm without its year of formation is asked for it, on the year's field.
+TEST(ScreenSectionChecks, AFarmNeedsItsYear) {
+    auto d = With(kIncomeBusiness);
+    test::AddActivity(*d);
+    d->IsFarmHead = true;
+    d->FarmStartDate = FarmStartDateOf(kNoFarmYear);
+    ASSERT_EQ(BusinessScreenFindings(*d).size(), 1u);
+    EXPECT_EQ(BusinessScreenFindings(*d)[0], (CheckFinding{kCheckSectionBusiness, kCaptionBusiness, kBusinessFieldFarmYear,
+                                                          "Не указан год образования крестьянского (фермерского) хозяйства"}));
+    EXPECT_EQ(FarmFindings(*d), BusinessScreenFindings(*d));
+    d->FarmStartDate = FarmStartDateOf(2000);
+    EXPECT_TRUE(BusinessScreenFindings(*d).empty());
+    d->IsFarmHead = false;
+    d->FarmStartDate = FarmStartDateOf(kNoFarmYear);
+    EXPECT_TRUE(BusinessScreenFindings(*d).empty());
+}
+
 TEST(ScreenSectionChecks, BusinessScreenChecksEveryActivity) {
     auto d = With(kIncomeBusiness);
     test::AddActivity(*d);

@@ -55,11 +55,18 @@ TEST(ActivityPickerTest, EachChoiceOffersWhatLiesBelowIt) {
     EXPECT_EQ(RowOf(picker, 6, "Выращивание пшеницы"), 1);
     EXPECT_EQ(RowOf(picker, 6, "Выращивание картофеля"), -1);  // 01.13.31, not under 01.11
 
-    // "нет" at a level takes back that level and everything below, offering again
-    // what lies under the choice above it.
-    picker.Choose(4, 0);
+    // "нет" at a level takes back that level and everything below: the lists below
+    // it hold "нет" alone, whatever was chosen or offered there.
+    ChooseName(picker, 6, "Выращивание пшеницы");
+    for (int level : {4, 3, 2}) {
+        picker.Choose(level, 0);
+        for (int below = level; below <= kActivityLevels; ++below) EXPECT_EQ(picker.ChosenRow(below), 0) << below;
+        for (int below = level + 1; below <= kActivityLevels; ++below)
+            EXPECT_THAT(picker.Names(below), ElementsAre("нет")) << level << " " << below;
+    }
+    EXPECT_EQ(picker.ChosenCode(), "A");
+    ChooseName(picker, 2, kCrops);
     EXPECT_EQ(picker.ChosenCode(), "01");
-    EXPECT_GE(RowOf(picker, 6, "Выращивание картофеля"), 1);
     picker.Choose(1, 99);  // no such row: nothing changes
     EXPECT_EQ(picker.ChosenCode(), "01");
 }

@@ -59,6 +59,15 @@ TEST(BusinessElement, ActivitiesWithNormOrConfirmedExpensesFarmAndCorrection) {
     EXPECT_EQ(view.AttributeNames(kNdfl3 + "ДоходПредпр/РасчВидДеят[2]"), "ВидДеят ОКВЭД Доход");
     EXPECT_EQ(view.Count(kNdfl3 + "ДоходПредпр/СведКФХ"), 0);
     EXPECT_EQ(view.Values(kNdfl3 + "ДоходПредпр/НБКор105.3/@*"), (Strings{"0.00", "1"}));
+
+    // The farm's year as entered, 2000 too; without one, none is made up.
+    d->IsFarmHead = true;
+    for (int year : {2000, 1995, 2015}) {
+        d->FarmStartDate = FarmStartDateOf(year);
+        EXPECT_EQ(XmlView(Build(*d, sum)).Value(kNdfl3 + "ДоходПредпр/СведКФХ/@ГодРегКФХ"), std::to_string(year));
+    }
+    d->FarmStartDate = mTDeclaration().FarmStartDate;
+    EXPECT_EQ(XmlView(Build(*d, sum)).AttributeNames(kNdfl3 + "ДоходПредпр/СведКФХ"), "ДоходНеНал");
 }
 
 TEST(ExemptIncomeElement, TheAdvertisingPrizeAloneOpensItAndMonthsComeFirst) {
@@ -85,6 +94,7 @@ TEST(HousingDeductionElement, OnlyForAResidentWithIncomeAndObjects) {
     object.OwnershipKind = 7;
     object.TaxpayerSign = 0;
     object.RegionCode = "50";
+    object.LandRegDate = EncodeDate(2012, 4, 5);
     d->Construction.ObjectAdd(object);
     kTSvodSum sum;
     sum.PrilZ.ObjectExpensesTaken = {Rub(10)};
@@ -100,6 +110,44 @@ TEST(HousingDeductionElement, OnlyForAResidentWithIncomeAndObjects) {
     EXPECT_EQ(view.Value(object1 + "/@СумРасхФакт"), "10.00");
     d->DeclarationKind = kDecl3NdflNonResident;
     EXPECT_EQ(XmlView(Build(*d, sum)).Count(kNdfl3 + "ИмущНалВычНов"), 0);
+}
+
+// An object carries the dates of its kind that it has: never a date of another
+// kind of object, never day 0 (30.12.1899), whatever the dialog left stored.
+TEST(HousingDeductionElement, AnObjectCarriesOnlyItsOwnGivenDates) {
+    struct Owner {
+        int32_t kind, sign;
+        bool application;
+    };
+    const char* names[] = {"ДатаАкт", "ДатаРегЖил", "ДатаРегЗем", "ДатаЗаявВыч"};
+    for (bool investment : {false, true})
+        for (int32_t objectKind : {2, 4, 5, 8})
+            for (Owner owner : {Owner{1, 1, false}, Owner{1, 2, true}, Owner{3, 1, true}, Owner{2, 2, false}})
+                for (int given = 0; given < 16; ++given) {
+                    auto d = Declaration(kDecl3Ndfl, kIncomeRussian);
+                    d->Construction.Granted = true;
+                    mTConstructionDeductObj o;
+                    o.ObjectNameCode = objectKind;
+                    o.OwnershipKind = owner.kind;
+                    o.TaxpayerSign = owner.sign;
+                    o.RegionCode = "50";
+                    o.ByInvestment = investment;
+                    DateTime* dates[] = {&o.TransferActDate, &o.RightRegDate, &o.LandRegDate, &o.ApplicationDate};
+                    for (int i = 0; i < 4; ++i) *dates[i] = (given >> i) & 1 ? EncodeDate(2010 + i, 2, 3) : 0;
+                    d->Construction.ObjectAdd(o);
+                    kTSvodSum sum;
+                    sum.PrilZ.ObjectExpensesTaken = {Rub(10)};
+                    const std::string attributes =
+                        " " + XmlView(Build(*d, sum)).AttributeNames(kNdfl3 + "ИмущНалВычНов/РасчИмущВыч/СвОбъектРасх") +
+                        " ";
+                    const bool own[] = {investment, !investment, !investment && objectKind > 4, owner.application};
+                    for (int i = 0; i < 4; ++i) {
+                        const bool expected = own[i] && ((given >> i) & 1);
+                        EXPECT_EQ(attributes.find(std::string(" ") + names[i] + " ") != std::string::npos, expected)
+                            << names[i] << " investment " << investment << " kind " << objectKind << " owner "
+                            << owner.kind << "/" << owner.sign << " given " << given;
+                    }
+                }
 }
 
 TEST(StandardSocialElement, TheStandardPartIsAlwaysThereWithZeroWhenNotClaimed) {

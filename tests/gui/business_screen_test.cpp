@@ -2,6 +2,7 @@
 // picker, deleting with a question, and the screen's three checks.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +17,7 @@
 #include "screens/activity_dialogs.h"
 #include "screens/business_screen.h"
 #include "screens/masked_edit.h"
+#include "screens/year_spin.h"
 #include "support/temp_dir.h"
 
 using namespace kvz;
@@ -164,6 +166,35 @@ private slots:
         FindNamed<QPushButton>(screen, "fbEdit")->click();
         screen.Store();
         QCOMPARE(SavedBytes(*d), before);
+    }
+
+    // The year shows what is stored, 2000 too, and stays as it is when untouched;
+    // the farm's labels grey with its fields; a farm without a year is asked for it.
+    void farmYearShowsWhatIsStored() {
+        for (int year : {TYearSpin::kEmpty, 2000, 1995, 2015})
+            for (bool head : {false, true}) {
+                auto d = Business();
+                d->IsFarmHead = head;
+                d->FarmStartDate = FarmStartDateOf(year);
+                ScriptedCheckDialog checks({kCheckAnswerFix});
+                ScreenResources resources;
+                resources.checkDialog = &checks;
+                TfrBusinessNew screen(*d, resources, nullptr);
+                const std::string before = SavedBytes(*d);
+                auto* shown = FindNamed<QSpinBox>(screen, "FarmStartDate");
+                QCOMPARE(shown->text(), year == TYearSpin::kEmpty ? QString() : QString::number(year));
+                for (QLabel* label : screen.findChildren<QLabel*>())
+                    if (label->text() == QStringLiteral("Год образования") ||
+                        label->text() == QStringLiteral("Необлагаемый доход"))
+                        QCOMPARE(label->isEnabledTo(&screen), head);
+                screen.Store();
+                QCOMPARE(SavedBytes(*d), before);
+                const bool asked = head && year == TYearSpin::kEmpty;
+                QCOMPARE(screen.Validate(), asked ? uint32_t(kBusinessFieldFarmYear) : uint32_t(0));
+                QCOMPARE(checks.Texts(), asked ? std::vector<std::string>{"Не указан год образования крестьянского "
+                                                                          "(фермерского) хозяйства"}
+                                               : std::vector<std::string>{});
+            }
     }
 
     // The year of formation may stay empty: it is kept as the declaration's "no

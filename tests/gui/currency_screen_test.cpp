@@ -12,6 +12,7 @@
 #include "model/declaration.h"
 #include "screen_test_support.h"
 #include "screens/currency_screen.h"
+#include "screens/item_list_editor.h"
 #include "screens/masked_edit.h"
 #include "support/temp_dir.h"
 
@@ -205,6 +206,59 @@ private slots:
         QCOMPARE(d->Foreign.Count(), 1);
         QCOMPARE(d->Foreign.Get(0).CountryCode, std::string("276"));
         QCOMPARE(d->Foreign.Get(0).IncomeDate, EncodeDate(2015, 1, 1));
+    }
+
+    // A typed deduction at or above its ceiling becomes the ceiling, as in the 13 % dialog.
+    void typedDeductionKeepsUnderItsCeiling() {
+        auto d = WithSource();
+        mTCurrencyIncome& f = d->Foreign.Get(0);
+        f.IncomeCode = 1511;
+        f.DeductionCode = 904;
+        TfrCurrency screen(*d, {}, nullptr);
+        auto* deduction = FindNamed<TMaskedEdit>(screen, "DeductionAmount");
+        QVERIFY(deduction->isEnabledTo(&screen));
+        TypeInto(screen, "DeductionAmount", "1500000");
+        QCOMPARE(deduction->text(), QString("1000000"));
+        TypeInto(screen, "DeductionAmount", "999999,99");
+        QCOMPARE(deduction->text(), QString("999999,99"));
+        screen.Store();
+        QCOMPARE(f.DeductionAmount, MoneyFromText("999999.99"));
+    }
+
+    // An equivalent beyond what the program holds is never stored and never ends the
+    // program: the screen says so, keeps what was typed, and neither stores, lets
+    // another income be chosen nor lets the screen be left until it fits.
+    void roublesBeyondTheRangeAreRefusedAndKept() {
+        for (const char* row : {"Income", "Tax"}) {
+            auto d = WithSource();
+            d->Foreign.Get(d->Foreign.Add()).SourceName = "Second";
+            ScriptedCheckDialog checks;
+            ScreenResources resources;
+            resources.checkDialog = &checks;
+            TfrCurrency screen(*d, resources, nullptr);
+            const std::string before = SavedBytes(*d);
+            const QString prefix = QString::fromLatin1(row);
+            const QString dateRow = prefix == "Income" ? QStringLiteral("IncomeDate") : QStringLiteral("TaxDate");
+            TypeInto(screen, qPrintable("RateOn" + dateRow), "999");
+            TypeInto(screen, qPrintable("UnitsOn" + dateRow), "1");
+            TypeInto(screen, qPrintable(prefix + "InCurrency"), "999999999999");
+            QCOMPARE(Shown(screen, qPrintable(prefix + "InRoubles")), QString("Сумма в рублях слишком велика."));
+            screen.Store();
+            QCOMPARE(SavedBytes(*d), before);
+            QCOMPARE(checks.Messages.size(), std::size_t(1));
+            QVERIFY(QString::fromStdString(checks.Messages[0].message).startsWith("Сумма в рублях слишком велика."));
+            QCOMPARE(checks.Messages[0].caption, std::string("Доходы в валюте"));
+            QCOMPARE(Shown(screen, qPrintable(prefix + "InCurrency")), QString("999999999999"));
+            QCOMPARE(screen.Validate(), 1u);
+            screen.findChild<TItemListEditor*>()->SetCurrentRow(1);
+            QCOMPARE(screen.findChild<TItemListEditor*>()->CurrentRow(), 0);
+            QCOMPARE(Shown(screen, qPrintable(prefix + "InCurrency")), QString("999999999999"));
+            // Once it fits, it is stored.
+            TypeInto(screen, qPrintable("RateOn" + dateRow), "9");
+            screen.Store();
+            const mTCurrencyIncome& f = d->Foreign.Get(0);
+            QCOMPARE(prefix == "Income" ? f.IncomeInRoubles : f.TaxInRoubles, MoneyFromText("8999999999991"));
+        }
     }
 
     void checkNamesTheFirstFailingSource() {

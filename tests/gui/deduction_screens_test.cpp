@@ -13,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QtTest>
 
+#include <limits>
+
 #include "checks/section.h"
 #include "gui_typing.h"
 #include "model/declaration.h"
@@ -20,6 +22,7 @@
 #include "screen_test_support.h"
 #include "screens/cb_screen.h"
 #include "screens/construction_deduct_screen.h"
+#include "screens/construction_object_dialog.h"
 #include "screens/deduct_data_screen.h"
 #include "screens/item_list_editor.h"
 #include "screens/masked_edit.h"
@@ -179,6 +182,40 @@ private slots:
         QVERIFY(again.Saved() == before);
     }
 
+    // "Нет" in a months dialog puts the choice back as it was, for every choice it
+    // was opened from: the document is as before, with no monthly code standing alone
+    // (the clicks themselves still count as edits).
+    void cancelledMonthsDialogRestoresTheChoice() {
+        struct Case {
+            const char* group;
+            const char* button;
+            int32_t before;
+        };
+        const Case cases[] = {{"self", "rbSelfCode110", mTStandartDeduct::kSelf105},
+                              {"self", "rbSelfCode110", mTStandartDeduct::kSelf104},
+                              {"self", "rbSelfCode110", mTStandartDeduct::kSelfNone},
+                              {"self", "rbSelfCode110", mTStandartDeduct::kSelfChanged},
+                              {"self", "rbSelfCode110", 0},
+                              {"child", "rbChildStatus103", mTStandartDeduct::kChildOrdinary},
+                              {"child", "rbChildStatus103", mTStandartDeduct::kChildSingleParent},
+                              {"child", "rbChildStatus103", 0}};
+        for (const Case& c : cases) {
+            Harness<TfrFrameStandartDeduct> h;
+            mTStandartDeduct& s = h.declaration.Standard;
+            s.Granted = true;
+            (std::string(c.group) == "self" ? s.SelfCode : s.ChildStatus) = c.before;
+            if (c.before == mTStandartDeduct::kSelfChanged) s.SetMonthlySelfCodes(3, 2);
+            h.Open();
+            const std::vector<unsigned char> before = h.Saved();
+            OnNextModal([](QDialog* d) { Press(d, "fbNo"); });
+            h.Find<QRadioButton>(c.button)->click();
+            h.screen->Store();
+            QVERIFY2(h.Saved() == before, c.button);
+            QCOMPARE(std::string(c.group) == "self" ? s.SelfCode : s.ChildStatus, c.before);
+            QCOMPARE(h.Find<QRadioButton>(c.button)->isChecked(), c.before == mTStandartDeduct::kSelfChanged);
+        }
+    }
+
     // Kind 4 needs no organisation; the agent's deduction above the contribution
     // keeps the dialog open on the contribution; "Нет" leaves the document as it was.
     void pensionContracts() {
@@ -237,6 +274,45 @@ private slots:
         QCOMPARE(h.declaration.Social.PensionContractCount(), 0);
     }
 
+    // "Да" on a contract left untouched changes nothing, whatever its kind and date:
+    // no date is shown blank, not as the field's first day.
+    void pensionContractUntouchedStaysAsItWas() {
+        struct Case {
+            int32_t kind;
+            DateTime date;
+            QString shown;
+        };
+        const Case cases[] = {{mTPens::kKindExtraContributions, 0, QString()},
+                              {mTPens::kKindExtraContributions, EncodeDate(1900, 1, 1), QStringLiteral("01.01.1900")},
+                              {1, EncodeDate(2011, 5, 6) + 0.5, QStringLiteral("06.05.2011")},
+                              {2, EncodeDate(2014, 12, 31), QStringLiteral("31.12.2014")}};
+        for (const Case& c : cases) {
+            Harness<TfrFramePensDeduct> h({kCheckAnswerFix});
+            h.declaration.Social.Granted = true;
+            mTPens& contract = h.declaration.Social.PensionContract(h.declaration.Social.PensionContractAdd());
+            contract.ContractKind = c.kind;
+            contract.OrgName = "НПФ Благосостояние";
+            contract.OrgInn = "1234567894";
+            contract.OrgKpp = "123456789";
+            contract.ContractNumber = "17-А";
+            contract.ContractDate = c.date;
+            contract.Contribution = Money::FromUnits(12000);
+            h.Open();
+            const std::vector<unsigned char> before = h.Saved();
+            QString shown;
+            OnNextModal([&shown](QDialog* d) {
+                shown = InDialog<QDateEdit>(d, "ContractDate")->text().trimmed();
+                Press(d, "fbYes");
+            });
+            h.List("lvPensionContracts")->SetCurrentRow(0);
+            h.List("lvPensionContracts")->EditItem();
+            QCOMPARE(shown, c.shown);
+            QVERIFY(h.checks.Messages.empty());
+            QVERIFY2(h.Saved() == before, qPrintable(c.shown));
+            QCOMPARE(h.modified->count(), 0);
+        }
+    }
+
     void childEducationDeleteAsks() {
         Harness<TfrFramePensDeduct> h;
         h.declaration.Social.Granted = true;
@@ -268,7 +344,7 @@ private slots:
         QDate earliest, latest, latestUnticked;
         int year = 0;
         OnNextModal([&](QDialog* d) {
-            earliest = InDialog<QDateEdit>(d, "RightRegDate")->minimumDate();
+            earliest = InDialog<QDateEdit>(d, "RightRegDate")->minimumDate().addDays(1);  // below: no date
             latest = InDialog<QDateEdit>(d, "RightRegDate")->maximumDate();
             InDialog<QCheckBox>(d, "Pensioner")->setChecked(false);
             latestUnticked = InDialog<QDateEdit>(d, "TransferActDate")->maximumDate();
@@ -284,12 +360,129 @@ private slots:
         QVERIFY(h.Saved() == before);
 
         OnNextModal([&](QDialog* d) {
-            earliest = InDialog<QDateEdit>(d, "RightRegDate")->minimumDate();
+            earliest = InDialog<QDateEdit>(d, "RightRegDate")->minimumDate().addDays(1);  // below: no date
             Press(d, "fbNo");
         });
         h.List("lvObjects")->AddItem();
         QCOMPARE(earliest, QDate(2014, 1, 1));
         QCOMPARE(h.declaration.Construction.ObjectCount(), 2);
+    }
+
+    // What the object dialog shows is what "Да" stores, touched or not: a date
+    // below or above the limits is shown and stored at the limit, a date kept as
+    // day 0 is shown blank and stays 0, a date inside keeps its day (and time).
+    void propertyObjectStoresWhatItShows() {
+        struct Case {
+            const char* what;
+            bool later, pensioner, investment;
+            DateTime dates[4];  // RightRegDate, TransferActDate, LandRegDate, ApplicationDate
+            int year;
+            DateTime stored[4];
+            int storedYear;
+        };
+        const DateTime d2003 = EncodeDate(2003, 1, 1), d2014 = EncodeDate(2014, 1, 1);
+        const DateTime inside = EncodeDate(2012, 7, 9) + 0.25, late = EncodeDate(2017, 3, 3);
+        const Case cases[] = {
+            {"second object as created", true, false, false, {d2003, d2003, 0, 0}, 2003, {d2014, d2014, 0, 0}, 2014},
+            {"first object as created", false, false, false, {d2003, d2003, 0, 0}, 2003, {d2003, d2003, 0, 0}, 2003},
+            {"inside the limits", false, false, true, {inside, inside, inside, inside}, 2012,
+             {inside, inside, inside, inside}, 2012},
+            {"after the year", false, false, false, {late, inside, 0, late}, 2017,
+             {EncodeDate(2015, 12, 31), inside, 0, EncodeDate(2015, 12, 31)}, 2015},
+            {"a pensioner's later dates", false, true, false, {late, 0, 0, 0}, 2017, {late, 0, 0, 0}, 2017},
+        };
+        const char* names[] = {"RightRegDate", "TransferActDate", "LandRegDate", "ApplicationDate"};
+        for (const Case& c : cases) {
+            mTConstructionDeductObj o = Flat(2012);
+            o.Pensioner = c.pensioner;
+            o.ByInvestment = c.investment;
+            DateTime* fields[] = {&o.RightRegDate, &o.TransferActDate, &o.LandRegDate, &o.ApplicationDate};
+            for (int i = 0; i < 4; ++i) *fields[i] = c.dates[i];
+            o.FirstUseYear = EncodeDate(c.year, 1, 1);
+            ScriptedCheckDialog checks({kCheckAnswerFix});
+            TfmInputConstruction dialog(o, c.later, &checks, nullptr);
+            QStringList shown;
+            for (const char* name : names) shown << InDialog<QDateEdit>(&dialog, name)->text().trimmed();
+            Press(&dialog, "fbYes");
+            QVERIFY2(checks.Messages.empty(), c.what);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            const mTConstructionDeductObj& stored = dialog.Object();
+            const DateTime* after[] = {&stored.RightRegDate, &stored.TransferActDate, &stored.LandRegDate,
+                                       &stored.ApplicationDate};
+            for (int i = 0; i < 4; ++i) {
+                QVERIFY2(*after[i] == c.stored[i], qPrintable(QString::fromUtf8(c.what) + ' ' + names[i]));
+                const QString expected =
+                    c.stored[i] == 0 ? QString() : QString::fromStdString(DateToText(c.stored[i]));
+                QVERIFY2(shown[i] == expected, qPrintable(QString::fromUtf8(c.what) + ' ' + names[i] + ' ' + shown[i]));
+            }
+            QCOMPARE(YearOf(stored.FirstUseYear), c.storedYear);
+        }
+
+        // A date the object needs is asked for, and the dialog stays on it.
+        mTConstructionDeductObj shared = Flat(2012);
+        shared.OwnershipKind = 3;
+        ScriptedCheckDialog checks({kCheckAnswerFix});
+        TfmInputConstruction dialog(shared, false, &checks, nullptr);
+        dialog.show();
+        Press(&dialog, "fbYes");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(checks.Texts(), std::vector<std::string>{"Не введена дата заявления о распределении имущественного вычета"});
+        QCOMPARE(dialog.focusWidget(), InDialog<QWidget>(&dialog, "ApplicationDate"));
+    }
+
+    // A new object starts with first use in the tax year.
+    void newPropertyObjectIsFirstUsedInTheTaxYear() {
+        Harness<TfrMultyConstructionDeduct> h;
+        h.declaration.Construction.Granted = true;
+        h.Open();
+        int year = 0;
+        OnNextModal([&](QDialog* d) {
+            year = InDialog<QSpinBox>(d, "FirstUseYear")->value();
+            Press(d, "fbNo");
+        });
+        h.List("lvObjects")->AddItem();
+        QCOMPARE(year, 2015);
+    }
+
+    // The totals follow every change of the section as shown (the box, an object
+    // added or deleted) without writing into the declaration; a sum out of range
+    // says so in a line of its own.
+    void propertyTotalsFollowTheSection() {
+        Harness<TfrMultyConstructionDeduct> h;
+        h.declaration.Construction.ObjectAdd(Flat(2012));  // 2 500 000, capped at 2 000 000
+        h.Open();
+        const std::vector<unsigned char> opened = h.Saved();
+        QLabel* cost = h.Find<QLabel>("pnlCostTotal");
+        QCOMPARE(cost->text(), QStringLiteral("0"));
+        h.Find<QCheckBox>("Granted")->setChecked(true);
+        QCOMPARE(cost->text(), QStringLiteral("2000000"));
+        QVERIFY(h.Saved() == opened);  // nothing stored until the screen stores
+
+        h.questions.Answers = {true};
+        h.List("lvObjects")->SetCurrentRow(0);
+        h.List("lvObjects")->DeleteItem();
+        QCOMPARE(cost->text(), QStringLiteral("0"));
+        OnNextModal([](QDialog* d) {
+            InDialog<QComboBox>(d, "ObjectNameCode")->setCurrentIndex(1);
+            InDialog<QComboBox>(d, "OwnershipKind")->setCurrentIndex(0);
+            InDialog<QComboBox>(d, "TaxpayerSign")->setCurrentIndex(0);
+            InDialog<QLineEdit>(d, "RegionCode")->setText(QStringLiteral("50"));
+            InDialog<TMaskedEdit>(d, "ObjectCost")->setText(QStringLiteral("300000"));
+            Press(d, "fbYes");
+        });
+        h.List("lvObjects")->AddItem();
+        QCOMPARE(h.declaration.Construction.ObjectCount(), 1);
+        QCOMPARE(cost->text(), QStringLiteral("300000"));
+        QVERIFY(!h.Find<QLabel>("lblTotalsError")->isVisibleTo(h.screen.get()));
+
+        mTConstructionDeductObj huge = Flat(2014);
+        huge.ObjectCost = Money::FromRaw(std::numeric_limits<int64_t>::max());
+        h.declaration.Construction.ObjectAdd(huge);
+        h.List("lvObjects")->Refresh();
+        h.Find<QCheckBox>("Granted")->setChecked(false);
+        h.Find<QCheckBox>("Granted")->setChecked(true);
+        QVERIFY(h.Find<QLabel>("lblTotalsError")->isVisibleTo(h.screen.get()));
+        QVERIFY(h.Find<QLabel>("lblTotalsError")->text().startsWith(QStringLiteral("Итоги по объектам не рассчитаны")));
     }
 
     void propertyObjectAcceptedAndDeletedAfterQuestion() {

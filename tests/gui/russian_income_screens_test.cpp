@@ -262,8 +262,10 @@ private slots:
         // The source before the deleted one is shown.
         QCOMPARE(h.List("lvSources")->CurrentRow(), 0);
         QCOMPARE(h.Find<QLineEdit>("IncomeTotal")->text(), QString("1 000,00"));
+        // A line is named by its month, code and amount.
         h.questions.Answers = {true};
         h.List("lvIncomes")->findChild<QPushButton*>("fbDelete")->click();
+        QCOMPARE(h.questions.Asked.back(), std::string("Удалить запись \"декабрь, 2000, 1 000,00\"?"));
         QCOMPARE(h.declaration.Thirteen.Get(0).LineCount(), 0);
         QCOMPARE(h.Find<QLineEdit>("IncomeTotal")->text(), QString("0"));
     }
