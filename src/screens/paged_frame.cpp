@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "checks/section.h"
+#include "screens/screen_widgets.h"
 
 namespace kvz {
 
@@ -64,7 +65,10 @@ void TPagedFrame::Open(int page) {
     std::unique_ptr<TThinkingFrame> screen = CreatePage(page);
     connect(screen.get(), &TThinkingFrame::documentModified, this, &TThinkingFrame::documentModified);
     std::unique_ptr<TThinkingFrame> old = std::exchange(Current_, std::move(screen));
-    if (old) Body_->removeWidget(old.get());
+    if (old) {
+        ReleaseFocus(old.get());
+        Body_->removeWidget(old.get());
+    }
     old.reset();
     Body_->addWidget(Current_.get());
     Shown_ = page;

@@ -1,6 +1,7 @@
 #include "screens/screen_widgets.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -43,6 +44,11 @@ bool TakesFirstFocus(QWidget* widget, QWidget* area) {
 }
 
 }  // namespace
+
+void ReleaseFocus(QWidget* area) {
+    QWidget* focused = QApplication::focusWidget();
+    if (area && focused && area->isAncestorOf(focused)) focused->clearFocus();
+}
 
 bool FocusFirstField(QWidget* area) {
     for (QWidget* widget = area->nextInFocusChain(); widget != nullptr && widget != area;

@@ -27,6 +27,9 @@ QString MonthName(int month);
 // Puts the focus in the first field of `area` in Tab order: an editor, a list, a
 // check box or a radio button, not a command button. False when there is none.
 bool FocusFirstField(QWidget* area);
+// Takes the focus out of `area` while it is still whole, before it is deleted: a
+// field that finishes its typing when left (a typed code) must still find its screen.
+void ReleaseFocus(QWidget* area);
 
 // The picture of a section button: its short caption drawn in a badge.
 QPixmap BadgePicture(const QString& caption, int size = 32);

@@ -1,4 +1,5 @@
 #include "app/ui/form_main.h"
+#include "app/ui/modal_focus_return.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -113,6 +114,7 @@ TFormMain::TFormMain(FormMainParts parts, QWidget* parent)
 
     BuildMenu();
     BuildCommandBar();
+    new TModalFocusReturn(this);
     auto* centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("pnlMain"));
     auto* row = new QHBoxLayout(centre);
@@ -432,7 +434,10 @@ void TFormMain::ShowSection(Section section) {
     });
     connect(screen.get(), &TThinkingFrame::sectionsChanged, this, [this] { Controller_->UpdateSectionButtons(); });
     std::unique_ptr<TThinkingFrame> old = std::exchange(CurrentScreen_, std::move(screen));
-    if (old) ContainerLayout_->removeWidget(old.get());
+    if (old) {
+        ReleaseFocus(old.get());
+        ContainerLayout_->removeWidget(old.get());
+    }
     old.reset();
     ContainerLayout_->addWidget(CurrentScreen_.get());
     CurrentScreen_->show();
