@@ -1,5 +1,8 @@
 #include "screens/masked_edit.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
 
 namespace kvz {
 
@@ -81,6 +84,16 @@ bool TMaskedEdit::AcceptsAmount(const QString& text) const {
     if (!AllDigits(whole) || !AllDigits(fraction) || whole.length() + fraction.length() == 0) return false;
     if (WholeLength_ > 0 && whole.length() > WholeLength_) return false;
     return FractionalLength_ <= 0 || fraction.length() <= FractionalLength_;
+}
+
+QSize TMaskedEdit::minimumSizeHint() const {
+    constexpr int kShortField = 12;  // longer fields may shrink; they scroll their text
+    QSize hint = TCheckedLineEdit::minimumSizeHint();
+    const int length = WholeLength_ + (FractionalLength_ > 0 ? FractionalLength_ + 1 : 0);
+    if (length <= 0 || length > kShortField) return hint;
+    const int text = fontMetrics().horizontalAdvance(QString(length, QLatin1Char('0')));
+    hint.setWidth(std::max(hint.width(), text + 2 * fontMetrics().averageCharWidth() + 8));
+    return hint;
 }
 
 }  // namespace kvz

@@ -26,6 +26,9 @@ public:
     void SetFractionalLength(int length) { FractionalLength_ = length; }
 
 protected:
+    // A short field (a code, a number) is never squeezed narrower than what it holds
+    // by a long text beside it.
+    QSize minimumSizeHint() const override;
     QString TypedInsertion(QChar c) const override;
     QString Normalized(const QString& text) const override;
     bool Accepts(const QString& text) const override;
